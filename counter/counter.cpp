@@ -1,0 +1,104 @@
+#include "counter.h"
+
+#include "beads.h"
+#include "counterui.h"
+#include "desktopshell.h"
+
+#include <QKeyEvent>
+#include <QLCDNumber>
+#include <QPushButton>
+#include <limits>
+
+Counter::Counter(QWidget *parent)
+    : QDialog(parent)
+    , ui(new CounterUi)
+{
+    active = false;
+    ui->setupUi(this);
+    count = 0;
+    // Made before anyone else connects to valueChanged(), so the record holds
+    // the new count by the time later receivers (the save) run.
+    connect(this, &Counter::valueChanged, this, &Counter::on_valueChanged);
+}
+
+Counter::~Counter()
+{
+    delete ui;
+}
+
+void Counter::setBeads(Beads *record)
+{
+    beads = record;
+    active = true;
+    count = record ? record->count() : 0;
+    if (count < 1)
+        ui->btnMinus->setEnabled(false);
+    emit valueChanged();
+}
+
+void Counter::countUp()
+{
+    // The count saturates at the largest value rather than wrapping negative.
+    if (count < std::numeric_limits<int>::max())
+        ++count;
+    ui->btnMinus->setEnabled(true);
+    emit valueChanged();
+}
+
+void Counter::countDown()
+{
+    if (count > 0) {
+        --count;
+        emit valueChanged();
+    } else {
+        ui->btnMinus->setEnabled(false);
+    }
+}
+
+void Counter::on_btnBack_clicked()
+{
+    active = false;
+    close();
+}
+
+void Counter::on_btnPlus_clicked()
+{
+    countUp();
+}
+
+void Counter::on_btnMinus_clicked()
+{
+    countDown();
+}
+
+void Counter::on_btnReset_clicked()
+{
+    count = 0;
+    emit valueChanged();
+}
+
+void Counter::on_valueChanged()
+{
+    ui->lcdNumber->display(count);
+    if (beads)
+        beads->setCount(count);
+}
+
+void Counter::keyPressEvent(QKeyEvent *event)
+{
+    // The base class is never asked: Escape must not close the dialog.
+    if (!active)
+        return;
+    switch (event->key()) {
+    case Qt::Key_L:
+        countUp();
+        break;
+    case Qt::Key_A:
+        countDown();
+        break;
+    default:
+        showMinimized();
+        DesktopShell::sendExitAppView();
+        break;
+    }
+}

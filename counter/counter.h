@@ -1,0 +1,51 @@
+#ifndef VARIZEZ_COUNTER_H
+#define VARIZEZ_COUNTER_H
+
+#include <QDialog>
+#include <QPointer>
+
+class Beads;
+class CounterUi;
+class QKeyEvent;
+
+// The full-screen dialog that counts one phrase. The main window creates one
+// and reuses it for every counting run. Every change of the count is
+// announced through valueChanged(), which the main window turns into a save.
+class Counter : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit Counter(QWidget *parent = nullptr);
+    ~Counter() override;
+
+    // Attaches a record and starts a counting run.
+    void setBeads(Beads *record);
+
+signals:
+    void valueChanged();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private slots:
+    void on_btnBack_clicked();
+    void on_btnPlus_clicked();
+    void on_btnMinus_clicked();
+    void on_btnReset_clicked();
+    void on_valueChanged();
+
+private:
+    void countUp();
+    void countDown();
+
+    CounterUi *ui;
+    int count = 0;
+    // Not owned. The main window may delete the record while the dialog is
+    // minimized; the guarded pointer then reads null instead of dangling.
+    QPointer<Beads> beads;
+    // True from setBeads() until Back: the keys count only during a run.
+    bool active = false;
+};
+
+#endif // VARIZEZ_COUNTER_H

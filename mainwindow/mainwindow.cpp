@@ -1,0 +1,158 @@
+#include "mainwindow.h"
+
+#include "beads.h"
+#include "counter.h"
+#include "mainwindowui.h"
+#include "orientation.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+
+namespace {
+
+// The maker's page in the handheld's application store.
+const char kStorePageUrl[] = "http://store.ovi.com/publisher/Razarezar";
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new MainWindowUi)
+    , phraseFile(PhraseFile::defaultPath())
+    , m_orientationAttribute(Orientation::NoRequest)
+{
+    ui->setupUi(this);
+    ui->btnStart->setEnabled(false);
+    ui->btnRemove->setEnabled(false);
+
+    counter = new Counter(nullptr);
+
+    if (phraseFile.exists()) {
+        loadFromFile();
+    } else {
+        // First start: seed the list. The seeds reach the file with the first
+        // change, not before.
+        beadsList.append(new Beads(QStringLiteral("AllahuAkbar"), 0, nullptr));
+        beadsList.append(new Beads(QStringLiteral("SubhannAllah"), 0, nullptr));
+    }
+    populateList();
+
+    // Must come after the dialog's own connection, which copies the new count
+    // into the record before this save runs.
+    connect(counter, &Counter::valueChanged, this, &MainWindow::saveToFile);
+}
+
+MainWindow::~MainWindow()
+{
+    for (Beads *record : qAsConst(beadsList))
+        delete record;
+    delete ui;
+    delete counter;
+}
+
+void MainWindow::applyOrientationMode(int mode)
+{
+    const Orientation::Attribute attribute = Orientation::attributeForMode(mode);
+    m_orientationAttribute = attribute;
+    if constexpr (Orientation::platformHasOrientationAttributes())
+        setAttribute(static_cast<Qt::WidgetAttribute>(attribute), true);
+}
+
+QUrl MainWindow::storePageUrl()
+{
+    return QUrl(QString::fromLatin1(kStorePageUrl));
+}
+
+void MainWindow::loadFromFile()
+{
+    const PhraseFileContents contents = phraseFile.load();
+    beadsList.reserve(beadsList.size() + contents.entries.size());
+    for (const PhraseEntry &entry : contents.entries)
+        beadsList.append(new Beads(entry.name, entry.count, nullptr));
+}
+
+void MainWindow::populateList()
+{
+    for (const Beads *record : qAsConst(beadsList))
+        ui->listWidget->insertItem(ui->listWidget->count(), record->name());
+}
+
+bool MainWindow::isValidRow(int row) const
+{
+    return row >= 0 && row < beadsList.size() && row < ui->listWidget->count();
+}
+
+void MainWindow::saveToFile()
+{
+    phraseFile.save(beadsList);
+}
+
+void MainWindow::on_btnExit_clicked()
+{
+    // Everything is saved already. Leaving the event loop lets the entry
+    // point destroy this window and the application in the ordinary order,
+    // with exit status 0.
+    QCoreApplication::exit(0);
+}
+
+void MainWindow::on_listWidget_itemClicked(QListWidgetItem *)
+{
+    ui->btnStart->setEnabled(true);
+    ui->btnRemove->setEnabled(true);
+}
+
+void MainWindow::on_btnAdd_clicked()
+{
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(this, QCoreApplication::translate("MainWindow", "Enter varizez"),
+                              QCoreApplication::translate("MainWindow", "Enter varizez"),
+                              QLineEdit::Normal, QString(), &ok, Qt::WindowFlags());
+    if (!ok || text.isEmpty())
+        return;
+    ui->listWidget->insertItem(ui->listWidget->count(), text);
+    beadsList.append(new Beads(text, 0, nullptr));
+    saveToFile();
+}
+
+void MainWindow::on_btnRemove_clicked()
+{
+    const int row = ui->listWidget->currentRow();
+    if (!isValidRow(row))
+        return;
+    delete ui->listWidget->takeItem(row);
+    delete beadsList.at(row);
+    beadsList.remove(row);
+    if (ui->listWidget->count() < 1) {
+        ui->btnRemove->setEnabled(false);
+        ui->btnStart->setEnabled(false);
+    }
+    saveToFile();
+}
+
+void MainWindow::on_btnStart_clicked()
+{
+    const int row = ui->listWidget->currentRow();
+    if (!isValidRow(row))
+        return;
+    counter->setBeads(beadsList.at(row));
+    counter->showFullScreen();
+}
+
+void MainWindow::on_btnAbout_clicked()
+{
+    QMessageBox box;
+    box.setText(QString::fromLatin1(""));
+    box.exec();
+}
+
+void MainWindow::on_btnMoreApps_clicked()
+{
+    QDesktopServices::openUrl(storePageUrl());
+}

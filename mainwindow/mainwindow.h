@@ -1,0 +1,54 @@
+#ifndef VARIZEZ_MAINWINDOW_H
+#define VARIZEZ_MAINWINDOW_H
+
+#include "phrasefile.h"
+
+#include <QMainWindow>
+#include <QVector>
+
+class Beads;
+class Counter;
+class MainWindowUi;
+class QListWidgetItem;
+
+// The phrase list. Owns the records, the counting dialog and its own widget
+// holder, and writes the phrase file after every change.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Asks for a screen orientation: 0 portrait, 1 landscape, else automatic.
+    void applyOrientationMode(int mode);
+    // The orientation attribute last asked for, or Orientation::NoRequest.
+    int requestedOrientationAttribute() const { return m_orientationAttribute; }
+
+    // The page that More Apps! opens.
+    static QUrl storePageUrl();
+
+private slots:
+    void on_btnExit_clicked();
+    void on_listWidget_itemClicked(QListWidgetItem *item);
+    void on_btnAdd_clicked();
+    void on_btnRemove_clicked();
+    void on_btnStart_clicked();
+    void saveToFile();
+    void on_btnAbout_clicked();
+    void on_btnMoreApps_clicked();
+
+private:
+    void loadFromFile();
+    void populateList();
+    bool isValidRow(int row) const;
+
+    MainWindowUi *ui;
+    Counter *counter = nullptr;
+    QVector<Beads *> beadsList;
+    PhraseFile phraseFile;
+    int m_orientationAttribute;
+};
+
+#endif // VARIZEZ_MAINWINDOW_H

@@ -1,0 +1,140 @@
+#include "phrasefile.h"
+
+#include "beads.h"
+
+#include <QDataStream>
+#include <QFile>
+#include <QSaveFile>
+#include <QtGlobal>
+
+QString PhraseFile::defaultPath()
+{
+    return QStringLiteral("/home/user/varizezCount.bin");
+}
+
+PhraseFile::PhraseFile(const QString &path)
+    : m_path(path)
+{
+}
+
+bool PhraseFile::exists() const
+{
+    return QFile::exists(m_path);
+}
+
+PhraseFileContents PhraseFile::read(QIODevice &device)
+{
+    PhraseFileContents contents;
+    QDataStream in(&device);
+
+    qint32 declared = 0;
+    in >> declared;
+    contents.declaredCount = declared;
+
+    // Both variables live across the loop; every read overwrites them whole,
+    // and a failed read yields an empty text and 0.
+    QString text;
+    qint32 count = 0;
+    if (declared > 0)
+        contents.entries.reserve(qMin(declared, kRecordBound));
+    for (qint32 i = 0; i < declared; ++i) {
+        if (i >= kRecordBound && in.atEnd()) {
+            contents.stoppedAtBound = true;
+            break;
+        }
+        in >> text >> count;
+        contents.entries.append(PhraseEntry{text, count});
+    }
+
+    switch (in.status()) {
+    case QDataStream::ReadPastEnd:
+        contents.dataRanOut = true;
+        break;
+    case QDataStream::ReadCorruptData:
+        contents.corruptText = true;
+        break;
+    default:
+        break;
+    }
+    if (contents.stoppedAtBound)
+        contents.dataRanOut = true;
+    if (device.isSequential())
+        contents.trailingBytes = device.bytesAvailable();
+    else
+        contents.trailingBytes = qMax<qint64>(0, device.size() - device.pos());
+    return contents;
+}
+
+PhraseFileContents PhraseFile::load() const
+{
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qWarning("varizez: cannot read %s: %s", qUtf8Printable(m_path),
+                 qUtf8Printable(file.errorString()));
+        PhraseFileContents contents;
+        contents.opened = false;
+        return contents;
+    }
+    PhraseFileContents contents = read(file);
+    file.close();
+    return contents;
+}
+
+template <typename Records, typename Accessor>
+bool PhraseFile::saveRecords(const Records &records, Accessor entryOf)
+{
+    QSaveFile file(m_path);
+    // Writing straight into the target would lose atomicity; a directory that
+    // allows no new file means no save, reported below.
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly)) {
+        reportSaveFailure(file.errorString());
+        return false;
+    }
+
+    QDataStream out(&file);
+    out << qint32(records.size());
+    for (const auto &record : records) {
+        const auto [name, count] = entryOf(record);
+        out << name << count;
+    }
+
+    // QSaveFile::commit() ignores an error that only shows when its buffer is
+    // written out, and would install a truncated file. Flushing first makes a
+    // short write (full disk, file size limit) visible while the old file can
+    // still be kept.
+    if (out.status() != QDataStream::Ok || !file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        reportSaveFailure(reason);
+        return false;
+    }
+    if (!file.commit()) {
+        reportSaveFailure(file.errorString());
+        return false;
+    }
+    m_saveFailing = false;
+    return true;
+}
+
+bool PhraseFile::save(const QVector<Beads *> &records)
+{
+    return saveRecords(records, [](const Beads *record) {
+        return std::pair<QString, qint32>(record->name(), record->count());
+    });
+}
+
+bool PhraseFile::save(const QVector<PhraseEntry> &records)
+{
+    return saveRecords(records, [](const PhraseEntry &record) {
+        return std::pair<const QString &, qint32>(record.name, record.count);
+    });
+}
+
+void PhraseFile::reportSaveFailure(const QString &reason)
+{
+    if (m_saveFailing)
+        return;
+    m_saveFailing = true;
+    qWarning("varizez: cannot save %s: %s", qUtf8Printable(m_path), qUtf8Printable(reason));
+}

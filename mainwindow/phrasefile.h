@@ -1,0 +1,75 @@
+#ifndef VARIZEZ_PHRASEFILE_H
+#define VARIZEZ_PHRASEFILE_H
+
+#include <QString>
+#include <QVector>
+
+class Beads;
+class QIODevice;
+
+// One stored record: a phrase and its count.
+struct PhraseEntry
+{
+    QString name;
+    qint32 count = 0;
+};
+
+// What reading a phrase file yielded, with what was found wrong on the way.
+// The records are built exactly as the stream yields them; the flags only
+// describe the damage, for tools that check files.
+struct PhraseFileContents
+{
+    QVector<PhraseEntry> entries;
+    qint32 declaredCount = 0;
+    bool opened = true;         // false: the file exists but could not be opened
+    bool dataRanOut = false;    // the file ended before the last declared record
+    bool corruptText = false;   // a text length was odd
+    bool stoppedAtBound = false; // declared count beyond kRecordBound, cut where data ran out
+    qint64 trailingBytes = 0;   // bytes after the last declared record
+};
+
+// The phrase file: a big-endian record count, then per record a QString and
+// a 32-bit count, exactly as a default QDataStream writes them. Saves replace
+// the whole file atomically, so a failed or interrupted save leaves the
+// previous file in place.
+class PhraseFile
+{
+public:
+    // A declared record count is trusted up to this many records: a short file
+    // within it yields the missing records as empty text with count 0. Past it
+    // records are created only while the file still has data, so a damaged
+    // count such as 0x7FFFFFFF cannot make the loader build billions of
+    // records. 100,000 phrases is far more than anyone keeps.
+    static constexpr qint32 kRecordBound = 100000;
+
+    // The one place the program keeps its counts.
+    static QString defaultPath();
+
+    explicit PhraseFile(const QString &path);
+
+    QString path() const { return m_path; }
+    bool exists() const;
+
+    // Reads the file. A file that exists but cannot be opened yields no
+    // records and one warning on standard error.
+    PhraseFileContents load() const;
+
+    // Replaces the file with these records. On failure the previous file is
+    // untouched, false is returned, and one warning naming the path and the
+    // reason is written to standard error; further failures stay quiet until
+    // a save succeeds again.
+    bool save(const QVector<Beads *> &records);
+    bool save(const QVector<PhraseEntry> &records);
+
+    static PhraseFileContents read(QIODevice &device);
+
+private:
+    template <typename Records, typename Accessor>
+    bool saveRecords(const Records &records, Accessor entryOf);
+    void reportSaveFailure(const QString &reason);
+
+    QString m_path;
+    bool m_saveFailing = false;
+};
+
+#endif // VARIZEZ_PHRASEFILE_H

@@ -1,0 +1,27 @@
+#ifndef VARIZEZ_BEADS_H
+#define VARIZEZ_BEADS_H
+
+#include <QObject>
+#include <QString>
+
+// One entry of the user's list: a phrase and how often it has been counted.
+// The count is not clamped here; only the counting dialog keeps it from
+// going below zero.
+class Beads : public QObject
+{
+    Q_OBJECT
+
+public:
+    Beads(const QString &name, int count, QObject *parent);
+    ~Beads() override;
+
+    QString name() const;
+    int count() const;
+    void setCount(int count);
+
+private:
+    QString m_name;
+    int m_count;
+};
+
+#endif // VARIZEZ_BEADS_H
