@@ -1,4 +1,5 @@
 #include "mainwindow.h"
+#include "startup.h"
 
 #include <QApplication>
 
@@ -6,7 +7,6 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     MainWindow window;
-    window.applyOrientationMode(2);
-    window.showMaximized();
+    presentMainWindow(window);
     return app.exec();
 }

@@ -3,7 +3,10 @@
 #include "beads.h"
 
 #include <QDataStream>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QtGlobal>
 
@@ -114,7 +117,36 @@ bool PhraseFile::saveRecords(const Records &records, Accessor entryOf)
         return false;
     }
     m_saveFailing = false;
+    if (!m_staleFilesChecked) {
+        m_staleFilesChecked = true;
+        removeStaleTemporaryFiles();
+    }
     return true;
+}
+
+void PhraseFile::removeStaleTemporaryFiles() const
+{
+    // QSaveFile writes an unnamed file and links it in under the final name.
+    // Over an existing file it first links it as "<name>.XXXXXX" and renames
+    // that over the old one; a process killed between the two steps leaves
+    // that name behind. Only names of exactly that form that hold a whole,
+    // undamaged phrase file are taken for such leftovers.
+    const QFileInfo target(m_path);
+    const QRegularExpression leftover(
+        QStringLiteral("^%1\\.[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(target.fileName())));
+    const QDir dir = target.absoluteDir();
+    const QStringList candidates = dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QString &name : candidates) {
+        if (!leftover.match(name).hasMatch())
+            continue;
+        QFile file(dir.filePath(name));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const PhraseFileContents contents = read(file);
+        file.close();
+        if (!contents.dataRanOut && !contents.corruptText && contents.trailingBytes == 0)
+            QFile::remove(file.fileName());
+    }
 }
 
 bool PhraseFile::save(const QVector<Beads *> &records)

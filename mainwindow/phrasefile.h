@@ -57,7 +57,9 @@ public:
     // Replaces the file with these records. On failure the previous file is
     // untouched, false is returned, and one warning naming the path and the
     // reason is written to standard error; further failures stay quiet until
-    // a save succeeds again.
+    // a save succeeds again. The first successful save also removes
+    // temporary files that an earlier process left when it was killed in
+    // the middle of replacing the file.
     bool save(const QVector<Beads *> &records);
     bool save(const QVector<PhraseEntry> &records);
 
@@ -67,9 +69,11 @@ private:
     template <typename Records, typename Accessor>
     bool saveRecords(const Records &records, Accessor entryOf);
     void reportSaveFailure(const QString &reason);
+    void removeStaleTemporaryFiles() const;
 
     QString m_path;
     bool m_saveFailing = false;
+    bool m_staleFilesChecked = false;
 };
 
 #endif // VARIZEZ_PHRASEFILE_H
