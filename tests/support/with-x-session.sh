@@ -43,5 +43,12 @@ for _ in $(seq 100); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
     sleep 0.1
 done
+# openbox announces itself before it is ready to manage windows; a window
+# mapped in that gap stays unmanaged and unmapped.
+sleep 1
+if ! kill -0 "$wm_pid" 2>/dev/null; then
+    echo "openbox did not start:"; cat "$work/openbox.log"
+    exit 1
+fi
 
 bash "$@"
