@@ -139,18 +139,18 @@ void TestMainWindowUi::layouts_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("items");
     QTest::addColumn<int>("spacing");
-    QTest::addColumn<QMargins>("margins");
+    QTest::addColumn<QString>("margins");
     QTest::newRow("verticalLayout")
         << "verticalLayout"
         << QStringList{"label", "listWidget", "horizontalLayout", "horizontalLayout_2"} << 6
-        << QMargins(11, 11, 11, 11);
+        << "11 11 11 11";
     // The button rows keep the default margins of a nested layout: none.
     QTest::newRow("horizontalLayout") << "horizontalLayout"
                                       << QStringList{"btnAdd", "btnStart", "btnRemove"} << 6
-                                      << QMargins(0, 0, 0, 0);
+                                      << "0 0 0 0";
     QTest::newRow("horizontalLayout_2") << "horizontalLayout_2"
                                         << QStringList{"btnExit", "btnMoreApps", "btnAbout"} << 6
-                                        << QMargins(0, 0, 0, 0);
+                                        << "0 0 0 0";
 }
 
 void TestMainWindowUi::layouts()
@@ -158,12 +158,14 @@ void TestMainWindowUi::layouts()
     QFETCH(QString, name);
     QFETCH(QStringList, items);
     QFETCH(int, spacing);
-    QFETCH(QMargins, margins);
+    QFETCH(QString, margins);
     const auto *layout = window->findChild<QLayout *>(name);
     QVERIFY(layout);
     QCOMPARE(layoutItemNames(layout), items);
     QCOMPARE(layout->spacing(), spacing);
-    QCOMPARE(layout->contentsMargins(), margins);
+    const QMargins m = layout->contentsMargins();
+    QCOMPARE(QStringLiteral("%1 %2 %3 %4").arg(m.left()).arg(m.top()).arg(m.right()).arg(m.bottom()),
+             margins);
 }
 
 void TestMainWindowUi::noBars()

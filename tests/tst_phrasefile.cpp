@@ -337,7 +337,7 @@ void TestPhraseFile::killedSaveLeavesOldOrNew()
         // through, mostly in the middle of one.
         if (random.bounded(4) != 0)
             QVERIFY(probe.waitForReadyRead(30000));
-        QTest::qSleep(int(random.bounded(15)));
+        QTest::qSleep(1 + int(random.bounded(15)));
         ::kill(pid_t(probe.processId()), SIGKILL);
         QVERIFY(probe.waitForFinished(30000));
         QCOMPARE(probe.exitStatus(), QProcess::CrashExit);

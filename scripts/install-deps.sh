@@ -1,0 +1,43 @@
+#!/bin/bash
+# Installs the Debian packages Varizez needs to build, run and test, if any
+# are missing. Uses sudo when not run as root. Safe to run again.
+#
+#   scripts/install-deps.sh          everything (build, run and test)
+#   scripts/install-deps.sh --run    only what building and running need
+set -euo pipefail
+
+build_packages=(cmake g++ make pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev)
+test_packages=(qtbase5-dev qtbase5-dev-tools
+    clang libclang-rt-14-dev
+    dbus dbus-bin xvfb xauth xdotool x11-utils openbox wmctrl
+    desktop-file-utils dpkg-dev file util-linux)
+
+packages=("${build_packages[@]}")
+if [ "${1:-}" != "--run" ]; then
+    packages+=("${test_packages[@]}")
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+if [ ${#missing[@]} -eq 0 ]; then
+    echo "install-deps: all packages present"
+    exit 0
+fi
+
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+        echo "install-deps: missing packages (${missing[*]}), and not root and no sudo" >&2
+        exit 1
+    fi
+    as_root=(sudo)
+fi
+echo "install-deps: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -q
+"${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,89 @@
+#!/bin/bash
+# Installs what is missing, then builds and tests Varizez in three
+# configurations: Qt 6, Qt 5.15, and Qt 6 with AddressSanitizer and
+# UndefinedBehaviorSanitizer (built with clang, which also builds and runs
+# the phrase file fuzzer). Ends with one summary line; exits non-zero on any
+# failure.
+#
+#   scripts/test.sh                 all three configurations
+#   scripts/test.sh qt6 [qt5 asan]  only those
+#   FUZZ_SECONDS=60                 how long the fuzzer runs
+set -uo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/install-deps.sh" || exit 1
+
+configs=("$@")
+[ ${#configs[@]} -eq 0 ] && configs=(qt6 qt5 asan)
+fuzz_seconds=${FUZZ_SECONDS:-60}
+passed=0 failed=0 skipped=0
+failures=()
+
+count_results() {
+    # Reads ctest's JUnit report: one <testcase> per test.
+    local report=$1 name=$2
+    local total fail skip
+    total=$(grep -o '<testcase [^>]*>' "$report" | grep -c . || true)
+    fail=$(grep -o '<testcase [^>]*>' "$report" | grep -c 'status="fail"' || true)
+    skip=$(grep -o '<testcase [^>]*>' "$report" | grep -c 'status="notrun"\|status="disabled"' || true)
+    passed=$((passed + total - fail - skip))
+    failed=$((failed + fail))
+    skipped=$((skipped + skip))
+    [ "$fail" -gt 0 ] && failures+=("$name: $fail failed")
+    return 0
+}
+
+run_config() {
+    local name=$1
+    local build="$root/build-ci-$name"
+    local args=(-DVARIZEZ_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo)
+    case $name in
+    qt6) args+=(-DVARIZEZ_QT_MAJOR=6) ;;
+    qt5) args+=(-DVARIZEZ_QT_MAJOR=5) ;;
+    asan) args+=(-DVARIZEZ_QT_MAJOR=6 -DVARIZEZ_SANITIZE=ON -DVARIZEZ_FUZZ=ON
+                 -DCMAKE_CXX_COMPILER=clang++ -DVARIZEZ_BENCH=OFF) ;;
+    *) echo "unknown configuration $name"; failed=$((failed + 1)); return ;;
+    esac
+    echo "=== $name: configure and build"
+    if ! cmake -S "$root" -B "$build" "${args[@]}" >"$build.configure.log" 2>&1; then
+        cat "$build.configure.log"
+        failed=$((failed + 1)); failures+=("$name: configure failed"); return
+    fi
+    if ! cmake --build "$build" -j2 >"$build.build.log" 2>&1; then
+        grep -E 'error|warning' -A3 "$build.build.log" | head -80
+        failed=$((failed + 1)); failures+=("$name: build failed"); return
+    fi
+    echo "=== $name: tests"
+    # A private session bus for the D-Bus tests; the X tests start their own
+    # X server.
+    (cd "$build" && dbus-run-session -- ctest --output-on-failure -j2 --timeout 300 \
+        --output-junit "$build/ctest.xml")
+    count_results "$build/ctest.xml" "$name"
+
+    if [ "$name" = asan ]; then
+        echo "=== $name: fuzzing the phrase file loader for ${fuzz_seconds}s"
+        local corpus="$build/fuzz-corpus"
+        mkdir -p "$corpus"
+        cp "$root"/tests/fuzz/corpus/* "$corpus/"
+        if (cd "$build" && ASAN_OPTIONS=detect_leaks=1 \
+            ./tests/fuzz/phrasefile_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 \
+                -rss_limit_mb=2048 -malloc_limit_mb=512 -print_final_stats=1 "$corpus" \
+                >"$build/fuzz.log" 2>&1); then
+            tail -3 "$build/fuzz.log"
+            passed=$((passed + 1))
+        else
+            tail -40 "$build/fuzz.log"
+            failed=$((failed + 1)); failures+=("$name: fuzzer found a problem")
+        fi
+    fi
+}
+
+for config in "${configs[@]}"; do
+    run_config "$config"
+done
+
+echo
+for failure in "${failures[@]}"; do
+    echo "FAILED: $failure"
+done
+echo "summary: $passed passed, $failed failed, $skipped skipped"
+[ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
