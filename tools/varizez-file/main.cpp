@@ -1,0 +1,184 @@
+// varizez-file: shows, checks, exports and imports Varizez phrase files, so
+// counts can be backed up and moved. It reads and writes them through the
+// program's own phrase file code.
+
+#include "csv.h"
+#include "phrasefile.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QTextStream>
+#include <cstdio>
+
+namespace {
+
+const QString kHeader = QStringLiteral("phrase,count");
+
+int fail(const QString &message)
+{
+    std::fprintf(stderr, "varizez-file: %s\n", qUtf8Printable(message));
+    return 1;
+}
+
+bool readFile(const QString &path, PhraseFileContents *contents, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    *contents = PhraseFile::read(file);
+    return true;
+}
+
+QStringList problems(const PhraseFileContents &c)
+{
+    QStringList found;
+    if (c.declaredCount < 0)
+        found << QStringLiteral("negative record count %1").arg(c.declaredCount);
+    if (c.stoppedAtBound)
+        found << QStringLiteral("implausible record count %1: the file holds data for only %2")
+                     .arg(c.declaredCount)
+                     .arg(c.entries.size());
+    else if (c.dataRanOut)
+        found << QStringLiteral("short file: it ends before record %1 of %2")
+                     .arg(c.entries.size())
+                     .arg(c.declaredCount);
+    if (c.corruptText)
+        found << QStringLiteral("bad text length (odd number of bytes)");
+    if (c.trailingBytes > 0)
+        found << QStringLiteral("%1 trailing bytes after the last record").arg(c.trailingBytes);
+    return found;
+}
+
+int show(const QString &path)
+{
+    PhraseFileContents contents;
+    QString error;
+    if (!readFile(path, &contents, &error))
+        return fail(error);
+    QTextStream out(stdout);
+    int width = 6;
+    for (const PhraseEntry &e : qAsConst(contents.entries))
+        width = qMax(width, qMin(60, int(e.name.size())));
+    out << QStringLiteral("%1  %2\n").arg(QStringLiteral("Phrase"), -width).arg(QStringLiteral("Count"));
+    for (const PhraseEntry &e : qAsConst(contents.entries)) {
+        QString name = e.name;
+        name.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+        out << QStringLiteral("%1  %2\n").arg(name, -width).arg(e.count);
+    }
+    out << QStringLiteral("%1 phrases\n").arg(contents.entries.size());
+    return problems(contents).isEmpty() ? 0 : fail(problems(contents).join(QLatin1String("; ")));
+}
+
+int check(const QString &path)
+{
+    PhraseFileContents contents;
+    QString error;
+    if (!readFile(path, &contents, &error))
+        return fail(error);
+    const QStringList found = problems(contents);
+    if (!found.isEmpty()) {
+        for (const QString &problem : found)
+            std::fprintf(stderr, "varizez-file: %s: %s\n", qUtf8Printable(path), qUtf8Printable(problem));
+        return 1;
+    }
+    std::printf("%s: ok, %d phrases\n", qUtf8Printable(path), int(contents.entries.size()));
+    return 0;
+}
+
+int exportCsv(const QString &path)
+{
+    PhraseFileContents contents;
+    QString error;
+    if (!readFile(path, &contents, &error))
+        return fail(error);
+    if (!problems(contents).isEmpty())
+        return fail(QStringLiteral("%1 is damaged (%2); run check").arg(path, problems(contents).join(QLatin1String("; "))));
+    QString csv = kHeader + QLatin1String("\r\n");
+    for (const PhraseEntry &e : qAsConst(contents.entries))
+        csv += Csv::quoteField(e.name) + QLatin1Char(',') + QString::number(e.count) + QLatin1String("\r\n");
+    const QByteArray bytes = csv.toUtf8();
+    return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size()) ? 0 : 1;
+}
+
+int importCsv(const QString &csvPath, const QString &path)
+{
+    QFile input(csvPath);
+    if (!input.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("cannot read %1: %2").arg(csvPath, input.errorString()));
+    const QByteArray raw = input.readAll();
+    const QString text = QString::fromUtf8(raw);
+    if (text.toUtf8() != raw)
+        return fail(QStringLiteral("%1 is not valid UTF-8").arg(csvPath));
+    QVector<Csv::Row> rows;
+    int errorLine = 0;
+    QString error;
+    if (!Csv::parse(text, &rows, &errorLine, &error))
+        return fail(QStringLiteral("%1:%2: %3").arg(csvPath).arg(errorLine).arg(error));
+    if (rows.isEmpty() || rows.first().fields.join(QLatin1Char(',')) != kHeader)
+        return fail(QStringLiteral("%1:1: expected the header line \"%2\"").arg(csvPath, kHeader));
+    QVector<PhraseEntry> entries;
+    for (int r = 1; r < rows.size(); ++r) {
+        const Csv::Row &row = rows.at(r);
+        if (row.fields.size() != 2)
+            return fail(QStringLiteral("%1:%2: expected 2 fields, found %3").arg(csvPath).arg(row.line).arg(row.fields.size()));
+        bool ok = false;
+        const int count = row.fields.at(1).toInt(&ok);
+        if (!ok)
+            return fail(QStringLiteral("%1:%2: count \"%3\" is not a 32-bit integer").arg(csvPath).arg(row.line).arg(row.fields.at(1)));
+        entries.append(PhraseEntry{row.fields.at(0), count});
+    }
+    PhraseFile file(path);
+    if (!file.save(entries))
+        return fail(QStringLiteral("could not write %1; it is unchanged").arg(path));
+    std::printf("wrote %d phrases to %s\n", int(entries.size()), qUtf8Printable(path));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("varizez-file"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VARIZEZ_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Shows, checks, exports and imports Varizez phrase files.\n\n"
+        "Commands:\n"
+        "  show [FILE]          print the phrases and counts as a table\n"
+        "  check [FILE]         say what is wrong with a damaged file (exit 1)\n"
+        "  export [FILE]        write the phrases as CSV to standard output\n"
+        "  import CSV [FILE]    replace FILE with the phrases of a CSV file\n\n"
+        "FILE defaults to ") + PhraseFile::defaultPath() + QStringLiteral("."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("show, check, export or import"));
+    parser.addPositionalArgument(QStringLiteral("args"), QStringLiteral("[CSV] [FILE]"), QStringLiteral("[args...]"));
+    parser.process(app);
+
+    const QStringList args = parser.positionalArguments();
+    if (args.isEmpty())
+        return fail(QStringLiteral("no command given; see --help")) + 1;
+    const QString command = args.first();
+    const QStringList rest = args.mid(1);
+    const auto fileArg = [&](int index) { return rest.size() > index ? rest.at(index) : PhraseFile::defaultPath(); };
+
+    if (command == QLatin1String("import")) {
+        if (rest.isEmpty() || rest.size() > 2)
+            return fail(QStringLiteral("usage: varizez-file import CSV [FILE]")) + 1;
+        return importCsv(rest.first(), fileArg(1));
+    }
+    if (rest.size() > 1)
+        return fail(QStringLiteral("too many arguments; see --help")) + 1;
+    if (command == QLatin1String("show"))
+        return show(fileArg(0));
+    if (command == QLatin1String("check"))
+        return check(fileArg(0));
+    if (command == QLatin1String("export"))
+        return exportCsv(fileArg(0));
+    return fail(QStringLiteral("unknown command \"%1\"; see --help").arg(command)) + 1;
+}
