@@ -2,8 +2,7 @@
 
 #include "mainwindow.h"
 
-void presentMainWindow(MainWindow &window)
-{
+void presentMainWindow(MainWindow &window) {
     window.applyOrientationMode(2);
     window.showMaximized();
 }

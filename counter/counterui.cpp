@@ -27,8 +27,7 @@ const char kDialogStyleSheet[] =
     "background-color: rgb(255, 255, 255);";
 
 QPushButton *addImageButton(QDialog *dialog, QHBoxLayout *row, const char *name,
-                            const char *styleSheet)
-{
+                            const char *styleSheet) {
     auto *button = new QPushButton(dialog);
     button->setObjectName(QString::fromLatin1(name));
     applySizePolicy(button, QSizePolicy::Preferred, QSizePolicy::Preferred);
@@ -39,8 +38,7 @@ QPushButton *addImageButton(QDialog *dialog, QHBoxLayout *row, const char *name,
     return button;
 }
 
-QPushButton *addTextButton(QDialog *dialog, QHBoxLayout *row, const char *name)
-{
+QPushButton *addTextButton(QDialog *dialog, QHBoxLayout *row, const char *name) {
     auto *button = new QPushButton(dialog);
     button->setObjectName(QString::fromLatin1(name));
     applySizePolicy(button, QSizePolicy::Minimum, QSizePolicy::Preferred);
@@ -51,8 +49,7 @@ QPushButton *addTextButton(QDialog *dialog, QHBoxLayout *row, const char *name)
 
 } // namespace
 
-void CounterUi::setupUi(QDialog *dialog)
-{
+void CounterUi::setupUi(QDialog *dialog) {
     if (dialog->objectName().isEmpty())
         dialog->setObjectName(QStringLiteral("Counter"));
     dialog->resize(378, 388);
@@ -83,8 +80,9 @@ void CounterUi::setupUi(QDialog *dialog)
 
     horizontalLayout_3 = new QHBoxLayout();
     horizontalLayout_3->setObjectName(QStringLiteral("horizontalLayout_3"));
-    btnMinus = addImageButton(dialog, horizontalLayout_3, "btnMinus",
-                              "border-image: url(:/new/images/images/Actions-list-remove-icon.png);");
+    btnMinus =
+        addImageButton(dialog, horizontalLayout_3, "btnMinus",
+                       "border-image: url(:/new/images/images/Actions-list-remove-icon.png);");
     verticalLayout->addLayout(horizontalLayout_3);
 
     horizontalLayout = new QHBoxLayout();
@@ -98,8 +96,7 @@ void CounterUi::setupUi(QDialog *dialog)
     QMetaObject::connectSlotsByName(dialog);
 }
 
-void CounterUi::retranslateUi(QDialog *dialog)
-{
+void CounterUi::retranslateUi(QDialog *dialog) {
     dialog->setWindowTitle(QCoreApplication::translate("Counter", "Dialog", nullptr));
     label->setText(QCoreApplication::translate(
         "Counter", "You can also use key A to decrease, key L to increase", nullptr));

@@ -4,10 +4,9 @@
 #include <QDBusMessage>
 #include <QString>
 
-void DesktopShell::sendExitAppView()
-{
-    const QDBusMessage message = QDBusMessage::createSignal(QString::fromLatin1(kObjectPath),
-                                                            QString::fromLatin1(kInterface),
-                                                            QString::fromLatin1(kExitAppViewSignal));
+void DesktopShell::sendExitAppView() {
+    const QDBusMessage message = QDBusMessage::createSignal(
+        QString::fromLatin1(kObjectPath), QString::fromLatin1(kInterface),
+        QString::fromLatin1(kExitAppViewSignal));
     QDBusConnection::sessionBus().send(message);
 }

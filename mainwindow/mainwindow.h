@@ -13,8 +13,7 @@ class QListWidgetItem;
 
 // The phrase list. Owns the records, the counting dialog and its own widget
 // holder, and writes the phrase file after every change.
-class MainWindow : public QMainWindow
-{
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:

@@ -38,8 +38,7 @@ const char kWindowStyleSheet[] =
 constexpr int kButtonMaxHeight = 75;
 constexpr int kUnboundedSize = 16777215; // QWIDGETSIZE_MAX
 
-QPushButton *addButton(QWidget *parent, QHBoxLayout *row, const char *name, bool heightBounded)
-{
+QPushButton *addButton(QWidget *parent, QHBoxLayout *row, const char *name, bool heightBounded) {
     auto *button = new QPushButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     applySizePolicy(button, QSizePolicy::Minimum, QSizePolicy::Preferred);
@@ -49,8 +48,7 @@ QPushButton *addButton(QWidget *parent, QHBoxLayout *row, const char *name, bool
     return button;
 }
 
-QHBoxLayout *newButtonRow(const char *name)
-{
+QHBoxLayout *newButtonRow(const char *name) {
     auto *row = new QHBoxLayout();
     row->setSpacing(6);
     row->setObjectName(QString::fromLatin1(name));
@@ -59,8 +57,7 @@ QHBoxLayout *newButtonRow(const char *name)
 
 } // namespace
 
-void MainWindowUi::setupUi(QMainWindow *window)
-{
+void MainWindowUi::setupUi(QMainWindow *window) {
     if (window->objectName().isEmpty())
         window->setObjectName(QStringLiteral("MainWindow"));
     window->resize(287, 335);
@@ -110,8 +107,7 @@ void MainWindowUi::setupUi(QMainWindow *window)
     QMetaObject::connectSlotsByName(window);
 }
 
-void MainWindowUi::retranslateUi(QMainWindow *window)
-{
+void MainWindowUi::retranslateUi(QMainWindow *window) {
     window->setWindowTitle(QCoreApplication::translate("MainWindow", "Varizez", nullptr));
     label->setText(QCoreApplication::translate("MainWindow",
                                                "Click on a dua below, and then on Start", nullptr));

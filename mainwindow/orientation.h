@@ -16,8 +16,7 @@ enum Attribute : int {
 };
 
 // 0 locks portrait, 1 locks landscape, anything else follows the device.
-constexpr Attribute attributeForMode(int mode)
-{
+constexpr Attribute attributeForMode(int mode) {
     switch (mode) {
     case 0:
         return LockPortrait;
@@ -29,8 +28,7 @@ constexpr Attribute attributeForMode(int mode)
 }
 
 // True only on the handheld's own Qt, where the attributes above exist.
-constexpr bool platformHasOrientationAttributes()
-{
+constexpr bool platformHasOrientationAttributes() {
 #if defined(Q_WS_MAEMO_5)
     return true;
 #else

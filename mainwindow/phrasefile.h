@@ -8,8 +8,7 @@ class Beads;
 class QIODevice;
 
 // One stored record: a phrase and its count.
-struct PhraseEntry
-{
+struct PhraseEntry {
     QString name;
     qint32 count = 0;
 };
@@ -17,23 +16,21 @@ struct PhraseEntry
 // What reading a phrase file yielded, with what was found wrong on the way.
 // The records are built exactly as the stream yields them; the flags only
 // describe the damage, for tools that check files.
-struct PhraseFileContents
-{
+struct PhraseFileContents {
     QVector<PhraseEntry> entries;
     qint32 declaredCount = 0;
-    bool opened = true;         // false: the file exists but could not be opened
-    bool dataRanOut = false;    // the file ended before the last declared record
-    bool corruptText = false;   // a text length was odd
+    bool opened = true;          // false: the file exists but could not be opened
+    bool dataRanOut = false;     // the file ended before the last declared record
+    bool corruptText = false;    // a text length was odd
     bool stoppedAtBound = false; // declared count beyond kRecordBound, cut where data ran out
-    qint64 trailingBytes = 0;   // bytes after the last declared record
+    qint64 trailingBytes = 0;    // bytes after the last declared record
 };
 
 // The phrase file: a big-endian record count, then per record a QString and
 // a 32-bit count, exactly as a default QDataStream writes them. Saves replace
 // the whole file atomically, so a failed or interrupted save leaves the
 // previous file in place.
-class PhraseFile
-{
+class PhraseFile {
 public:
     // A declared record count is trusted up to this many records: a short file
     // within it yields the missing records as empty text with count 0. Past it

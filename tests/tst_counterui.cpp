@@ -14,8 +14,7 @@
 
 // Stands in for the real dialog with the same slot names and records which
 // slot each click reaches.
-class SlotRecorder : public QDialog
-{
+class SlotRecorder : public QDialog {
     Q_OBJECT
 
 public:
@@ -32,8 +31,7 @@ private slots:
     void on_valueChanged() { calls << QStringLiteral("valueChanged"); }
 };
 
-class TestCounterUi : public QObject
-{
+class TestCounterUi : public QObject {
     Q_OBJECT
 
 private slots:
@@ -63,28 +61,24 @@ private:
     CounterUi ui;
 };
 
-void TestCounterUi::init()
-{
+void TestCounterUi::init() {
     dialog = new SlotRecorder;
     ui.setupUi(dialog);
 }
 
-void TestCounterUi::cleanup()
-{
+void TestCounterUi::cleanup() {
     delete dialog;
     dialog = nullptr;
 }
 
-void TestCounterUi::objectNameRule_data()
-{
+void TestCounterUi::objectNameRule_data() {
     QTest::addColumn<QString>("preset");
     QTest::addColumn<QString>("expected");
     QTest::newRow("unnamed") << QString() << QStringLiteral("Counter");
     QTest::newRow("named") << QStringLiteral("mine") << QStringLiteral("mine");
 }
 
-void TestCounterUi::objectNameRule()
-{
+void TestCounterUi::objectNameRule() {
     QFETCH(QString, preset);
     QFETCH(QString, expected);
     QDialog other;
@@ -95,22 +89,28 @@ void TestCounterUi::objectNameRule()
     QCOMPARE(other.size(), QSize(378, 388));
 }
 
-void TestCounterUi::widgetTree_data()
-{
+void TestCounterUi::widgetTree_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("className");
     QTest::addColumn<QString>("parentName");
-    QTest::newRow("verticalLayout") << "verticalLayout" << "QVBoxLayout" << "Counter";
-    QTest::newRow("label") << "label" << "QLabel" << "Counter";
-    QTest::newRow("lcdNumber") << "lcdNumber" << "QLCDNumber" << "Counter";
+    QTest::newRow("verticalLayout") << "verticalLayout"
+                                    << "QVBoxLayout"
+                                    << "Counter";
+    QTest::newRow("label") << "label"
+                           << "QLabel"
+                           << "Counter";
+    QTest::newRow("lcdNumber") << "lcdNumber"
+                               << "QLCDNumber"
+                               << "Counter";
     for (const char *layout : {"horizontalLayout", "horizontalLayout_2", "horizontalLayout_3"})
-        QTest::newRow(layout) << layout << "QHBoxLayout" << "verticalLayout";
+        QTest::newRow(layout) << layout << "QHBoxLayout"
+                              << "verticalLayout";
     for (const char *button : {"btnPlus", "btnMinus", "btnReset", "btnBack"})
-        QTest::newRow(button) << button << "QPushButton" << "Counter";
+        QTest::newRow(button) << button << "QPushButton"
+                              << "Counter";
 }
 
-void TestCounterUi::widgetTree()
-{
+void TestCounterUi::widgetTree() {
     QFETCH(QString, name);
     QFETCH(QString, className);
     QFETCH(QString, parentName);
@@ -122,22 +122,18 @@ void TestCounterUi::widgetTree()
     QCOMPARE(dialog->layout(), ui.verticalLayout);
 }
 
-void TestCounterUi::layouts_data()
-{
+void TestCounterUi::layouts_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("items");
-    QTest::newRow("verticalLayout")
-        << "verticalLayout"
-        << QStringList{"label", "horizontalLayout_2", "lcdNumber", "horizontalLayout_3",
-                       "horizontalLayout"};
+    QTest::newRow("verticalLayout") << "verticalLayout"
+                                    << QStringList{"label", "horizontalLayout_2", "lcdNumber",
+                                                   "horizontalLayout_3", "horizontalLayout"};
     QTest::newRow("horizontalLayout_2") << "horizontalLayout_2" << QStringList{"btnPlus"};
     QTest::newRow("horizontalLayout_3") << "horizontalLayout_3" << QStringList{"btnMinus"};
-    QTest::newRow("horizontalLayout") << "horizontalLayout"
-                                      << QStringList{"btnReset", "btnBack"};
+    QTest::newRow("horizontalLayout") << "horizontalLayout" << QStringList{"btnReset", "btnBack"};
 }
 
-void TestCounterUi::layouts()
-{
+void TestCounterUi::layouts() {
     QFETCH(QString, name);
     QFETCH(QStringList, items);
     const auto *layout = dialog->findChild<QLayout *>(name);
@@ -149,13 +145,13 @@ void TestCounterUi::layouts()
     auto *freshTop = new QVBoxLayout(&holder);
     auto *freshRow = new QHBoxLayout();
     freshTop->addLayout(freshRow);
-    const QLayout *fresh = layout == ui.verticalLayout ? static_cast<QLayout *>(freshTop) : freshRow;
+    const QLayout *fresh =
+        layout == ui.verticalLayout ? static_cast<QLayout *>(freshTop) : freshRow;
     QCOMPARE(layout->contentsMargins(), fresh->contentsMargins());
     QCOMPARE(layout->spacing(), fresh->spacing());
 }
 
-void TestCounterUi::sizes_data()
-{
+void TestCounterUi::sizes_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("horizontal");
     QTest::addColumn<int>("vertical");
@@ -175,8 +171,7 @@ void TestCounterUi::sizes_data()
                               << QSize(QWIDGETSIZE_MAX, 75);
 }
 
-void TestCounterUi::sizes()
-{
+void TestCounterUi::sizes() {
     QFETCH(QString, name);
     QFETCH(int, horizontal);
     QFETCH(int, vertical);
@@ -203,8 +198,7 @@ void TestCounterUi::sizes()
     }
 }
 
-void TestCounterUi::label()
-{
+void TestCounterUi::label() {
     QVERIFY(!ui.label->wordWrap());
     QCOMPARE(ui.label->styleSheet(), QStringLiteral("color: rgb(0, 170, 0);"));
     // One line whatever the width: the height does not depend on it.
@@ -214,8 +208,7 @@ void TestCounterUi::label()
     QCOMPARE(ui.label->height(), ui.label->sizeHint().height());
 }
 
-void TestCounterUi::numberDisplay()
-{
+void TestCounterUi::numberDisplay() {
     QCOMPARE(ui.lcdNumber->intValue(), 0);
     QCOMPARE(ui.lcdNumber->value(), 0.0);
     // Qt's defaults: five digits, decimal, outlined segments.
@@ -231,21 +224,23 @@ void TestCounterUi::numberDisplay()
     QCOMPARE(ui.lcdNumber->digitCount(), 5);
 }
 
-void TestCounterUi::texts_data()
-{
+void TestCounterUi::texts_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("isNull");
-    QTest::newRow("label") << "label" << "You can also use key A to decrease, key L to increase"
-                           << false;
-    QTest::newRow("btnPlus") << "btnPlus" << "" << true;
-    QTest::newRow("btnMinus") << "btnMinus" << "" << true;
-    QTest::newRow("btnReset") << "btnReset" << "Reset" << false;
-    QTest::newRow("btnBack") << "btnBack" << "Back" << false;
+    QTest::newRow("label") << "label"
+                           << "You can also use key A to decrease, key L to increase" << false;
+    QTest::newRow("btnPlus") << "btnPlus"
+                             << "" << true;
+    QTest::newRow("btnMinus") << "btnMinus"
+                              << "" << true;
+    QTest::newRow("btnReset") << "btnReset"
+                              << "Reset" << false;
+    QTest::newRow("btnBack") << "btnBack"
+                             << "Back" << false;
 }
 
-void TestCounterUi::texts()
-{
+void TestCounterUi::texts() {
     QFETCH(QString, name);
     QFETCH(QString, text);
     QFETCH(bool, isNull);
@@ -257,8 +252,7 @@ void TestCounterUi::texts()
     QCOMPARE(shown.isEmpty(), isNull);
 }
 
-void TestCounterUi::styleSheets_data()
-{
+void TestCounterUi::styleSheets_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("styleSheet");
     QTest::newRow("dialog")
@@ -268,40 +262,44 @@ void TestCounterUi::styleSheets_data()
            "255));\n\tborder-radius: 10px;\n\tcolor: rgb(255, 255, 0);\n\tborder-color: rgb(255, "
            "255, 0);\n border-width: 1px;\n border-style: solid;\n}\nbackground-color: rgb(255, "
            "255, 255);";
-    QTest::newRow("label") << "label" << "color: rgb(0, 170, 0);";
+    QTest::newRow("label") << "label"
+                           << "color: rgb(0, 170, 0);";
     QTest::newRow("btnPlus") << "btnPlus"
                              << "border-image: url(:/new/images/images/Button-Add-icon.png);";
     QTest::newRow("lcdNumber") << "lcdNumber"
                                << "color: rgb(0, 170, 0);\nborder-color: rgb(0, 170, 0);";
     QTest::newRow("btnMinus")
-        << "btnMinus" << "border-image: url(:/new/images/images/Actions-list-remove-icon.png);";
-    QTest::newRow("btnReset") << "btnReset" << "";
-    QTest::newRow("btnBack") << "btnBack" << "";
+        << "btnMinus"
+        << "border-image: url(:/new/images/images/Actions-list-remove-icon.png);";
+    QTest::newRow("btnReset") << "btnReset"
+                              << "";
+    QTest::newRow("btnBack") << "btnBack"
+                             << "";
 }
 
-void TestCounterUi::styleSheets()
-{
+void TestCounterUi::styleSheets() {
     QFETCH(QString, name);
     QFETCH(QString, styleSheet);
-    const QWidget *widget = name == QLatin1String("Counter")
-                                ? dialog
-                                : dialog->findChild<QWidget *>(name);
+    const QWidget *widget =
+        name == QLatin1String("Counter") ? dialog : dialog->findChild<QWidget *>(name);
     QVERIFY(widget);
     QCOMPARE(widget->styleSheet(), styleSheet);
 }
 
-void TestCounterUi::clicksReachTheirSlot_data()
-{
+void TestCounterUi::clicksReachTheirSlot_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("slot");
-    QTest::newRow("btnBack") << "btnBack" << "back";
-    QTest::newRow("btnPlus") << "btnPlus" << "plus";
-    QTest::newRow("btnMinus") << "btnMinus" << "minus";
-    QTest::newRow("btnReset") << "btnReset" << "reset";
+    QTest::newRow("btnBack") << "btnBack"
+                             << "back";
+    QTest::newRow("btnPlus") << "btnPlus"
+                             << "plus";
+    QTest::newRow("btnMinus") << "btnMinus"
+                              << "minus";
+    QTest::newRow("btnReset") << "btnReset"
+                              << "reset";
 }
 
-void TestCounterUi::clicksReachTheirSlot()
-{
+void TestCounterUi::clicksReachTheirSlot() {
     QFETCH(QString, name);
     QFETCH(QString, slot);
     dialog->show();
@@ -312,8 +310,7 @@ void TestCounterUi::clicksReachTheirSlot()
     QCOMPARE(dialog->calls, QStringList{slot});
 }
 
-void TestCounterUi::valueChangedSlotIsNotConnectedByName()
-{
+void TestCounterUi::valueChangedSlotIsNotConnectedByName() {
     emit dialog->valueChanged();
     QVERIFY(dialog->calls.isEmpty());
 }

@@ -9,8 +9,7 @@
 #include <QtTest>
 
 // Listens for the desktop signal on a connection of its own.
-class ShellListener : public QObject
-{
+class ShellListener : public QObject {
     Q_OBJECT
 
 public:
@@ -20,8 +19,7 @@ public slots:
     void onExitAppView(const QDBusMessage &message) { received << message; }
 };
 
-class TestDesktopSignal : public QObject
-{
+class TestDesktopSignal : public QObject {
     Q_OBJECT
 
 private slots:
@@ -29,18 +27,16 @@ private slots:
     void otherKeyWithoutBus();
 };
 
-void TestDesktopSignal::signalOnSessionBus()
-{
+void TestDesktopSignal::signalOnSessionBus() {
     if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
         QSKIP("no session bus: run the suite under dbus-run-session");
     QDBusConnection listenerBus =
         QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("listener"));
     QVERIFY2(listenerBus.isConnected(), qPrintable(listenerBus.lastError().message()));
     ShellListener listener;
-    QVERIFY(listenerBus.connect(QString(), QStringLiteral("/"),
-                                QStringLiteral("com.nokia.hildon_desktop"),
-                                QStringLiteral("exit_app_view"), &listener,
-                                SLOT(onExitAppView(QDBusMessage))));
+    QVERIFY(listenerBus.connect(
+        QString(), QStringLiteral("/"), QStringLiteral("com.nokia.hildon_desktop"),
+        QStringLiteral("exit_app_view"), &listener, SLOT(onExitAppView(QDBusMessage))));
     QVERIFY(QDBusConnection::sessionBus().isConnected());
 
     Beads record(QStringLiteral("AllahuAkbar"), 3, nullptr);
@@ -80,8 +76,7 @@ void TestDesktopSignal::signalOnSessionBus()
     QDBusConnection::disconnectFromBus(QStringLiteral("listener"));
 }
 
-void TestDesktopSignal::otherKeyWithoutBus()
-{
+void TestDesktopSignal::otherKeyWithoutBus() {
     QVERIFY2(!QDBusConnection::sessionBus().isConnected(),
              "this case must run with no session bus reachable");
     Beads record(QStringLiteral("AllahuAkbar"), 3, nullptr);

@@ -23,8 +23,7 @@ namespace {
 
 const QString kPath = QStringLiteral("/home/user/varizezCount.bin");
 
-QByteArray fileOf(const QList<QPair<QString, int>> &records)
-{
+QByteArray fileOf(const QList<QPair<QString, int>> &records) {
     QByteArray bytes = be32(quint32(records.size()));
     for (const auto &r : records)
         bytes += record(r.first, r.second);
@@ -35,8 +34,7 @@ using Records = QList<QPair<QString, int>>;
 
 } // namespace
 
-class UrlCatcher : public QObject
-{
+class UrlCatcher : public QObject {
     Q_OBJECT
 
 public:
@@ -46,8 +44,7 @@ public slots:
     void open(const QUrl &url) { urls << url; }
 };
 
-class TestMainWindow : public QObject
-{
+class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
@@ -75,9 +72,10 @@ private slots:
     void failedSaveWarnsAndKeepsGoing();
 
 private:
-    QListWidget *list() const { return window->findChild<QListWidget *>(QStringLiteral("listWidget")); }
-    QPushButton *button(const char *name) const
-    {
+    QListWidget *list() const {
+        return window->findChild<QListWidget *>(QStringLiteral("listWidget"));
+    }
+    QPushButton *button(const char *name) const {
         return window->findChild<QPushButton *>(QLatin1String(name));
     }
     QWidget *counterDialog() const;
@@ -91,52 +89,47 @@ private:
     QString inputLabel;
 };
 
-void TestMainWindow::initTestCase()
-{
+void TestMainWindow::initTestCase() {
     // Guard against ever running on a real home directory.
-    QVERIFY2(QDir(QStringLiteral("/home/user")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty(),
+    QVERIFY2(QDir(QStringLiteral("/home/user"))
+                 .entryList(QDir::NoDotAndDotDot | QDir::AllEntries)
+                 .isEmpty(),
              "expects an empty private /home/user");
 }
 
-void TestMainWindow::init()
-{
+void TestMainWindow::init() {
     QFile::remove(kPath);
 }
 
-void TestMainWindow::cleanup()
-{
+void TestMainWindow::cleanup() {
     delete window;
     window = nullptr;
     QFile::remove(kPath);
     QDir().mkpath(QStringLiteral("/home/user"));
 }
 
-QWidget *TestMainWindow::counterDialog() const
-{
+QWidget *TestMainWindow::counterDialog() const {
     for (QWidget *widget : QApplication::topLevelWidgets())
         if (widget->inherits("Counter"))
             return widget;
     return nullptr;
 }
 
-QStringList TestMainWindow::rows() const
-{
+QStringList TestMainWindow::rows() const {
     QStringList texts;
     for (int i = 0; i < list()->count(); ++i)
         texts << list()->item(i)->text();
     return texts;
 }
 
-void TestMainWindow::clickRow(int row)
-{
+void TestMainWindow::clickRow(int row) {
     QListWidgetItem *item = list()->item(row);
     QVERIFY(item);
     QTest::mouseClick(list()->viewport(), Qt::LeftButton, Qt::NoModifier,
                       list()->visualItemRect(item).center());
 }
 
-void TestMainWindow::answerInput(const QString &text, bool accept)
-{
+void TestMainWindow::answerInput(const QString &text, bool accept) {
     QTimer::singleShot(0, this, [=] {
         auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
         if (!dialog)
@@ -151,8 +144,7 @@ void TestMainWindow::answerInput(const QString &text, bool accept)
     });
 }
 
-void TestMainWindow::firstStartSeedsWithoutWriting()
-{
+void TestMainWindow::firstStartSeedsWithoutWriting() {
     window = new MainWindow;
     window->show();
     QCOMPARE(rows(), (QStringList{"AllahuAkbar", "SubhannAllah"}));
@@ -163,19 +155,18 @@ void TestMainWindow::firstStartSeedsWithoutWriting()
     QVERIFY(!counterDialog()->isVisible());
 }
 
-void TestMainWindow::loadsStoredList_data()
-{
+void TestMainWindow::loadsStoredList_data() {
     QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("worked example") << workedExample() << QStringList{"AllahuAkbar", "SubhannAllah"};
+    QTest::newRow("worked example")
+        << workedExample() << QStringList{"AllahuAkbar", "SubhannAllah"};
     QTest::newRow("zero records") << hex("00000000") << QStringList{};
     QTest::newRow("zero bytes") << QByteArray() << QStringList{};
-    QTest::newRow("three records") << fileOf({{"a", 1}, {"b", 2}, {"c", 3}})
-                                   << QStringList{"a", "b", "c"};
+    QTest::newRow("three records")
+        << fileOf({{"a", 1}, {"b", 2}, {"c", 3}}) << QStringList{"a", "b", "c"};
 }
 
-void TestMainWindow::loadsStoredList()
-{
+void TestMainWindow::loadsStoredList() {
     QFETCH(QByteArray, stored);
     QFETCH(QStringList, expected);
     QVERIFY(writeAll(kPath, stored));
@@ -185,8 +176,7 @@ void TestMainWindow::loadsStoredList()
     QCOMPARE(readAll(kPath), stored);
 }
 
-void TestMainWindow::chosenState()
-{
+void TestMainWindow::chosenState() {
     window = new MainWindow;
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -200,8 +190,7 @@ void TestMainWindow::chosenState()
     QVERIFY(button("btnRemove")->isEnabled());
 }
 
-void TestMainWindow::add_data()
-{
+void TestMainWindow::add_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("accept");
     QTest::addColumn<bool>("added");
@@ -213,8 +202,7 @@ void TestMainWindow::add_data()
     QTest::newRow("outside the BMP") << QString::fromUtf8("\U0001F4FF") << true << true;
 }
 
-void TestMainWindow::add()
-{
+void TestMainWindow::add() {
     QFETCH(QString, text);
     QFETCH(bool, accept);
     QFETCH(bool, added);
@@ -237,8 +225,7 @@ void TestMainWindow::add()
     QVERIFY(!button("btnStart")->isEnabled());
 }
 
-void TestMainWindow::removeKeepsListAndFileInStep()
-{
+void TestMainWindow::removeKeepsListAndFileInStep() {
     QVERIFY(writeAll(kPath, fileOf({{"a", 1}, {"b", 2}, {"c", 3}})));
     window = new MainWindow;
     window->show();
@@ -253,8 +240,7 @@ void TestMainWindow::removeKeepsListAndFileInStep()
     QCOMPARE(counterDialog()->findChild<QLCDNumber *>()->intValue(), 3);
 }
 
-void TestMainWindow::removingTheOnlyPhrase()
-{
+void TestMainWindow::removingTheOnlyPhrase() {
     QVERIFY(writeAll(kPath, fileOf({{"only", 9}})));
     window = new MainWindow;
     window->show();
@@ -272,8 +258,7 @@ void TestMainWindow::removingTheOnlyPhrase()
     QCOMPARE(rows(), QStringList());
 }
 
-void TestMainWindow::startAndBackRewritesFile()
-{
+void TestMainWindow::startAndBackRewritesFile() {
     window = new MainWindow;
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -289,8 +274,7 @@ void TestMainWindow::startAndBackRewritesFile()
     QCOMPARE(readAll(kPath), fileOf({{"AllahuAkbar", 0}, {"SubhannAllah", 0}}));
 }
 
-void TestMainWindow::roadOfOneCount()
-{
+void TestMainWindow::roadOfOneCount() {
     QVERIFY(writeAll(kPath, workedExample()));
     window = new MainWindow;
     window->show();
@@ -301,8 +285,8 @@ void TestMainWindow::roadOfOneCount()
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
 
     // Each step reaches the file before the next one starts.
-    const QList<QPair<const char *, int>> steps = {
-        {"L", 34}, {"P", 35}, {"A", 34}, {"M", 33}, {"R", 0}, {"P", 1}};
+    const QList<QPair<const char *, int>> steps = {{"L", 34}, {"P", 35}, {"A", 34},
+                                                   {"M", 33}, {"R", 0},  {"P", 1}};
     for (const auto &step : steps) {
         const QByteArray name(step.first);
         if (name == "L")
@@ -310,18 +294,18 @@ void TestMainWindow::roadOfOneCount()
         else if (name == "A")
             QTest::keyClick(dialog, Qt::Key_A);
         else
-            QTest::mouseClick(dialog->findChild<QPushButton *>(name == "P" ? QStringLiteral("btnPlus")
-                                                               : name == "M" ? QStringLiteral("btnMinus")
-                                                                             : QStringLiteral("btnReset")),
-                              Qt::LeftButton);
+            QTest::mouseClick(
+                dialog->findChild<QPushButton *>(name == "P"   ? QStringLiteral("btnPlus")
+                                                 : name == "M" ? QStringLiteral("btnMinus")
+                                                               : QStringLiteral("btnReset")),
+                Qt::LeftButton);
         QCOMPARE(readAll(kPath), fileOf({{"AllahuAkbar", 0}, {"SubhannAllah", step.second}}));
     }
     QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("btnBack")), Qt::LeftButton);
     QVERIFY(window->isVisible());
 }
 
-void TestMainWindow::duplicatesCountSeparately()
-{
+void TestMainWindow::duplicatesCountSeparately() {
     QVERIFY(writeAll(kPath, fileOf({{"same", 0}, {"same", 0}})));
     window = new MainWindow;
     window->show();
@@ -332,15 +316,13 @@ void TestMainWindow::duplicatesCountSeparately()
     QCOMPARE(readAll(kPath), fileOf({{"same", 0}, {"same", 1}}));
 }
 
-void TestMainWindow::noCurrentRowIsIgnored_data()
-{
+void TestMainWindow::noCurrentRowIsIgnored_data() {
     QTest::addColumn<QString>("buttonName");
     QTest::newRow("Start") << "btnStart";
     QTest::newRow("Remove") << "btnRemove";
 }
 
-void TestMainWindow::noCurrentRowIsIgnored()
-{
+void TestMainWindow::noCurrentRowIsIgnored() {
     QFETCH(QString, buttonName);
     window = new MainWindow;
     window->show();
@@ -354,8 +336,7 @@ void TestMainWindow::noCurrentRowIsIgnored()
     QVERIFY(!counterDialog()->isVisible());
 }
 
-void TestMainWindow::removingThePhraseBeingCounted()
-{
+void TestMainWindow::removingThePhraseBeingCounted() {
     window = new MainWindow;
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -376,8 +357,7 @@ void TestMainWindow::removingThePhraseBeingCounted()
     QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("btnBack")), Qt::LeftButton);
 }
 
-void TestMainWindow::about()
-{
+void TestMainWindow::about() {
     window = new MainWindow;
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -397,8 +377,7 @@ void TestMainWindow::about()
     QVERIFY(!QFile::exists(kPath));
 }
 
-void TestMainWindow::moreApps()
-{
+void TestMainWindow::moreApps() {
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "open");
     window = new MainWindow;
@@ -413,8 +392,7 @@ void TestMainWindow::moreApps()
     QVERIFY(!catcher.urls.first().host().isEmpty());
 }
 
-void TestMainWindow::exitEndsLoopWithoutWriting()
-{
+void TestMainWindow::exitEndsLoopWithoutWriting() {
     QVERIFY(writeAll(kPath, workedExample()));
     window = new MainWindow;
     window->show();
@@ -426,8 +404,7 @@ void TestMainWindow::exitEndsLoopWithoutWriting()
     QCOMPARE(readAll(kPath), workedExample());
 }
 
-void TestMainWindow::failedSaveWarnsAndKeepsGoing()
-{
+void TestMainWindow::failedSaveWarnsAndKeepsGoing() {
     window = new MainWindow;
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -439,7 +416,9 @@ void TestMainWindow::failedSaveWarnsAndKeepsGoing()
     clickRow(2);
     QTest::mouseClick(button("btnStart"), Qt::LeftButton);
     QTest::keyClick(counterDialog(), Qt::Key_L);
-    QCOMPARE(catcher.warnings().filter(QStringLiteral("cannot save /home/user/varizezCount.bin")).size(), 1);
+    QCOMPARE(
+        catcher.warnings().filter(QStringLiteral("cannot save /home/user/varizezCount.bin")).size(),
+        1);
     QCOMPARE(counterDialog()->findChild<QLCDNumber *>()->intValue(), 1);
 
     // Once the directory is back, the next change saves everything.

@@ -19,8 +19,7 @@
 
 // Stands in for the real window with the same slot names and records which
 // slot each click reaches.
-class SlotRecorder : public QMainWindow
-{
+class SlotRecorder : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -37,8 +36,7 @@ private slots:
     void on_btnMoreApps_clicked() { calls << QStringLiteral("moreApps"); }
 };
 
-class TestMainWindowUi : public QObject
-{
+class TestMainWindowUi : public QObject {
     Q_OBJECT
 
 private slots:
@@ -70,28 +68,24 @@ private:
     MainWindowUi ui;
 };
 
-void TestMainWindowUi::init()
-{
+void TestMainWindowUi::init() {
     window = new SlotRecorder;
     ui.setupUi(window);
 }
 
-void TestMainWindowUi::cleanup()
-{
+void TestMainWindowUi::cleanup() {
     delete window;
     window = nullptr;
 }
 
-void TestMainWindowUi::objectNameRule_data()
-{
+void TestMainWindowUi::objectNameRule_data() {
     QTest::addColumn<QString>("preset");
     QTest::addColumn<QString>("expected");
     QTest::newRow("unnamed") << QString() << QStringLiteral("MainWindow");
     QTest::newRow("named") << QStringLiteral("mine") << QStringLiteral("mine");
 }
 
-void TestMainWindowUi::objectNameRule()
-{
+void TestMainWindowUi::objectNameRule() {
     QFETCH(QString, preset);
     QFETCH(QString, expected);
     QMainWindow other;
@@ -102,26 +96,31 @@ void TestMainWindowUi::objectNameRule()
     QCOMPARE(other.size(), QSize(287, 335));
 }
 
-void TestMainWindowUi::widgetTree_data()
-{
+void TestMainWindowUi::widgetTree_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("className");
     QTest::addColumn<QString>("parentName");
     const QString central = QStringLiteral("centralWidget");
-    QTest::newRow("centralWidget") << central << "QWidget" << "MainWindow";
-    QTest::newRow("verticalLayout") << "verticalLayout" << "QVBoxLayout" << central;
-    QTest::newRow("label") << "label" << "QLabel" << central;
-    QTest::newRow("listWidget") << "listWidget" << "QListWidget" << central;
-    QTest::newRow("horizontalLayout") << "horizontalLayout" << "QHBoxLayout" << "verticalLayout";
-    QTest::newRow("horizontalLayout_2") << "horizontalLayout_2" << "QHBoxLayout"
+    QTest::newRow("centralWidget") << central << "QWidget"
+                                   << "MainWindow";
+    QTest::newRow("verticalLayout") << "verticalLayout"
+                                    << "QVBoxLayout" << central;
+    QTest::newRow("label") << "label"
+                           << "QLabel" << central;
+    QTest::newRow("listWidget") << "listWidget"
+                                << "QListWidget" << central;
+    QTest::newRow("horizontalLayout") << "horizontalLayout"
+                                      << "QHBoxLayout"
+                                      << "verticalLayout";
+    QTest::newRow("horizontalLayout_2") << "horizontalLayout_2"
+                                        << "QHBoxLayout"
                                         << "verticalLayout";
-    for (const char *button : {"btnAdd", "btnStart", "btnRemove", "btnExit", "btnMoreApps",
-                               "btnAbout"})
+    for (const char *button :
+         {"btnAdd", "btnStart", "btnRemove", "btnExit", "btnMoreApps", "btnAbout"})
         QTest::newRow(button) << button << "QPushButton" << central;
 }
 
-void TestMainWindowUi::widgetTree()
-{
+void TestMainWindowUi::widgetTree() {
     QFETCH(QString, name);
     QFETCH(QString, className);
     QFETCH(QString, parentName);
@@ -134,8 +133,7 @@ void TestMainWindowUi::widgetTree()
     QCOMPARE(ui.centralWidget->layout(), ui.verticalLayout);
 }
 
-void TestMainWindowUi::layouts_data()
-{
+void TestMainWindowUi::layouts_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("items");
     QTest::addColumn<int>("spacing");
@@ -145,16 +143,14 @@ void TestMainWindowUi::layouts_data()
         << QStringList{"label", "listWidget", "horizontalLayout", "horizontalLayout_2"} << 6
         << "11 11 11 11";
     // The button rows keep the default margins of a nested layout: none.
-    QTest::newRow("horizontalLayout") << "horizontalLayout"
-                                      << QStringList{"btnAdd", "btnStart", "btnRemove"} << 6
-                                      << "0 0 0 0";
-    QTest::newRow("horizontalLayout_2") << "horizontalLayout_2"
-                                        << QStringList{"btnExit", "btnMoreApps", "btnAbout"} << 6
-                                        << "0 0 0 0";
+    QTest::newRow("horizontalLayout")
+        << "horizontalLayout" << QStringList{"btnAdd", "btnStart", "btnRemove"} << 6 << "0 0 0 0";
+    QTest::newRow("horizontalLayout_2")
+        << "horizontalLayout_2" << QStringList{"btnExit", "btnMoreApps", "btnAbout"} << 6
+        << "0 0 0 0";
 }
 
-void TestMainWindowUi::layouts()
-{
+void TestMainWindowUi::layouts() {
     QFETCH(QString, name);
     QFETCH(QStringList, items);
     QFETCH(int, spacing);
@@ -164,20 +160,19 @@ void TestMainWindowUi::layouts()
     QCOMPARE(layoutItemNames(layout), items);
     QCOMPARE(layout->spacing(), spacing);
     const QMargins m = layout->contentsMargins();
-    QCOMPARE(QStringLiteral("%1 %2 %3 %4").arg(m.left()).arg(m.top()).arg(m.right()).arg(m.bottom()),
-             margins);
+    QCOMPARE(
+        QStringLiteral("%1 %2 %3 %4").arg(m.left()).arg(m.top()).arg(m.right()).arg(m.bottom()),
+        margins);
 }
 
-void TestMainWindowUi::noBars()
-{
+void TestMainWindowUi::noBars() {
     QCOMPARE(window->menuWidget(), nullptr);
     QVERIFY(window->findChildren<QMenuBar *>().isEmpty());
     QVERIFY(window->findChildren<QStatusBar *>().isEmpty());
     QVERIFY(window->findChildren<QToolBar *>().isEmpty());
 }
 
-void TestMainWindowUi::sizes_data()
-{
+void TestMainWindowUi::sizes_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("horizontal");
     QTest::addColumn<int>("vertical");
@@ -193,8 +188,7 @@ void TestMainWindowUi::sizes_data()
     QTest::newRow("btnMoreApps") << "btnMoreApps" << minimum << preferred << unbounded;
 }
 
-void TestMainWindowUi::sizes()
-{
+void TestMainWindowUi::sizes() {
     QFETCH(QString, name);
     QFETCH(int, horizontal);
     QFETCH(int, vertical);
@@ -216,16 +210,14 @@ void TestMainWindowUi::sizes()
     QVERIFY(widget->height() <= maximum.height());
 }
 
-void TestMainWindowUi::label()
-{
+void TestMainWindowUi::label() {
     QVERIFY(ui.label->wordWrap());
     QCOMPARE(ui.label->styleSheet(), QStringLiteral("color: rgb(0, 170, 0);"));
     // Narrower than its text, the label takes more lines.
     QVERIFY(ui.label->heightForWidth(60) > ui.label->heightForWidth(1000));
 }
 
-void TestMainWindowUi::listProperties()
-{
+void TestMainWindowUi::listProperties() {
     QCOMPARE(ui.listWidget->editTriggers(), QAbstractItemView::NoEditTriggers);
     QCOMPARE(ui.listWidget->showDropIndicator(), false);
     QVERIFY(ui.listWidget->alternatingRowColors());
@@ -234,8 +226,7 @@ void TestMainWindowUi::listProperties()
     QCOMPARE(ui.listWidget->count(), 0);
 }
 
-void TestMainWindowUi::listStartsNoEditor_data()
-{
+void TestMainWindowUi::listStartsNoEditor_data() {
     QTest::addColumn<int>("gesture");
     QTest::newRow("double click") << 0;
     QTest::newRow("click on selected") << 1;
@@ -243,8 +234,7 @@ void TestMainWindowUi::listStartsNoEditor_data()
     QTest::newRow("typing") << 3;
 }
 
-void TestMainWindowUi::listStartsNoEditor()
-{
+void TestMainWindowUi::listStartsNoEditor() {
     QFETCH(int, gesture);
     // Items that would be editable if the view allowed it.
     auto *item = new QListWidgetItem(QStringLiteral("AllahuAkbar"), ui.listWidget);
@@ -277,8 +267,7 @@ void TestMainWindowUi::listStartsNoEditor()
     QCOMPARE(item->text(), QStringLiteral("AllahuAkbar"));
 }
 
-void TestMainWindowUi::listWrapsLongPhrases()
-{
+void TestMainWindowUi::listWrapsLongPhrases() {
     auto *shortItem = new QListWidgetItem(QStringLiteral("Short"), ui.listWidget);
     QString longText;
     for (int i = 0; i < 30; ++i)
@@ -295,21 +284,26 @@ void TestMainWindowUi::listWrapsLongPhrases()
     QCOMPARE(ui.listWidget->selectedItems(), QList<QListWidgetItem *>{shortItem});
 }
 
-void TestMainWindowUi::texts_data()
-{
+void TestMainWindowUi::texts_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
-    QTest::newRow("label") << "label" << "Click on a dua below, and then on Start";
-    QTest::newRow("btnAdd") << "btnAdd" << "Add";
-    QTest::newRow("btnStart") << "btnStart" << "Start";
-    QTest::newRow("btnRemove") << "btnRemove" << "Remove";
-    QTest::newRow("btnExit") << "btnExit" << "Exit";
-    QTest::newRow("btnMoreApps") << "btnMoreApps" << "More Apps!";
-    QTest::newRow("btnAbout") << "btnAbout" << "About";
+    QTest::newRow("label") << "label"
+                           << "Click on a dua below, and then on Start";
+    QTest::newRow("btnAdd") << "btnAdd"
+                            << "Add";
+    QTest::newRow("btnStart") << "btnStart"
+                              << "Start";
+    QTest::newRow("btnRemove") << "btnRemove"
+                               << "Remove";
+    QTest::newRow("btnExit") << "btnExit"
+                             << "Exit";
+    QTest::newRow("btnMoreApps") << "btnMoreApps"
+                                 << "More Apps!";
+    QTest::newRow("btnAbout") << "btnAbout"
+                              << "About";
 }
 
-void TestMainWindowUi::texts()
-{
+void TestMainWindowUi::texts() {
     QFETCH(QString, name);
     QFETCH(QString, text);
     QCOMPARE(window->windowTitle(), QStringLiteral("Varizez"));
@@ -318,8 +312,7 @@ void TestMainWindowUi::texts()
     QCOMPARE(widget->property("text").toString(), text);
 }
 
-void TestMainWindowUi::styleSheet()
-{
+void TestMainWindowUi::styleSheet() {
     const QString expected = QString::fromLatin1(
         "QPushButton\n{\n\tbackground-color: qlineargradient(spread:pad, x1:0.13, "
         "y1:0.295455, x2:1, y2:0, stop:0 rgba(0, 116, 0, 255), stop:1 rgba(88, 255, 102, "
@@ -335,21 +328,26 @@ void TestMainWindowUi::styleSheet()
     }
 }
 
-void TestMainWindowUi::clicksReachTheirSlot_data()
-{
+void TestMainWindowUi::clicksReachTheirSlot_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("slot");
-    QTest::newRow("btnExit") << "btnExit" << "exit";
-    QTest::newRow("btnAdd") << "btnAdd" << "add";
-    QTest::newRow("btnRemove") << "btnRemove" << "remove";
-    QTest::newRow("btnStart") << "btnStart" << "start";
-    QTest::newRow("btnAbout") << "btnAbout" << "about";
-    QTest::newRow("btnMoreApps") << "btnMoreApps" << "moreApps";
-    QTest::newRow("listWidget item") << "listWidget" << "item";
+    QTest::newRow("btnExit") << "btnExit"
+                             << "exit";
+    QTest::newRow("btnAdd") << "btnAdd"
+                            << "add";
+    QTest::newRow("btnRemove") << "btnRemove"
+                               << "remove";
+    QTest::newRow("btnStart") << "btnStart"
+                              << "start";
+    QTest::newRow("btnAbout") << "btnAbout"
+                              << "about";
+    QTest::newRow("btnMoreApps") << "btnMoreApps"
+                                 << "moreApps";
+    QTest::newRow("listWidget item") << "listWidget"
+                                     << "item";
 }
 
-void TestMainWindowUi::clicksReachTheirSlot()
-{
+void TestMainWindowUi::clicksReachTheirSlot() {
     QFETCH(QString, name);
     QFETCH(QString, slot);
     auto *item = new QListWidgetItem(QStringLiteral("AllahuAkbar"), ui.listWidget);

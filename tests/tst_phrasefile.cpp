@@ -22,25 +22,23 @@ using namespace TestBytes;
 namespace {
 
 // Compares names including their null-ness, and counts.
-QString describe(const Entries &entries)
-{
+QString describe(const Entries &entries) {
     QStringList parts;
     for (const PhraseEntry &e : entries)
-        parts << (e.name.isNull() ? QStringLiteral("<null>") : QLatin1Char('"') + e.name + QLatin1Char('"')) +
+        parts << (e.name.isNull() ? QStringLiteral("<null>")
+                                  : QLatin1Char('"') + e.name + QLatin1Char('"')) +
                      QLatin1Char('=') + QString::number(e.count);
     return parts.join(QLatin1String(", "));
 }
 
-QByteArray numberedFile(const QString &prefix, int n, int factor)
-{
+QByteArray numberedFile(const QString &prefix, int n, int factor) {
     QByteArray bytes = be32(quint32(n));
     for (int i = 0; i < n; ++i)
         bytes += record(prefix + QString::number(i), i * factor);
     return bytes;
 }
 
-QStringList otherFiles(const QString &dir, const QString &keep)
-{
+QStringList otherFiles(const QString &dir, const QString &keep) {
     QStringList names = QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System);
     names.removeAll(keep);
     names.sort();
@@ -49,8 +47,7 @@ QStringList otherFiles(const QString &dir, const QString &keep)
 
 } // namespace
 
-class TestPhraseFile : public QObject
-{
+class TestPhraseFile : public QObject {
     Q_OBJECT
 
 private slots:
@@ -76,20 +73,17 @@ private:
     QString path;
 };
 
-void TestPhraseFile::init()
-{
+void TestPhraseFile::init() {
     dir.reset(new QTemporaryDir);
     QVERIFY(dir->isValid());
     path = dir->filePath(QStringLiteral("varizezCount.bin"));
 }
 
-void TestPhraseFile::defaultPath()
-{
+void TestPhraseFile::defaultPath() {
     QCOMPARE(PhraseFile::defaultPath(), QStringLiteral("/home/user/varizezCount.bin"));
 }
 
-void TestPhraseFile::exactBytes_data()
-{
+void TestPhraseFile::exactBytes_data() {
     QTest::addColumn<Entries>("entries");
     QTest::addColumn<QByteArray>("bytes");
 
@@ -100,20 +94,18 @@ void TestPhraseFile::exactBytes_data()
     QTest::newRow("empty text") << Entries{{QString::fromLatin1(""), 4}}
                                 << hex("00000001 00000000 00000004");
     QTest::newRow("null text") << Entries{{QString(), 4}} << hex("00000001 FFFFFFFF 00000004");
-    QTest::newRow("outside the BMP")
-        << Entries{{QString::fromUtf8("\U0001F4FF"), 1}}
-        << hex("00000001 00000004 D83DDCFF 00000001");
-    QTest::newRow("negative count") << Entries{{QStringLiteral("A"), -5}}
-                                    << hex("00000001 00000002 0041 FFFFFFFB");
-    QTest::newRow("largest count") << Entries{{QStringLiteral("A"), 2147483647}}
-                                   << hex("00000001 00000002 0041 7FFFFFFF");
+    QTest::newRow("outside the BMP") << Entries{{QString::fromUtf8("\U0001F4FF"), 1}}
+                                     << hex("00000001 00000004 D83DDCFF 00000001");
+    QTest::newRow("negative count")
+        << Entries{{QStringLiteral("A"), -5}} << hex("00000001 00000002 0041 FFFFFFFB");
+    QTest::newRow("largest count")
+        << Entries{{QStringLiteral("A"), 2147483647}} << hex("00000001 00000002 0041 7FFFFFFF");
     QTest::newRow("spaces and arabic")
         << Entries{{QStringLiteral("  "), 2}, {QString::fromUtf8("\u0627\u0644\u0644\u0647"), 99}}
         << hex("00000002 00000004 00200020 00000002 00000008 0627064406440647 00000063");
 }
 
-void TestPhraseFile::exactBytes()
-{
+void TestPhraseFile::exactBytes() {
     QFETCH(Entries, entries);
     QFETCH(QByteArray, bytes);
     PhraseFile file(path);
@@ -131,8 +123,7 @@ void TestPhraseFile::exactBytes()
     QCOMPARE(otherFiles(dir->path(), QStringLiteral("varizezCount.bin")), QStringList());
 }
 
-void TestPhraseFile::damagedFiles_data()
-{
+void TestPhraseFile::damagedFiles_data() {
     QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<Entries>("loaded");
     QTest::addColumn<QByteArray>("resaved");
@@ -142,21 +133,23 @@ void TestPhraseFile::damagedFiles_data()
     const QByteArray one = record(QStringLiteral("One"), 7);
     QTest::newRow("zero bytes") << QByteArray() << Entries{} << hex("00000000") << true << 0LL;
     QTest::newRow("count -1") << hex("FFFFFFFF") << Entries{} << hex("00000000") << false << 0LL;
-    QTest::newRow("most negative count") << hex("80000000 00000002 0041 00000001") << Entries{}
-                                         << hex("00000000") << false << 10LL;
+    QTest::newRow("most negative count")
+        << hex("80000000 00000002 0041 00000001") << Entries{} << hex("00000000") << false << 10LL;
     QTest::newRow("3 declared, 1 stored")
-        << be32(3) + one << Entries{{QStringLiteral("One"), 7}, {QString::fromLatin1(""), 0}, {QString::fromLatin1(""), 0}}
+        << be32(3) + one
+        << Entries{{QStringLiteral("One"), 7},
+                   {QString::fromLatin1(""), 0},
+                   {QString::fromLatin1(""), 0}}
         << be32(3) + one + hex("00000000 00000000 00000000 00000000") << true << 0LL;
-    QTest::newRow("trailing bytes") << be32(1) + one + hex("DEADBEEF")
-                                    << Entries{{QStringLiteral("One"), 7}} << be32(1) + one << false
-                                    << 4LL;
-    QTest::newRow("count cut short") << be32(1) + one.left(one.size() - 2)
-                                     << Entries{{QStringLiteral("One"), 0}} << be32(1) + record(QStringLiteral("One"), 0)
-                                     << true << 0LL;
+    QTest::newRow("trailing bytes")
+        << be32(1) + one + hex("DEADBEEF") << Entries{{QStringLiteral("One"), 7}} << be32(1) + one
+        << false << 4LL;
+    QTest::newRow("count cut short")
+        << be32(1) + one.left(one.size() - 2) << Entries{{QStringLiteral("One"), 0}}
+        << be32(1) + record(QStringLiteral("One"), 0) << true << 0LL;
 }
 
-void TestPhraseFile::damagedFiles()
-{
+void TestPhraseFile::damagedFiles() {
     QFETCH(QByteArray, stored);
     QFETCH(Entries, loaded);
     QFETCH(QByteArray, resaved);
@@ -172,8 +165,7 @@ void TestPhraseFile::damagedFiles()
     QCOMPARE(readAll(path).toHex(' '), resaved.toHex(' '));
 }
 
-void TestPhraseFile::recordBound_data()
-{
+void TestPhraseFile::recordBound_data() {
     QTest::addColumn<quint32>("declared");
     QTest::addColumn<int>("stored");
     QTest::addColumn<int>("expected");
@@ -182,12 +174,11 @@ void TestPhraseFile::recordBound_data()
     QTest::newRow("largest count, no data") << 0x7FFFFFFFu << 0 << bound << true;
     QTest::newRow("just over the bound, no data") << quint32(bound + 1) << 0 << bound << true;
     QTest::newRow("at the bound, short") << quint32(bound) << 10 << bound << false;
-    QTest::newRow("over the bound, data past it") << quint32(bound + 500) << bound + 20
-                                                  << bound + 20 << true;
+    QTest::newRow("over the bound, data past it")
+        << quint32(bound + 500) << bound + 20 << bound + 20 << true;
 }
 
-void TestPhraseFile::recordBound()
-{
+void TestPhraseFile::recordBound() {
     QFETCH(quint32, declared);
     QFETCH(int, stored);
     QFETCH(int, expected);
@@ -211,14 +202,13 @@ void TestPhraseFile::recordBound()
     }
 }
 
-void TestPhraseFile::garbageNeverCrashes()
-{
+void TestPhraseFile::garbageNeverCrashes() {
     // Odd, oversized and random lengths: records come from whatever the
     // stream yields, and loading always ends.
     const QList<QByteArray> files = {
-        hex("00000001 00000003 004100"),          // odd text length
-        hex("00000002 7FFFFFFE 0041"),            // text length far past the end
-        hex("00000001 FFFFFFFE"),                 // largest even length
+        hex("00000001 00000003 004100"), // odd text length
+        hex("00000002 7FFFFFFE 0041"),   // text length far past the end
+        hex("00000001 FFFFFFFE"),        // largest even length
         hex("00000005 00000002 0041 00000001 00000001"),
     };
     QRandomGenerator random(20261206);
@@ -246,8 +236,7 @@ void TestPhraseFile::garbageNeverCrashes()
     QVERIFY(PhraseFile::read(odd).corruptText);
 }
 
-void TestPhraseFile::savedFilesAlwaysLoadWhole()
-{
+void TestPhraseFile::savedFilesAlwaysLoadWhole() {
     // Past the bound, a file the program wrote still loads in full.
     Entries entries;
     const int n = PhraseFile::kRecordBound + 1234;
@@ -263,8 +252,7 @@ void TestPhraseFile::savedFilesAlwaysLoadWhole()
     QVERIFY(!contents.dataRanOut && !contents.stoppedAtBound);
 }
 
-void TestPhraseFile::keepsPermissions()
-{
+void TestPhraseFile::keepsPermissions() {
     PhraseFile file(path);
     QVERIFY(file.save(Entries{{QStringLiteral("a"), 1}}));
     QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
@@ -275,8 +263,7 @@ void TestPhraseFile::keepsPermissions()
     QCOMPARE(readAll(path), hex("00000001 00000002 0062 00000002"));
 }
 
-void TestPhraseFile::missingDirectory()
-{
+void TestPhraseFile::missingDirectory() {
     const QString missing = dir->filePath(QStringLiteral("no-such-dir/varizezCount.bin"));
     PhraseFile file(missing);
     WarningCatcher catcher;
@@ -295,8 +282,7 @@ void TestPhraseFile::missingDirectory()
     QCOMPARE(catcher.warnings().size(), 2);
 }
 
-void TestPhraseFile::shortWriteKeepsPreviousFile()
-{
+void TestPhraseFile::shortWriteKeepsPreviousFile() {
     // A file size limit makes the buffered data fail to reach the disk; the
     // save must notice before it replaces the old file.
     const QByteArray previous = numberedFile(QStringLiteral("phrase "), 2, 1);
@@ -319,8 +305,7 @@ void TestPhraseFile::shortWriteKeepsPreviousFile()
     QCOMPARE(readAll(path), numberedFile(QStringLiteral("phrase "), 3, 1));
 }
 
-void TestPhraseFile::killedSaveLeavesOldOrNew()
-{
+void TestPhraseFile::killedSaveLeavesOldOrNew() {
     const int records = 300;
     const QByteArray alpha = numberedFile(QStringLiteral("alpha "), records, 1);
     const QByteArray beta = numberedFile(QStringLiteral("beta "), records, 2);
@@ -367,17 +352,16 @@ void TestPhraseFile::killedSaveLeavesOldOrNew()
     QVERIFY(sawBeta > 0);
 }
 
-void TestPhraseFile::leavesOtherFilesAlone()
-{
+void TestPhraseFile::leavesOtherFilesAlone() {
     // Only leftovers of an interrupted replace are removed: names of exactly
     // that form holding a whole file. A user's copies and damaged files stay.
     const QByteArray whole = numberedFile(QStringLiteral("x "), 2, 1);
-    const QStringList kept = {QStringLiteral("varizezCount.bin.backup1"),
-                              QStringLiteral("varizezCount.bin.old"),
-                              QStringLiteral("copy-varizezCount.bin.aB3dE6"),
-                              QStringLiteral("varizezCount.bin.Damage")};
+    const QStringList kept = {
+        QStringLiteral("varizezCount.bin.backup1"), QStringLiteral("varizezCount.bin.old"),
+        QStringLiteral("copy-varizezCount.bin.aB3dE6"), QStringLiteral("varizezCount.bin.Damage")};
     for (const QString &name : kept)
-        QVERIFY(writeAll(dir->filePath(name), name.endsWith(QLatin1String("Damage")) ? whole.left(9) : whole));
+        QVERIFY(writeAll(dir->filePath(name),
+                         name.endsWith(QLatin1String("Damage")) ? whole.left(9) : whole));
     QVERIFY(writeAll(dir->filePath(QStringLiteral("varizezCount.bin.Xy12Zq")), whole));
     PhraseFile file(path);
     QVERIFY(file.save(Entries{}));

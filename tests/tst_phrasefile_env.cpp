@@ -17,23 +17,20 @@ namespace {
 
 const char kFileName[] = "varizezCount.bin";
 
-QByteArray numberedFile(int n)
-{
+QByteArray numberedFile(int n) {
     QByteArray bytes = be32(quint32(n));
     for (int i = 0; i < n; ++i)
         bytes += record(QStringLiteral("phrase %1").arg(i), i);
     return bytes;
 }
 
-struct ProbeRun
-{
+struct ProbeRun {
     int exitCode = -1;
     QString out;
     QString errors;
 };
 
-ProbeRun run(const QString &program, const QStringList &args)
-{
+ProbeRun run(const QString &program, const QStringList &args) {
     QProcess process;
     process.start(program, args);
     ProbeRun result;
@@ -47,8 +44,7 @@ ProbeRun run(const QString &program, const QStringList &args)
 
 } // namespace
 
-class TestPhraseFileEnvironment : public QObject
-{
+class TestPhraseFileEnvironment : public QObject {
     Q_OBJECT
 
 private slots:
@@ -66,24 +62,20 @@ private:
     QString probe;
 };
 
-void TestPhraseFileEnvironment::init()
-{
+void TestPhraseFileEnvironment::init() {
     dir.reset(new QTemporaryDir);
     QVERIFY(dir->isValid());
     // A copy that any user may run, in a directory any user may enter.
-    QVERIFY(QFile::setPermissions(dir->path(), QFile::ReadOwner | QFile::WriteOwner |
-                                                   QFile::ExeOwner | QFile::ReadOther |
-                                                   QFile::ExeOther | QFile::ReadGroup |
-                                                   QFile::ExeGroup));
+    QVERIFY(QFile::setPermissions(
+        dir->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
+                         QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup));
     probe = dir->filePath(QStringLiteral("phrasefile_probe"));
     QVERIFY(QFile::copy(QStringLiteral(PHRASEFILE_PROBE), probe));
     QVERIFY(QFile::setPermissions(probe, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
-                                             QFile::ExeOther | QFile::ReadGroup |
-                                             QFile::ExeGroup));
+                                             QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup));
 }
 
-bool TestPhraseFileEnvironment::runUnprivileged(const QStringList &args, ProbeRun *result)
-{
+bool TestPhraseFileEnvironment::runUnprivileged(const QStringList &args, ProbeRun *result) {
     if (geteuid() != 0) {
         *result = run(probe, args);
         return true;
@@ -98,8 +90,7 @@ bool TestPhraseFileEnvironment::runUnprivileged(const QStringList &args, ProbeRu
     return true;
 }
 
-void TestPhraseFileEnvironment::readOnlyDirectory()
-{
+void TestPhraseFileEnvironment::readOnlyDirectory() {
     const QString data = dir->filePath(QStringLiteral("data"));
     QVERIFY(QDir().mkdir(data));
     const QString path = data + QLatin1Char('/') + QLatin1String(kFileName);
@@ -120,8 +111,7 @@ void TestPhraseFileEnvironment::readOnlyDirectory()
     QCOMPARE(QDir(data).entryList(QDir::Files | QDir::Hidden), QStringList{kFileName});
 }
 
-void TestPhraseFileEnvironment::unreadableFile()
-{
+void TestPhraseFileEnvironment::unreadableFile() {
     const QString data = dir->filePath(QStringLiteral("data"));
     QVERIFY(QDir().mkdir(data));
     QVERIFY(QFile::setPermissions(data, QFileDevice::Permissions(0x7777)));
@@ -146,8 +136,7 @@ void TestPhraseFileEnvironment::unreadableFile()
     QCOMPARE(QDir(data).entryList(QDir::Files | QDir::Hidden), QStringList{kFileName});
 }
 
-void TestPhraseFileEnvironment::fullDisk()
-{
+void TestPhraseFileEnvironment::fullDisk() {
     const QString unshare = QStandardPaths::findExecutable(QStringLiteral("unshare"));
     if (unshare.isEmpty())
         QSKIP("unshare is missing: cannot mount a small file system");
@@ -159,19 +148,25 @@ void TestPhraseFileEnvironment::fullDisk()
 
     // Inside a private mount namespace: a 16 KiB tmpfs, a first save that
     // fits, a second that cannot, then copies of what is left.
-    const QString script = QStringLiteral(
-        "set -e\n"
-        "mount -t tmpfs -o size=16k varizez-full \"$1\"\n"
-        "\"$2\" save \"$1/%1\" 2\n"
-        "set +e\n"
-        "\"$2\" save \"$1/%1\" 20000 2>\"$3/errors\"\n"
-        "echo $? >\"$3/status\"\n"
-        "cp \"$1/%1\" \"$3/after\"\n"
-        "ls -A \"$1\" >\"$3/listing\"\n")
+    const QString script = QStringLiteral("set -e\n"
+                                          "mount -t tmpfs -o size=16k varizez-full \"$1\"\n"
+                                          "\"$2\" save \"$1/%1\" 2\n"
+                                          "set +e\n"
+                                          "\"$2\" save \"$1/%1\" 20000 2>\"$3/errors\"\n"
+                                          "echo $? >\"$3/status\"\n"
+                                          "cp \"$1/%1\" \"$3/after\"\n"
+                                          "ls -A \"$1\" >\"$3/listing\"\n")
                                .arg(QLatin1String(kFileName));
-    QStringList args = {QStringLiteral("--mount"), QStringLiteral("--propagation"),
-                        QStringLiteral("private"), QStringLiteral("sh"), QStringLiteral("-c"),
-                        script, QStringLiteral("sh"), mountPoint, probe, out};
+    QStringList args = {QStringLiteral("--mount"),
+                        QStringLiteral("--propagation"),
+                        QStringLiteral("private"),
+                        QStringLiteral("sh"),
+                        QStringLiteral("-c"),
+                        script,
+                        QStringLiteral("sh"),
+                        mountPoint,
+                        probe,
+                        out};
     QProcess process;
     process.start(unshare, args);
     QVERIFY(process.waitForFinished(60000));

@@ -12,15 +12,13 @@ using namespace TestBytes;
 
 namespace {
 
-struct Run
-{
+struct Run {
     int status = -1;
     QByteArray out;
     QString errors;
 };
 
-Run tool(const QStringList &args)
-{
+Run tool(const QStringList &args) {
     QProcess process;
     process.start(QStringLiteral(VARIZEZ_FILE), args);
     Run run;
@@ -32,8 +30,7 @@ Run tool(const QStringList &args)
     return run;
 }
 
-QByteArray fileOf(const QList<QPair<QString, int>> &records, qint32 declared = -1)
-{
+QByteArray fileOf(const QList<QPair<QString, int>> &records, qint32 declared = -1) {
     QByteArray bytes = be32(quint32(declared >= 0 ? declared : records.size()));
     for (const auto &r : records)
         bytes += record(r.first, r.second);
@@ -42,8 +39,7 @@ QByteArray fileOf(const QList<QPair<QString, int>> &records, qint32 declared = -
 
 } // namespace
 
-class TestVarizezFile : public QObject
-{
+class TestVarizezFile : public QObject {
     Q_OBJECT
 
 private slots:
@@ -62,29 +58,27 @@ private:
     QString csv;
 };
 
-void TestVarizezFile::init()
-{
+void TestVarizezFile::init() {
     dir.reset(new QTemporaryDir);
     QVERIFY(dir->isValid());
     path = dir->filePath(QStringLiteral("varizezCount.bin"));
     csv = dir->filePath(QStringLiteral("backup.csv"));
 }
 
-void TestVarizezFile::exportImportRoundTrip_data()
-{
+void TestVarizezFile::exportImportRoundTrip_data() {
     QTest::addColumn<QByteArray>("stored");
     QTest::newRow("empty list") << hex("00000000");
     QTest::newRow("worked example") << workedExample();
     QTest::newRow("commas quotes newlines")
         << fileOf({{"a, b", 1}, {"say \"Allahu\"", 2}, {"two\nlines", 3}, {"cr\r\nlf", 4}});
-    QTest::newRow("non-BMP and arabic") << fileOf({{QString::fromUtf8("\U0001F4FF \u0627\u0644\u0644\u0647"), 5}});
+    QTest::newRow("non-BMP and arabic")
+        << fileOf({{QString::fromUtf8("\U0001F4FF \u0627\u0644\u0644\u0647"), 5}});
     QTest::newRow("negative and extreme counts")
         << fileOf({{"neg", -5}, {"max", 2147483647}, {"min", -2147483647 - 1}});
     QTest::newRow("spaces and empty text") << fileOf({{"  padded  ", 0}, {"", 9}});
 }
 
-void TestVarizezFile::exportImportRoundTrip()
-{
+void TestVarizezFile::exportImportRoundTrip() {
     QFETCH(QByteArray, stored);
     QVERIFY(writeAll(path, stored));
     const Run exported = tool({QStringLiteral("export"), path});
@@ -102,8 +96,7 @@ void TestVarizezFile::exportImportRoundTrip()
     QVERIFY(shown.out.startsWith("Phrase"));
 }
 
-void TestVarizezFile::checkFindsDamage_data()
-{
+void TestVarizezFile::checkFindsDamage_data() {
     QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<QString>("problem");
     const QByteArray one = record(QStringLiteral("One"), 7);
@@ -111,14 +104,14 @@ void TestVarizezFile::checkFindsDamage_data()
     QTest::newRow("3 declared, 1 stored") << be32(3) + one << "short file";
     QTest::newRow("count cut short") << be32(1) + one.left(one.size() - 2) << "short file";
     QTest::newRow("trailing bytes") << be32(1) + one + hex("DEAD") << "2 trailing bytes";
-    QTest::newRow("odd text length") << hex("00000001 00000003 004100 00000001") << "bad text length";
+    QTest::newRow("odd text length")
+        << hex("00000001 00000003 004100 00000001") << "bad text length";
     QTest::newRow("length past the end") << hex("00000001 7FFFFFFE 0041") << "short file";
     QTest::newRow("negative count") << hex("FFFFFFFF") << "negative record count";
     QTest::newRow("implausible count") << hex("7FFFFFFF") << "implausible record count";
 }
 
-void TestVarizezFile::checkFindsDamage()
-{
+void TestVarizezFile::checkFindsDamage() {
     QFETCH(QByteArray, stored);
     QFETCH(QString, problem);
     QVERIFY(writeAll(path, stored));
@@ -134,12 +127,12 @@ void TestVarizezFile::checkFindsDamage()
     QVERIFY(good.out.contains("ok, 2 phrases"));
 }
 
-void TestVarizezFile::malformedCsvIsRefused_data()
-{
+void TestVarizezFile::malformedCsvIsRefused_data() {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QString>("where");
     QTest::newRow("no header") << QByteArray("a,1\r\n") << ":1:";
-    QTest::newRow("unterminated quote") << QByteArray("phrase,count\r\nok,1\r\n\"open,2\r\n") << ":3:";
+    QTest::newRow("unterminated quote")
+        << QByteArray("phrase,count\r\nok,1\r\n\"open,2\r\n") << ":3:";
     QTest::newRow("text after quote") << QByteArray("phrase,count\r\n\"a\"b,1\r\n") << ":2:";
     QTest::newRow("count not a number") << QByteArray("phrase,count\r\na,1\r\nb,many\r\n") << ":3:";
     QTest::newRow("count too large") << QByteArray("phrase,count\r\na,2147483648\r\n") << ":2:";
@@ -150,8 +143,7 @@ void TestVarizezFile::malformedCsvIsRefused_data()
     QTest::newRow("not UTF-8") << QByteArray("phrase,count\n\xff\xfe,1\n") << "UTF-8";
 }
 
-void TestVarizezFile::malformedCsvIsRefused()
-{
+void TestVarizezFile::malformedCsvIsRefused() {
     QFETCH(QByteArray, text);
     QFETCH(QString, where);
     QVERIFY(writeAll(path, workedExample()));
@@ -163,8 +155,7 @@ void TestVarizezFile::malformedCsvIsRefused()
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files).size(), 2);
 }
 
-void TestVarizezFile::helpVersionAndMisuse()
-{
+void TestVarizezFile::helpVersionAndMisuse() {
     const Run help = tool({QStringLiteral("--help")});
     QCOMPARE(help.status, 0);
     QVERIFY(help.out.contains("import CSV [FILE]"));
@@ -172,9 +163,9 @@ void TestVarizezFile::helpVersionAndMisuse()
     const Run version = tool({QStringLiteral("--version")});
     QCOMPARE(version.status, 0);
     QVERIFY(version.out.startsWith("varizez-file "));
-    for (const QStringList &args : {QStringList{}, QStringList{QStringLiteral("frobnicate")},
-                                    QStringList{QStringLiteral("import")},
-                                    QStringList{QStringLiteral("--no-such-option")}}) {
+    for (const QStringList &args :
+         {QStringList{}, QStringList{QStringLiteral("frobnicate")},
+          QStringList{QStringLiteral("import")}, QStringList{QStringLiteral("--no-such-option")}}) {
         const Run run = tool(args);
         QVERIFY2(run.status != 0, qPrintable(args.join(QLatin1Char(' '))));
         QVERIFY(!run.errors.isEmpty());

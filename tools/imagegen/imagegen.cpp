@@ -18,16 +18,14 @@ namespace {
 
 constexpr int kSide = 256;
 
-QImage blankImage()
-{
+QImage blankImage() {
     QImage image(kSide, kSide, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     return image;
 }
 
 // A green disc with a thin dark rim filling the square, a white plus inside.
-QImage drawAddButton()
-{
+QImage drawAddButton() {
     QImage image = blankImage();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -52,8 +50,7 @@ QImage drawAddButton()
 }
 
 // A glossy red horizontal bar, about 240 by 80, centred; transparent around.
-QImage drawRemoveButton()
-{
+QImage drawRemoveButton() {
     QImage image = blankImage();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -78,8 +75,7 @@ QImage drawRemoveButton()
 }
 
 // The application icon: a string of green beads around a white counter.
-QImage drawIcon()
-{
+QImage drawIcon() {
     QImage image = blankImage();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -110,8 +106,7 @@ QImage drawIcon()
     return image;
 }
 
-bool write(const QImage &image, const QString &path)
-{
+bool write(const QImage &image, const QString &path) {
     if (!image.save(path, "PNG")) {
         std::fprintf(stderr, "varizez-imagegen: cannot write %s\n", qPrintable(path));
         return false;
@@ -121,17 +116,16 @@ bool write(const QImage &image, const QString &path)
 
 } // namespace
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     QGuiApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: varizez-imagegen OUTPUT_DIR\n");
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    const bool ok = write(drawAddButton(), out.filePath(QStringLiteral("Button-Add-icon.png"))) &&
-                    write(drawRemoveButton(),
-                          out.filePath(QStringLiteral("Actions-list-remove-icon.png"))) &&
-                    write(drawIcon(), out.filePath(QStringLiteral("varizez.png")));
+    const bool ok =
+        write(drawAddButton(), out.filePath(QStringLiteral("Button-Add-icon.png"))) &&
+        write(drawRemoveButton(), out.filePath(QStringLiteral("Actions-list-remove-icon.png"))) &&
+        write(drawIcon(), out.filePath(QStringLiteral("varizez.png")));
     return ok ? 0 : 1;
 }

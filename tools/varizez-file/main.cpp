@@ -15,14 +15,12 @@ namespace {
 
 const QString kHeader = QStringLiteral("phrase,count");
 
-int fail(const QString &message)
-{
+int fail(const QString &message) {
     std::fprintf(stderr, "varizez-file: %s\n", qUtf8Printable(message));
     return 1;
 }
 
-bool readFile(const QString &path, PhraseFileContents *contents, QString *error)
-{
+bool readFile(const QString &path, PhraseFileContents *contents, QString *error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
@@ -32,8 +30,7 @@ bool readFile(const QString &path, PhraseFileContents *contents, QString *error)
     return true;
 }
 
-QStringList problems(const PhraseFileContents &c)
-{
+QStringList problems(const PhraseFileContents &c) {
     QStringList found;
     if (c.declaredCount < 0)
         found << QStringLiteral("negative record count %1").arg(c.declaredCount);
@@ -52,8 +49,7 @@ QStringList problems(const PhraseFileContents &c)
     return found;
 }
 
-int show(const QString &path)
-{
+int show(const QString &path) {
     PhraseFileContents contents;
     QString error;
     if (!readFile(path, &contents, &error))
@@ -62,7 +58,9 @@ int show(const QString &path)
     int width = 6;
     for (const PhraseEntry &e : qAsConst(contents.entries))
         width = qMax(width, qMin(60, int(e.name.size())));
-    out << QStringLiteral("%1  %2\n").arg(QStringLiteral("Phrase"), -width).arg(QStringLiteral("Count"));
+    out << QStringLiteral("%1  %2\n")
+               .arg(QStringLiteral("Phrase"), -width)
+               .arg(QStringLiteral("Count"));
     for (const PhraseEntry &e : qAsConst(contents.entries)) {
         QString name = e.name;
         name.replace(QLatin1Char('\n'), QLatin1String("\\n"));
@@ -72,8 +70,7 @@ int show(const QString &path)
     return problems(contents).isEmpty() ? 0 : fail(problems(contents).join(QLatin1String("; ")));
 }
 
-int check(const QString &path)
-{
+int check(const QString &path) {
     PhraseFileContents contents;
     QString error;
     if (!readFile(path, &contents, &error))
@@ -81,30 +78,33 @@ int check(const QString &path)
     const QStringList found = problems(contents);
     if (!found.isEmpty()) {
         for (const QString &problem : found)
-            std::fprintf(stderr, "varizez-file: %s: %s\n", qUtf8Printable(path), qUtf8Printable(problem));
+            std::fprintf(stderr, "varizez-file: %s: %s\n", qUtf8Printable(path),
+                         qUtf8Printable(problem));
         return 1;
     }
     std::printf("%s: ok, %d phrases\n", qUtf8Printable(path), int(contents.entries.size()));
     return 0;
 }
 
-int exportCsv(const QString &path)
-{
+int exportCsv(const QString &path) {
     PhraseFileContents contents;
     QString error;
     if (!readFile(path, &contents, &error))
         return fail(error);
     if (!problems(contents).isEmpty())
-        return fail(QStringLiteral("%1 is damaged (%2); run check").arg(path, problems(contents).join(QLatin1String("; "))));
+        return fail(QStringLiteral("%1 is damaged (%2); run check")
+                        .arg(path, problems(contents).join(QLatin1String("; "))));
     QString csv = kHeader + QLatin1String("\r\n");
     for (const PhraseEntry &e : qAsConst(contents.entries))
-        csv += Csv::quoteField(e.name) + QLatin1Char(',') + QString::number(e.count) + QLatin1String("\r\n");
+        csv += Csv::quoteField(e.name) + QLatin1Char(',') + QString::number(e.count) +
+               QLatin1String("\r\n");
     const QByteArray bytes = csv.toUtf8();
-    return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size()) ? 0 : 1;
+    return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size())
+               ? 0
+               : 1;
 }
 
-int importCsv(const QString &csvPath, const QString &path)
-{
+int importCsv(const QString &csvPath, const QString &path) {
     QFile input(csvPath);
     if (!input.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("cannot read %1: %2").arg(csvPath, input.errorString()));
@@ -123,11 +123,17 @@ int importCsv(const QString &csvPath, const QString &path)
     for (int r = 1; r < rows.size(); ++r) {
         const Csv::Row &row = rows.at(r);
         if (row.fields.size() != 2)
-            return fail(QStringLiteral("%1:%2: expected 2 fields, found %3").arg(csvPath).arg(row.line).arg(row.fields.size()));
+            return fail(QStringLiteral("%1:%2: expected 2 fields, found %3")
+                            .arg(csvPath)
+                            .arg(row.line)
+                            .arg(row.fields.size()));
         bool ok = false;
         const int count = row.fields.at(1).toInt(&ok);
         if (!ok)
-            return fail(QStringLiteral("%1:%2: count \"%3\" is not a 32-bit integer").arg(csvPath).arg(row.line).arg(row.fields.at(1)));
+            return fail(QStringLiteral("%1:%2: count \"%3\" is not a 32-bit integer")
+                            .arg(csvPath)
+                            .arg(row.line)
+                            .arg(row.fields.at(1)));
         entries.append(PhraseEntry{row.fields.at(0), count});
     }
     PhraseFile file(path);
@@ -139,25 +145,27 @@ int importCsv(const QString &csvPath, const QString &path)
 
 } // namespace
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("varizez-file"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VARIZEZ_VERSION));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Shows, checks, exports and imports Varizez phrase files.\n\n"
-        "Commands:\n"
-        "  show [FILE]          print the phrases and counts as a table\n"
-        "  check [FILE]         say what is wrong with a damaged file (exit 1)\n"
-        "  export [FILE]        write the phrases as CSV to standard output\n"
-        "  import CSV [FILE]    replace FILE with the phrases of a CSV file\n\n"
-        "FILE defaults to ") + PhraseFile::defaultPath() + QStringLiteral("."));
+    parser.setApplicationDescription(
+        QStringLiteral("Shows, checks, exports and imports Varizez phrase files.\n\n"
+                       "Commands:\n"
+                       "  show [FILE]          print the phrases and counts as a table\n"
+                       "  check [FILE]         say what is wrong with a damaged file (exit 1)\n"
+                       "  export [FILE]        write the phrases as CSV to standard output\n"
+                       "  import CSV [FILE]    replace FILE with the phrases of a CSV file\n\n"
+                       "FILE defaults to ") +
+        PhraseFile::defaultPath() + QStringLiteral("."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("show, check, export or import"));
-    parser.addPositionalArgument(QStringLiteral("args"), QStringLiteral("[CSV] [FILE]"), QStringLiteral("[args...]"));
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("show, check, export or import"));
+    parser.addPositionalArgument(QStringLiteral("args"), QStringLiteral("[CSV] [FILE]"),
+                                 QStringLiteral("[args...]"));
     parser.process(app);
 
     const QStringList args = parser.positionalArguments();
@@ -165,7 +173,9 @@ int main(int argc, char *argv[])
         return fail(QStringLiteral("no command given; see --help")) + 1;
     const QString command = args.first();
     const QStringList rest = args.mid(1);
-    const auto fileArg = [&](int index) { return rest.size() > index ? rest.at(index) : PhraseFile::defaultPath(); };
+    const auto fileArg = [&](int index) {
+        return rest.size() > index ? rest.at(index) : PhraseFile::defaultPath();
+    };
 
     if (command == QLatin1String("import")) {
         if (rest.isEmpty() || rest.size() > 2)
