@@ -3,6 +3,7 @@
 
 #include "counterui.h"
 #include "layoutnames.h"
+#include "widgetchecks.h"
 
 #include <QDialog>
 #include <QHBoxLayout>
@@ -114,11 +115,9 @@ void TestCounterUi::widgetTree() {
     QFETCH(QString, name);
     QFETCH(QString, className);
     QFETCH(QString, parentName);
-    const QList<QObject *> found = dialog->findChildren<QObject *>(name);
-    QCOMPARE(found.size(), 1);
-    QCOMPARE(QString::fromLatin1(found.first()->metaObject()->className()), className);
-    QVERIFY(found.first()->parent());
-    QCOMPARE(found.first()->parent()->objectName(), parentName);
+    verifyObject(dialog, name, className, parentName);
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(dialog->layout(), ui.verticalLayout);
 }
 
@@ -178,14 +177,9 @@ void TestCounterUi::sizes() {
     QFETCH(QSize, minimum);
     QFETCH(QSize, maximum);
     auto *widget = dialog->findChild<QWidget *>(name);
-    QVERIFY(widget);
-    const QSizePolicy policy = widget->sizePolicy();
-    QCOMPARE(int(policy.horizontalPolicy()), horizontal);
-    QCOMPARE(int(policy.verticalPolicy()), vertical);
-    QCOMPARE(policy.horizontalStretch(), 0);
-    QCOMPARE(policy.verticalStretch(), 0);
-    QCOMPARE(widget->minimumSize(), minimum);
-    QCOMPARE(widget->maximumSize(), maximum);
+    verifySizeLimits(widget, horizontal, vertical, minimum, maximum);
+    if (QTest::currentTestFailed())
+        return;
 
     // However large or small the dialog, the limits hold once laid out.
     for (const QSize dialogSize : {QSize(1600, 1600), QSize(120, 120)}) {

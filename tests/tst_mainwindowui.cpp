@@ -3,6 +3,7 @@
 
 #include "layoutnames.h"
 #include "mainwindowui.h"
+#include "widgetchecks.h"
 
 #include <QAbstractItemView>
 #include <QHBoxLayout>
@@ -124,11 +125,9 @@ void TestMainWindowUi::widgetTree() {
     QFETCH(QString, name);
     QFETCH(QString, className);
     QFETCH(QString, parentName);
-    const QList<QObject *> found = window->findChildren<QObject *>(name);
-    QCOMPARE(found.size(), 1);
-    QCOMPARE(QString::fromLatin1(found.first()->metaObject()->className()), className);
-    QVERIFY(found.first()->parent());
-    QCOMPARE(found.first()->parent()->objectName(), parentName);
+    verifyObject(window, name, className, parentName);
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(window->centralWidget(), ui.centralWidget);
     QCOMPARE(ui.centralWidget->layout(), ui.verticalLayout);
 }
@@ -194,14 +193,9 @@ void TestMainWindowUi::sizes() {
     QFETCH(int, vertical);
     QFETCH(QSize, maximum);
     const auto *widget = window->findChild<QWidget *>(name);
-    QVERIFY(widget);
-    const QSizePolicy policy = widget->sizePolicy();
-    QCOMPARE(int(policy.horizontalPolicy()), horizontal);
-    QCOMPARE(int(policy.verticalPolicy()), vertical);
-    QCOMPARE(policy.horizontalStretch(), 0);
-    QCOMPARE(policy.verticalStretch(), 0);
-    QCOMPARE(widget->maximumSize(), maximum);
-    QCOMPARE(widget->minimumSize(), QSize(0, 0));
+    verifySizeLimits(widget, horizontal, vertical, QSize(0, 0), maximum);
+    if (QTest::currentTestFailed())
+        return;
 
     // Laid out in a tall window, no bounded button grows past its maximum.
     window->resize(600, 900);

@@ -37,4 +37,14 @@ dpkg-deb -c "$deb" | grep -q './usr/bin/varizez$' || fail "package lacks /usr/bi
 dpkg-deb -c "$deb" | grep -q 'applications/varizez.desktop' || fail "package lacks the desktop entry"
 # The derived dependencies resolve against the package archive.
 apt-get install -s "$deb" >"$stage/apt.log" 2>&1 || { cat "$stage/apt.log"; fail "apt-get cannot install the package"; }
+# In CI, as root, install the package for real, run what runs without a
+# display, and remove it again.
+if [ "${CI:-}" = true ] && [ "$(id -u)" -eq 0 ]; then
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q "$deb" >"$stage/apt.log" 2>&1 \
+        || { cat "$stage/apt.log"; fail "apt-get install of the package failed"; }
+    /usr/bin/varizez-file --version | grep -q '^varizez-file ' || fail "installed varizez-file does not run"
+    [ -x /usr/bin/varizez ] || fail "package did not install /usr/bin/varizez"
+    ldd /usr/bin/varizez | grep -q 'not found' && fail "installed varizez misses libraries"
+    DEBIAN_FRONTEND=noninteractive apt-get remove -y -q varizez >/dev/null 2>&1
+fi
 echo "PASS: installed files, desktop entry and package ($deb)"

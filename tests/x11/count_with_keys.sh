@@ -4,9 +4,7 @@
 set -u
 . "$(dirname "$0")/lib.sh"
 program=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export STATUS_FILE=$work/status DATA_COPY=$work/data
+use_work_dir
 
 start_program_with_private_home "$program"
 win=$(wait_for_window Varizez) || fail "the main window did not appear"

@@ -27,6 +27,14 @@ window_size() {
     eval "$(xdotool getwindowgeometry --shell "$1")"
 }
 
+# A scratch directory, removed at exit, that receives the program's exit
+# status and a copy of its data file.
+use_work_dir() {
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' EXIT
+    export STATUS_FILE=$work/status DATA_COPY=$work/data
+}
+
 fail() {
     echo "FAIL: $*"
     exit 1
