@@ -150,13 +150,13 @@ void benchLoad(const QString &dir) {
 }
 
 // Returns wall time in ns and peak resident memory in KiB of one run.
-std::pair<double, long> runOnce(const QString &program, bool bare) {
+std::pair<double, long> runOnce(const QString &program, const char *bare) {
     QElapsedTimer t;
     t.start();
     const pid_t pid = fork();
     if (pid == 0) {
         if (bare)
-            setenv("BARE", "1", 1);
+            setenv("BARE", bare, 1);
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
         execl(program.toLocal8Bit().constData(), "startup_probe", nullptr);
         _exit(127);
@@ -168,19 +168,22 @@ std::pair<double, long> runOnce(const QString &program, bool bare) {
 }
 
 void benchStartup(const QString &program) {
-    std::vector<double> real, bare;
+    std::vector<double> real, bare, label;
     std::vector<double> realMem, bareMem;
-    runOnce(program, false);
-    runOnce(program, true);
+    runOnce(program, nullptr);
+    runOnce(program, "1");
     for (int i = 0; i < 21; ++i) {
-        const auto r = runOnce(program, false);
-        const auto b = runOnce(program, true);
+        const auto r = runOnce(program, nullptr);
+        const auto b = runOnce(program, "1");
+        const auto l = runOnce(program, "label");
         real.push_back(r.first);
         bare.push_back(b.first);
+        label.push_back(l.first);
         realMem.push_back(double(r.second));
         bareMem.push_back(double(b.second));
     }
     report("start-up to idle event loop", medianOf(real), medianOf(bare), 1.2);
+    report("  (floor with one text label)", medianOf(real), medianOf(label), 1.2);
     std::printf("%-34s %10.0f KiB floor %10.0f KiB extra %6.0f KiB (goal <= 5120)\n",
                 "start-up peak resident memory", medianOf(realMem), medianOf(bareMem),
                 medianOf(realMem) - medianOf(bareMem));
