@@ -5,7 +5,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh" --run
 
-build="$root/build"
+build="$root/build-run"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARIZEZ_TESTS=OFF \
     -DVARIZEZ_BENCH=OFF >/dev/null
 cmake --build "$build" -j2 --target varizez

@@ -79,6 +79,8 @@ private:
         return window->findChild<QPushButton *>(QLatin1String(name));
     }
     QWidget *counterDialog() const;
+    // Builds the main window, as at start-up, and shows it.
+    void showWindow();
     QStringList rows() const;
     void clickRow(int row);
     // Answers the next input dialog with text, or cancels it.
@@ -106,6 +108,12 @@ void TestMainWindow::cleanup() {
     window = nullptr;
     QFile::remove(kPath);
     QDir().mkpath(QStringLiteral("/home/user"));
+}
+
+void TestMainWindow::showWindow() {
+    window = new MainWindow;
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
 }
 
 QWidget *TestMainWindow::counterDialog() const {
@@ -177,9 +185,9 @@ void TestMainWindow::loadsStoredList() {
 }
 
 void TestMainWindow::chosenState() {
-    window = new MainWindow;
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    showWindow();
+    if (QTest::currentTestFailed())
+        return;
     clickRow(1);
     QVERIFY(button("btnStart")->isEnabled());
     QVERIFY(button("btnRemove")->isEnabled());
@@ -206,9 +214,9 @@ void TestMainWindow::add() {
     QFETCH(QString, text);
     QFETCH(bool, accept);
     QFETCH(bool, added);
-    window = new MainWindow;
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    showWindow();
+    if (QTest::currentTestFailed())
+        return;
     answerInput(text, accept);
     QTest::mouseClick(button("btnAdd"), Qt::LeftButton);
     QCOMPARE(inputTitle, QStringLiteral("Enter varizez"));
@@ -227,9 +235,9 @@ void TestMainWindow::add() {
 
 void TestMainWindow::removeKeepsListAndFileInStep() {
     QVERIFY(writeAll(kPath, fileOf({{"a", 1}, {"b", 2}, {"c", 3}})));
-    window = new MainWindow;
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    showWindow();
+    if (QTest::currentTestFailed())
+        return;
     clickRow(1);
     QTest::mouseClick(button("btnRemove"), Qt::LeftButton);
     QCOMPARE(rows(), (QStringList{"a", "c"}));
@@ -242,9 +250,9 @@ void TestMainWindow::removeKeepsListAndFileInStep() {
 
 void TestMainWindow::removingTheOnlyPhrase() {
     QVERIFY(writeAll(kPath, fileOf({{"only", 9}})));
-    window = new MainWindow;
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    showWindow();
+    if (QTest::currentTestFailed())
+        return;
     clickRow(0);
     QTest::mouseClick(button("btnRemove"), Qt::LeftButton);
     QCOMPARE(rows(), QStringList());
@@ -259,9 +267,9 @@ void TestMainWindow::removingTheOnlyPhrase() {
 }
 
 void TestMainWindow::startAndBackRewritesFile() {
-    window = new MainWindow;
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    showWindow();
+    if (QTest::currentTestFailed())
+        return;
     clickRow(1);
     QTest::mouseClick(button("btnStart"), Qt::LeftButton);
     QWidget *dialog = counterDialog();
@@ -276,9 +284,9 @@ void TestMainWindow::startAndBackRewritesFile() {
 
 void TestMainWindow::roadOfOneCount() {
     QVERIFY(writeAll(kPath, workedExample()));
-    window = new MainWindow;
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    showWindow();
+    if (QTest::currentTestFailed())
+        return;
     clickRow(1);
     QTest::mouseClick(button("btnStart"), Qt::LeftButton);
     QWidget *dialog = counterDialog();
@@ -307,9 +315,9 @@ void TestMainWindow::roadOfOneCount() {
 
 void TestMainWindow::duplicatesCountSeparately() {
     QVERIFY(writeAll(kPath, fileOf({{"same", 0}, {"same", 0}})));
-    window = new MainWindow;
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    showWindow();
+    if (QTest::currentTestFailed())
+        return;
     clickRow(1);
     QTest::mouseClick(button("btnStart"), Qt::LeftButton);
     QTest::keyClick(counterDialog(), Qt::Key_L);
@@ -324,9 +332,9 @@ void TestMainWindow::noCurrentRowIsIgnored_data() {
 
 void TestMainWindow::noCurrentRowIsIgnored() {
     QFETCH(QString, buttonName);
-    window = new MainWindow;
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    showWindow();
+    if (QTest::currentTestFailed())
+        return;
     clickRow(0);
     list()->setCurrentRow(-1);
     QCOMPARE(list()->currentRow(), -1);
@@ -337,9 +345,9 @@ void TestMainWindow::noCurrentRowIsIgnored() {
 }
 
 void TestMainWindow::removingThePhraseBeingCounted() {
-    window = new MainWindow;
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    showWindow();
+    if (QTest::currentTestFailed())
+        return;
     clickRow(0);
     QTest::mouseClick(button("btnStart"), Qt::LeftButton);
     QWidget *dialog = counterDialog();
@@ -358,9 +366,9 @@ void TestMainWindow::removingThePhraseBeingCounted() {
 }
 
 void TestMainWindow::about() {
-    window = new MainWindow;
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    showWindow();
+    if (QTest::currentTestFailed())
+        return;
     QString shownText = QStringLiteral("not shown");
     QWidget *shownParent = window;
     QTimer::singleShot(0, this, [&] {
@@ -380,9 +388,9 @@ void TestMainWindow::about() {
 void TestMainWindow::moreApps() {
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "open");
-    window = new MainWindow;
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    showWindow();
+    if (QTest::currentTestFailed())
+        return;
     QTest::mouseClick(button("btnMoreApps"), Qt::LeftButton);
     QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
     QCOMPARE(catcher.urls.size(), 1);
@@ -394,9 +402,9 @@ void TestMainWindow::moreApps() {
 
 void TestMainWindow::exitEndsLoopWithoutWriting() {
     QVERIFY(writeAll(kPath, workedExample()));
-    window = new MainWindow;
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    showWindow();
+    if (QTest::currentTestFailed())
+        return;
     QTimer::singleShot(0, this, [this] { QTest::mouseClick(button("btnExit"), Qt::LeftButton); });
     // A guard in case Exit does nothing: the loop then ends with 99.
     QTimer::singleShot(20000, qApp, [] { QCoreApplication::exit(99); });
@@ -405,9 +413,9 @@ void TestMainWindow::exitEndsLoopWithoutWriting() {
 }
 
 void TestMainWindow::failedSaveWarnsAndKeepsGoing() {
-    window = new MainWindow;
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    showWindow();
+    if (QTest::currentTestFailed())
+        return;
     QVERIFY(QDir(QStringLiteral("/home/user")).removeRecursively());
     WarningCatcher catcher;
     answerInput(QStringLiteral("new"), true);
