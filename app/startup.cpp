@@ -2,7 +2,8 @@
 
 #include "mainwindow.h"
 
-void presentMainWindow(MainWindow &window) {
+void presentMainWindow(MainWindow &window)
+{
     window.applyOrientationMode(2);
     window.showMaximized();
 }

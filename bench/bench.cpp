@@ -28,14 +28,16 @@
 
 namespace {
 
-double medianOf(std::vector<double> values) {
+double medianOf(std::vector<double> values)
+{
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
 }
 
 // Runs the two alternately, so drift in the machine touches both alike.
 std::pair<double, double> alternate(int rounds, const std::function<void()> &subject,
-                                    const std::function<void()> &floor) {
+                                    const std::function<void()> &floor)
+{
     std::vector<double> a, b;
     for (int i = 0; i < rounds; ++i) {
         QElapsedTimer t;
@@ -49,20 +51,23 @@ std::pair<double, double> alternate(int rounds, const std::function<void()> &sub
     return {medianOf(a), medianOf(b)};
 }
 
-void report(const char *what, double subject, double floor, double goal) {
+void report(const char *what, double subject, double floor, double goal)
+{
     std::printf("%-34s %10.1f us  floor %10.1f us  ratio %5.2f  (goal <= %.2f)\n", what,
                 subject / 1000, floor / 1000, subject / floor, goal);
     std::fflush(stdout);
 }
 
-QVector<Beads *> makeList(int n) {
+QVector<Beads *> makeList(int n)
+{
     QVector<Beads *> list;
     for (int i = 0; i < n; ++i)
         list.append(new Beads(QStringLiteral("SubhannAllah %1").arg(i), i, nullptr));
     return list;
 }
 
-void benchSave(const QString &dir) {
+void benchSave(const QString &dir)
+{
     for (const int n : {2, 100, 10000}) {
         QVector<Beads *> list = makeList(n);
         PhraseFile file(dir + QStringLiteral("/count.bin"));
@@ -92,7 +97,8 @@ void benchSave(const QString &dir) {
     }
 }
 
-void benchLoad(const QString &dir) {
+void benchLoad(const QString &dir)
+{
     for (const int n : {10000, 100000}) {
         const QString path = dir + QStringLiteral("/load.bin");
         QVector<Beads *> list = makeList(n);
@@ -150,7 +156,8 @@ void benchLoad(const QString &dir) {
 }
 
 // Returns wall time in ns and peak resident memory in KiB of one run.
-std::pair<double, long> runOnce(const QString &program, const char *bare) {
+std::pair<double, long> runOnce(const QString &program, const char *bare)
+{
     QElapsedTimer t;
     t.start();
     const pid_t pid = fork();
@@ -167,7 +174,8 @@ std::pair<double, long> runOnce(const QString &program, const char *bare) {
     return {double(t.nsecsElapsed()), usage.ru_maxrss};
 }
 
-void benchStartup(const QString &program) {
+void benchStartup(const QString &program)
+{
     std::vector<double> real, bare, label;
     std::vector<double> realMem, bareMem;
     runOnce(program, nullptr);
@@ -191,7 +199,8 @@ void benchStartup(const QString &program) {
 
 } // namespace
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir dir(QDir::currentPath() + QStringLiteral("/bench-XXXXXX"));

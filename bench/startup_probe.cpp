@@ -11,7 +11,8 @@
 #include <QLabel>
 #include <QTimer>
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     QApplication app(argc, argv);
     QTimer::singleShot(0, &app, &QCoreApplication::quit);
     if (qEnvironmentVariableIsSet("BARE")) {

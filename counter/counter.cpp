@@ -11,7 +11,8 @@
 
 Counter::Counter(QWidget *parent)
     : QDialog(parent)
-    , ui(new CounterUi) {
+    , ui(new CounterUi)
+{
     active = false;
     ui->setupUi(this);
     count = 0;
@@ -20,11 +21,13 @@ Counter::Counter(QWidget *parent)
     connect(this, &Counter::valueChanged, this, &Counter::on_valueChanged);
 }
 
-Counter::~Counter() {
+Counter::~Counter()
+{
     delete ui;
 }
 
-void Counter::setBeads(Beads *record) {
+void Counter::setBeads(Beads *record)
+{
     beads = record;
     active = true;
     count = record ? record->count() : 0;
@@ -33,7 +36,8 @@ void Counter::setBeads(Beads *record) {
     emit valueChanged();
 }
 
-void Counter::countUp() {
+void Counter::countUp()
+{
     // The count saturates at the largest value rather than wrapping negative.
     if (count < std::numeric_limits<int>::max())
         ++count;
@@ -41,7 +45,8 @@ void Counter::countUp() {
     emit valueChanged();
 }
 
-void Counter::countDown() {
+void Counter::countDown()
+{
     if (count > 0) {
         --count;
         emit valueChanged();
@@ -50,31 +55,37 @@ void Counter::countDown() {
     }
 }
 
-void Counter::on_btnBack_clicked() {
+void Counter::on_btnBack_clicked()
+{
     active = false;
     close();
 }
 
-void Counter::on_btnPlus_clicked() {
+void Counter::on_btnPlus_clicked()
+{
     countUp();
 }
 
-void Counter::on_btnMinus_clicked() {
+void Counter::on_btnMinus_clicked()
+{
     countDown();
 }
 
-void Counter::on_btnReset_clicked() {
+void Counter::on_btnReset_clicked()
+{
     count = 0;
     emit valueChanged();
 }
 
-void Counter::on_valueChanged() {
+void Counter::on_valueChanged()
+{
     ui->lcdNumber->display(count);
     if (beads)
         beads->setCount(count);
 }
 
-void Counter::keyPressEvent(QKeyEvent *event) {
+void Counter::keyPressEvent(QKeyEvent *event)
+{
     // The base class is never asked: Escape must not close the dialog.
     if (!active)
         return;

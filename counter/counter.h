@@ -11,7 +11,8 @@ class QKeyEvent;
 // The full-screen dialog that counts one phrase. The main window creates one
 // and reuses it for every counting run. Every change of the count is
 // announced through valueChanged(), which the main window turns into a save.
-class Counter : public QDialog {
+class Counter : public QDialog
+{
     Q_OBJECT
 
 public:

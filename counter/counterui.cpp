@@ -27,7 +27,8 @@ const char kDialogStyleSheet[] =
     "background-color: rgb(255, 255, 255);";
 
 QPushButton *addImageButton(QDialog *dialog, QHBoxLayout *row, const char *name,
-                            const char *styleSheet) {
+                            const char *styleSheet)
+{
     auto *button = new QPushButton(dialog);
     button->setObjectName(QString::fromLatin1(name));
     applySizePolicy(button, QSizePolicy::Preferred, QSizePolicy::Preferred);
@@ -38,7 +39,8 @@ QPushButton *addImageButton(QDialog *dialog, QHBoxLayout *row, const char *name,
     return button;
 }
 
-QPushButton *addTextButton(QDialog *dialog, QHBoxLayout *row, const char *name) {
+QPushButton *addTextButton(QDialog *dialog, QHBoxLayout *row, const char *name)
+{
     auto *button = new QPushButton(dialog);
     button->setObjectName(QString::fromLatin1(name));
     applySizePolicy(button, QSizePolicy::Minimum, QSizePolicy::Preferred);
@@ -49,7 +51,8 @@ QPushButton *addTextButton(QDialog *dialog, QHBoxLayout *row, const char *name) 
 
 } // namespace
 
-void CounterUi::setupUi(QDialog *dialog) {
+void CounterUi::setupUi(QDialog *dialog)
+{
     if (dialog->objectName().isEmpty())
         dialog->setObjectName(QStringLiteral("Counter"));
     dialog->resize(378, 388);
@@ -96,7 +99,8 @@ void CounterUi::setupUi(QDialog *dialog) {
     QMetaObject::connectSlotsByName(dialog);
 }
 
-void CounterUi::retranslateUi(QDialog *dialog) {
+void CounterUi::retranslateUi(QDialog *dialog)
+{
     dialog->setWindowTitle(QCoreApplication::translate("Counter", "Dialog", nullptr));
     label->setText(QCoreApplication::translate(
         "Counter", "You can also use key A to decrease, key L to increase", nullptr));

@@ -10,7 +10,8 @@ class QVBoxLayout;
 
 // Builds the widget tree of the counting dialog and holds pointers to it.
 // It owns nothing: every widget belongs to the dialog.
-class CounterUi {
+class CounterUi
+{
 public:
     QVBoxLayout *verticalLayout = nullptr;
     QLabel *label = nullptr;

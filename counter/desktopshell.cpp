@@ -4,7 +4,8 @@
 #include <QDBusMessage>
 #include <QString>
 
-void DesktopShell::sendExitAppView() {
+void DesktopShell::sendExitAppView()
+{
     const QDBusMessage message = QDBusMessage::createSignal(
         QString::fromLatin1(kObjectPath), QString::fromLatin1(kInterface),
         QString::fromLatin1(kExitAppViewSignal));

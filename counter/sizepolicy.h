@@ -7,7 +7,8 @@
 // Gives a widget a fresh size policy with no stretch, keeping only its
 // height-for-width flag: the way both windows set every size policy.
 inline void applySizePolicy(QWidget *widget, QSizePolicy::Policy horizontal,
-                            QSizePolicy::Policy vertical) {
+                            QSizePolicy::Policy vertical)
+{
     QSizePolicy policy(horizontal, vertical);
     policy.setHorizontalStretch(0);
     policy.setVerticalStretch(0);

@@ -25,7 +25,8 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(new MainWindowUi)
     , phraseFile(PhraseFile::defaultPath())
-    , m_orientationAttribute(Orientation::NoRequest) {
+    , m_orientationAttribute(Orientation::NoRequest)
+{
     ui->setupUi(this);
     ui->btnStart->setEnabled(false);
     ui->btnRemove->setEnabled(false);
@@ -47,57 +48,67 @@ MainWindow::MainWindow(QWidget *parent)
     connect(counter, &Counter::valueChanged, this, &MainWindow::saveToFile);
 }
 
-MainWindow::~MainWindow() {
+MainWindow::~MainWindow()
+{
     for (Beads *record : qAsConst(beadsList))
         delete record;
     delete ui;
     delete counter;
 }
 
-void MainWindow::applyOrientationMode(int mode) {
+void MainWindow::applyOrientationMode(int mode)
+{
     const Orientation::Attribute attribute = Orientation::attributeForMode(mode);
     m_orientationAttribute = attribute;
     if constexpr (Orientation::platformHasOrientationAttributes())
         setAttribute(static_cast<Qt::WidgetAttribute>(attribute), true);
 }
 
-QUrl MainWindow::storePageUrl() {
+QUrl MainWindow::storePageUrl()
+{
     return QUrl(QString::fromLatin1(kStorePageUrl));
 }
 
-void MainWindow::loadFromFile() {
+void MainWindow::loadFromFile()
+{
     const PhraseFileContents contents = phraseFile.load();
     beadsList.reserve(beadsList.size() + contents.entries.size());
     for (const PhraseEntry &entry : contents.entries)
         beadsList.append(new Beads(entry.name, entry.count, nullptr));
 }
 
-void MainWindow::populateList() {
+void MainWindow::populateList()
+{
     for (const Beads *record : qAsConst(beadsList))
         ui->listWidget->insertItem(ui->listWidget->count(), record->name());
 }
 
-bool MainWindow::isValidRow(int row) const {
+bool MainWindow::isValidRow(int row) const
+{
     return row >= 0 && row < beadsList.size() && row < ui->listWidget->count();
 }
 
-void MainWindow::saveToFile() {
+void MainWindow::saveToFile()
+{
     phraseFile.save(beadsList);
 }
 
-void MainWindow::on_btnExit_clicked() {
+void MainWindow::on_btnExit_clicked()
+{
     // Everything is saved already. Leaving the event loop lets the entry
     // point destroy this window and the application in the ordinary order,
     // with exit status 0.
     QCoreApplication::exit(0);
 }
 
-void MainWindow::on_listWidget_itemClicked(QListWidgetItem *) {
+void MainWindow::on_listWidget_itemClicked(QListWidgetItem *)
+{
     ui->btnStart->setEnabled(true);
     ui->btnRemove->setEnabled(true);
 }
 
-void MainWindow::on_btnAdd_clicked() {
+void MainWindow::on_btnAdd_clicked()
+{
     bool ok = false;
     const QString text =
         QInputDialog::getText(this, QCoreApplication::translate("MainWindow", "Enter varizez"),
@@ -110,7 +121,8 @@ void MainWindow::on_btnAdd_clicked() {
     saveToFile();
 }
 
-void MainWindow::on_btnRemove_clicked() {
+void MainWindow::on_btnRemove_clicked()
+{
     const int row = ui->listWidget->currentRow();
     if (!isValidRow(row))
         return;
@@ -124,7 +136,8 @@ void MainWindow::on_btnRemove_clicked() {
     saveToFile();
 }
 
-void MainWindow::on_btnStart_clicked() {
+void MainWindow::on_btnStart_clicked()
+{
     const int row = ui->listWidget->currentRow();
     if (!isValidRow(row))
         return;
@@ -132,12 +145,14 @@ void MainWindow::on_btnStart_clicked() {
     counter->showFullScreen();
 }
 
-void MainWindow::on_btnAbout_clicked() {
+void MainWindow::on_btnAbout_clicked()
+{
     QMessageBox box;
     box.setText(QString::fromLatin1(""));
     box.exec();
 }
 
-void MainWindow::on_btnMoreApps_clicked() {
+void MainWindow::on_btnMoreApps_clicked()
+{
     QDesktopServices::openUrl(storePageUrl());
 }

@@ -13,7 +13,8 @@ class QListWidgetItem;
 
 // The phrase list. Owns the records, the counting dialog and its own widget
 // holder, and writes the phrase file after every change.
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow
+{
     Q_OBJECT
 
 public:

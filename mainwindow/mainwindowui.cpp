@@ -38,7 +38,8 @@ const char kWindowStyleSheet[] =
 constexpr int kButtonMaxHeight = 75;
 constexpr int kUnboundedSize = 16777215; // QWIDGETSIZE_MAX
 
-QPushButton *addButton(QWidget *parent, QHBoxLayout *row, const char *name, bool heightBounded) {
+QPushButton *addButton(QWidget *parent, QHBoxLayout *row, const char *name, bool heightBounded)
+{
     auto *button = new QPushButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     applySizePolicy(button, QSizePolicy::Minimum, QSizePolicy::Preferred);
@@ -48,7 +49,8 @@ QPushButton *addButton(QWidget *parent, QHBoxLayout *row, const char *name, bool
     return button;
 }
 
-QHBoxLayout *newButtonRow(const char *name) {
+QHBoxLayout *newButtonRow(const char *name)
+{
     auto *row = new QHBoxLayout();
     row->setSpacing(6);
     row->setObjectName(QString::fromLatin1(name));
@@ -57,7 +59,8 @@ QHBoxLayout *newButtonRow(const char *name) {
 
 } // namespace
 
-void MainWindowUi::setupUi(QMainWindow *window) {
+void MainWindowUi::setupUi(QMainWindow *window)
+{
     if (window->objectName().isEmpty())
         window->setObjectName(QStringLiteral("MainWindow"));
     window->resize(287, 335);
@@ -107,7 +110,8 @@ void MainWindowUi::setupUi(QMainWindow *window) {
     QMetaObject::connectSlotsByName(window);
 }
 
-void MainWindowUi::retranslateUi(QMainWindow *window) {
+void MainWindowUi::retranslateUi(QMainWindow *window)
+{
     window->setWindowTitle(QCoreApplication::translate("MainWindow", "Varizez", nullptr));
     label->setText(QCoreApplication::translate("MainWindow",
                                                "Click on a dua below, and then on Start", nullptr));

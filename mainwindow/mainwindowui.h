@@ -11,7 +11,8 @@ class QWidget;
 
 // Builds the widget tree of the main window and holds pointers to it.
 // It owns nothing: every widget belongs to the window.
-class MainWindowUi {
+class MainWindowUi
+{
 public:
     QWidget *centralWidget = nullptr;
     QVBoxLayout *verticalLayout = nullptr;

@@ -16,7 +16,8 @@ enum Attribute : int {
 };
 
 // 0 locks portrait, 1 locks landscape, anything else follows the device.
-constexpr Attribute attributeForMode(int mode) {
+constexpr Attribute attributeForMode(int mode)
+{
     switch (mode) {
     case 0:
         return LockPortrait;
@@ -28,7 +29,8 @@ constexpr Attribute attributeForMode(int mode) {
 }
 
 // True only on the handheld's own Qt, where the attributes above exist.
-constexpr bool platformHasOrientationAttributes() {
+constexpr bool platformHasOrientationAttributes()
+{
 #if defined(Q_WS_MAEMO_5)
     return true;
 #else

@@ -10,18 +10,22 @@
 #include <QSaveFile>
 #include <QtGlobal>
 
-QString PhraseFile::defaultPath() {
+QString PhraseFile::defaultPath()
+{
     return QStringLiteral("/home/user/varizezCount.bin");
 }
 
 PhraseFile::PhraseFile(const QString &path)
-    : m_path(path) {}
+    : m_path(path)
+{}
 
-bool PhraseFile::exists() const {
+bool PhraseFile::exists() const
+{
     return QFile::exists(m_path);
 }
 
-PhraseFileContents PhraseFile::read(QIODevice &device) {
+PhraseFileContents PhraseFile::read(QIODevice &device)
+{
     PhraseFileContents contents;
     QDataStream in(&device);
 
@@ -63,7 +67,8 @@ PhraseFileContents PhraseFile::read(QIODevice &device) {
     return contents;
 }
 
-PhraseFileContents PhraseFile::load() const {
+PhraseFileContents PhraseFile::load() const
+{
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly)) {
         qWarning("varizez: cannot read %s: %s", qUtf8Printable(m_path),
@@ -78,7 +83,8 @@ PhraseFileContents PhraseFile::load() const {
 }
 
 template <typename Records, typename Accessor>
-bool PhraseFile::saveRecords(const Records &records, Accessor entryOf) {
+bool PhraseFile::saveRecords(const Records &records, Accessor entryOf)
+{
     QSaveFile file(m_path);
     // Writing straight into the target would lose atomicity; a directory that
     // allows no new file means no save, reported below.
@@ -117,7 +123,8 @@ bool PhraseFile::saveRecords(const Records &records, Accessor entryOf) {
     return true;
 }
 
-void PhraseFile::removeStaleTemporaryFiles() const {
+void PhraseFile::removeStaleTemporaryFiles() const
+{
     // QSaveFile writes an unnamed file and links it in under the final name.
     // Over an existing file it first links it as "<name>.XXXXXX" and renames
     // that over the old one; a process killed between the two steps leaves
@@ -141,19 +148,22 @@ void PhraseFile::removeStaleTemporaryFiles() const {
     }
 }
 
-bool PhraseFile::save(const QVector<Beads *> &records) {
+bool PhraseFile::save(const QVector<Beads *> &records)
+{
     return saveRecords(records, [](const Beads *record) {
         return std::pair<QString, qint32>(record->name(), record->count());
     });
 }
 
-bool PhraseFile::save(const QVector<PhraseEntry> &records) {
+bool PhraseFile::save(const QVector<PhraseEntry> &records)
+{
     return saveRecords(records, [](const PhraseEntry &record) {
         return std::pair<const QString &, qint32>(record.name, record.count);
     });
 }
 
-void PhraseFile::reportSaveFailure(const QString &reason) {
+void PhraseFile::reportSaveFailure(const QString &reason)
+{
     if (m_saveFailing)
         return;
     m_saveFailing = true;

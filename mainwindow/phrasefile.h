@@ -8,7 +8,8 @@ class Beads;
 class QIODevice;
 
 // One stored record: a phrase and its count.
-struct PhraseEntry {
+struct PhraseEntry
+{
     QString name;
     qint32 count = 0;
 };
@@ -16,7 +17,8 @@ struct PhraseEntry {
 // What reading a phrase file yielded, with what was found wrong on the way.
 // The records are built exactly as the stream yields them; the flags only
 // describe the damage, for tools that check files.
-struct PhraseFileContents {
+struct PhraseFileContents
+{
     QVector<PhraseEntry> entries;
     qint32 declaredCount = 0;
     bool opened = true;          // false: the file exists but could not be opened
@@ -30,7 +32,8 @@ struct PhraseFileContents {
 // a 32-bit count, exactly as a default QDataStream writes them. Saves replace
 // the whole file atomically, so a failed or interrupted save leaves the
 // previous file in place.
-class PhraseFile {
+class PhraseFile
+{
 public:
     // A declared record count is trusted up to this many records: a short file
     // within it yields the missing records as empty text with count 0. Past it

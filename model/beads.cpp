@@ -3,18 +3,22 @@
 Beads::Beads(const QString &name, int count, QObject *parent)
     : QObject(parent)
     , m_name(name)
-    , m_count(count) {}
+    , m_count(count)
+{}
 
 Beads::~Beads() = default;
 
-QString Beads::name() const {
+QString Beads::name() const
+{
     return m_name;
 }
 
-int Beads::count() const {
+int Beads::count() const
+{
     return m_count;
 }
 
-void Beads::setCount(int count) {
+void Beads::setCount(int count)
+{
     m_count = count;
 }

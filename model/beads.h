@@ -7,7 +7,8 @@
 // One entry of the user's list: a phrase and how often it has been counted.
 // The count is not clamped here; only the counting dialog keeps it from
 // going below zero.
-class Beads : public QObject {
+class Beads : public QObject
+{
     Q_OBJECT
 
 public:

@@ -9,7 +9,8 @@
 #include <QtTest>
 #include <limits>
 
-class TestCounter : public QObject {
+class TestCounter : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -31,7 +32,8 @@ private slots:
 private:
     // Plays a script: S start, P plus, M minus, R reset, B back, L and A keys.
     void play(const QString &script);
-    QPushButton *button(const char *name) const {
+    QPushButton *button(const char *name) const
+    {
         return counter->findChild<QPushButton *>(QLatin1String(name));
     }
     QLCDNumber *display() const { return counter->findChild<QLCDNumber *>(); }
@@ -40,17 +42,20 @@ private:
     Beads *record = nullptr;
 };
 
-void TestCounter::init() {
+void TestCounter::init()
+{
     counter = new Counter;
     record = new Beads(QStringLiteral("SubhannAllah"), 0, nullptr);
 }
 
-void TestCounter::cleanup() {
+void TestCounter::cleanup()
+{
     delete counter;
     delete record;
 }
 
-void TestCounter::play(const QString &script) {
+void TestCounter::play(const QString &script)
+{
     for (const QChar step : script) {
         switch (step.toLatin1()) {
         case 'S':
@@ -83,7 +88,8 @@ void TestCounter::play(const QString &script) {
     }
 }
 
-void TestCounter::runs_data() {
+void TestCounter::runs_data()
+{
     QTest::addColumn<int>("stored");
     QTest::addColumn<QString>("script");
     QTest::addColumn<int>("expected");
@@ -107,7 +113,8 @@ void TestCounter::runs_data() {
     QTest::newRow("keys after back do nothing") << 2 << "SBLLA" << 2 << 1 << true;
 }
 
-void TestCounter::runs() {
+void TestCounter::runs()
+{
     QFETCH(int, stored);
     QFETCH(QString, script);
     QFETCH(int, expected);
@@ -123,7 +130,8 @@ void TestCounter::runs() {
     QCOMPARE(counter->isVisible(), !script.contains(QLatin1Char('B')));
 }
 
-void TestCounter::recordHoldsCountBeforeLaterReceivers() {
+void TestCounter::recordHoldsCountBeforeLaterReceivers()
+{
     QList<int> seen;
     connect(counter, &Counter::valueChanged, this, [&] { seen << record->count(); });
     record->setCount(10);
@@ -131,7 +139,8 @@ void TestCounter::recordHoldsCountBeforeLaterReceivers() {
     QCOMPARE(seen, (QList<int>{10, 11, 12, 11, 0}));
 }
 
-void TestCounter::minusStateCarriesOverToNextRun() {
+void TestCounter::minusStateCarriesOverToNextRun()
+{
     // The run ends with Minus disabled; the next Start on a count of 5 does
     // not enable it again until Plus or L is used.
     play(QStringLiteral("SAB"));
@@ -147,7 +156,8 @@ void TestCounter::minusStateCarriesOverToNextRun() {
     counter->setBeads(nullptr);
 }
 
-void TestCounter::keysWhileIdleDoNothing_data() {
+void TestCounter::keysWhileIdleDoNothing_data()
+{
     QTest::addColumn<int>("key");
     QTest::newRow("L") << int(Qt::Key_L);
     QTest::newRow("A") << int(Qt::Key_A);
@@ -155,7 +165,8 @@ void TestCounter::keysWhileIdleDoNothing_data() {
     QTest::newRow("Q") << int(Qt::Key_Q);
 }
 
-void TestCounter::keysWhileIdleDoNothing() {
+void TestCounter::keysWhileIdleDoNothing()
+{
     QFETCH(int, key);
     QSignalSpy changes(counter, &Counter::valueChanged);
     counter->show();
@@ -167,7 +178,8 @@ void TestCounter::keysWhileIdleDoNothing() {
     QCOMPARE(display()->intValue(), 0);
 }
 
-void TestCounter::autoRepeatedKeysEachCount() {
+void TestCounter::autoRepeatedKeysEachCount()
+{
     play(QStringLiteral("S"));
     for (int i = 0; i < 4; ++i) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_L, Qt::NoModifier, QStringLiteral("l"),
@@ -177,7 +189,8 @@ void TestCounter::autoRepeatedKeysEachCount() {
     QCOMPARE(record->count(), 4);
 }
 
-void TestCounter::escapeDoesNotClose() {
+void TestCounter::escapeDoesNotClose()
+{
     play(QStringLiteral("SL"));
     QSignalSpy rejected(counter, &QDialog::rejected);
     QSignalSpy finished(counter, &QDialog::finished);
@@ -192,13 +205,15 @@ void TestCounter::escapeDoesNotClose() {
     QCOMPARE(record->count(), 2);
 }
 
-void TestCounter::largestCountDoesNotWrap_data() {
+void TestCounter::largestCountDoesNotWrap_data()
+{
     QTest::addColumn<QString>("step");
     QTest::newRow("plus") << "P";
     QTest::newRow("L") << "L";
 }
 
-void TestCounter::largestCountDoesNotWrap() {
+void TestCounter::largestCountDoesNotWrap()
+{
     QFETCH(QString, step);
     const int largest = std::numeric_limits<int>::max();
     record->setCount(largest - 1);
@@ -208,7 +223,8 @@ void TestCounter::largestCountDoesNotWrap() {
     QCOMPARE(record->count(), largest - 1);
 }
 
-void TestCounter::deletedRecordIsNotWrittenTo() {
+void TestCounter::deletedRecordIsNotWrittenTo()
+{
     play(QStringLiteral("SL"));
     QSignalSpy changes(counter, &Counter::valueChanged);
     delete record;

@@ -15,7 +15,8 @@
 
 // Stands in for the real dialog with the same slot names and records which
 // slot each click reaches.
-class SlotRecorder : public QDialog {
+class SlotRecorder : public QDialog
+{
     Q_OBJECT
 
 public:
@@ -32,7 +33,8 @@ private slots:
     void on_valueChanged() { calls << QStringLiteral("valueChanged"); }
 };
 
-class TestCounterUi : public QObject {
+class TestCounterUi : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -62,24 +64,28 @@ private:
     CounterUi ui;
 };
 
-void TestCounterUi::init() {
+void TestCounterUi::init()
+{
     dialog = new SlotRecorder;
     ui.setupUi(dialog);
 }
 
-void TestCounterUi::cleanup() {
+void TestCounterUi::cleanup()
+{
     delete dialog;
     dialog = nullptr;
 }
 
-void TestCounterUi::objectNameRule_data() {
+void TestCounterUi::objectNameRule_data()
+{
     QTest::addColumn<QString>("preset");
     QTest::addColumn<QString>("expected");
     QTest::newRow("unnamed") << QString() << QStringLiteral("Counter");
     QTest::newRow("named") << QStringLiteral("mine") << QStringLiteral("mine");
 }
 
-void TestCounterUi::objectNameRule() {
+void TestCounterUi::objectNameRule()
+{
     QFETCH(QString, preset);
     QFETCH(QString, expected);
     QDialog other;
@@ -90,7 +96,8 @@ void TestCounterUi::objectNameRule() {
     QCOMPARE(other.size(), QSize(378, 388));
 }
 
-void TestCounterUi::widgetTree_data() {
+void TestCounterUi::widgetTree_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("className");
     QTest::addColumn<QString>("parentName");
@@ -111,7 +118,8 @@ void TestCounterUi::widgetTree_data() {
                               << "Counter";
 }
 
-void TestCounterUi::widgetTree() {
+void TestCounterUi::widgetTree()
+{
     QFETCH(QString, name);
     QFETCH(QString, className);
     QFETCH(QString, parentName);
@@ -121,7 +129,8 @@ void TestCounterUi::widgetTree() {
     QCOMPARE(dialog->layout(), ui.verticalLayout);
 }
 
-void TestCounterUi::layouts_data() {
+void TestCounterUi::layouts_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("items");
     QTest::newRow("verticalLayout") << "verticalLayout"
@@ -132,7 +141,8 @@ void TestCounterUi::layouts_data() {
     QTest::newRow("horizontalLayout") << "horizontalLayout" << QStringList{"btnReset", "btnBack"};
 }
 
-void TestCounterUi::layouts() {
+void TestCounterUi::layouts()
+{
     QFETCH(QString, name);
     QFETCH(QStringList, items);
     const auto *layout = dialog->findChild<QLayout *>(name);
@@ -150,7 +160,8 @@ void TestCounterUi::layouts() {
     QCOMPARE(layout->spacing(), fresh->spacing());
 }
 
-void TestCounterUi::sizes_data() {
+void TestCounterUi::sizes_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("horizontal");
     QTest::addColumn<int>("vertical");
@@ -170,7 +181,8 @@ void TestCounterUi::sizes_data() {
                               << QSize(QWIDGETSIZE_MAX, 75);
 }
 
-void TestCounterUi::sizes() {
+void TestCounterUi::sizes()
+{
     QFETCH(QString, name);
     QFETCH(int, horizontal);
     QFETCH(int, vertical);
@@ -192,7 +204,8 @@ void TestCounterUi::sizes() {
     }
 }
 
-void TestCounterUi::label() {
+void TestCounterUi::label()
+{
     QVERIFY(!ui.label->wordWrap());
     QCOMPARE(ui.label->styleSheet(), QStringLiteral("color: rgb(0, 170, 0);"));
     // One line whatever the width: the height does not depend on it.
@@ -202,7 +215,8 @@ void TestCounterUi::label() {
     QCOMPARE(ui.label->height(), ui.label->sizeHint().height());
 }
 
-void TestCounterUi::numberDisplay() {
+void TestCounterUi::numberDisplay()
+{
     QCOMPARE(ui.lcdNumber->intValue(), 0);
     QCOMPARE(ui.lcdNumber->value(), 0.0);
     // Qt's defaults: five digits, decimal, outlined segments.
@@ -218,7 +232,8 @@ void TestCounterUi::numberDisplay() {
     QCOMPARE(ui.lcdNumber->digitCount(), 5);
 }
 
-void TestCounterUi::texts_data() {
+void TestCounterUi::texts_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("isNull");
@@ -234,7 +249,8 @@ void TestCounterUi::texts_data() {
                              << "Back" << false;
 }
 
-void TestCounterUi::texts() {
+void TestCounterUi::texts()
+{
     QFETCH(QString, name);
     QFETCH(QString, text);
     QFETCH(bool, isNull);
@@ -246,7 +262,8 @@ void TestCounterUi::texts() {
     QCOMPARE(shown.isEmpty(), isNull);
 }
 
-void TestCounterUi::styleSheets_data() {
+void TestCounterUi::styleSheets_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("styleSheet");
     QTest::newRow("dialog")
@@ -271,7 +288,8 @@ void TestCounterUi::styleSheets_data() {
                              << "";
 }
 
-void TestCounterUi::styleSheets() {
+void TestCounterUi::styleSheets()
+{
     QFETCH(QString, name);
     QFETCH(QString, styleSheet);
     const QWidget *widget =
@@ -280,7 +298,8 @@ void TestCounterUi::styleSheets() {
     QCOMPARE(widget->styleSheet(), styleSheet);
 }
 
-void TestCounterUi::clicksReachTheirSlot_data() {
+void TestCounterUi::clicksReachTheirSlot_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("slot");
     QTest::newRow("btnBack") << "btnBack"
@@ -293,7 +312,8 @@ void TestCounterUi::clicksReachTheirSlot_data() {
                               << "reset";
 }
 
-void TestCounterUi::clicksReachTheirSlot() {
+void TestCounterUi::clicksReachTheirSlot()
+{
     QFETCH(QString, name);
     QFETCH(QString, slot);
     dialog->show();
@@ -304,7 +324,8 @@ void TestCounterUi::clicksReachTheirSlot() {
     QCOMPARE(dialog->calls, QStringList{slot});
 }
 
-void TestCounterUi::valueChangedSlotIsNotConnectedByName() {
+void TestCounterUi::valueChangedSlotIsNotConnectedByName()
+{
     emit dialog->valueChanged();
     QVERIFY(dialog->calls.isEmpty());
 }

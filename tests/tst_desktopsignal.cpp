@@ -9,7 +9,8 @@
 #include <QtTest>
 
 // Listens for the desktop signal on a connection of its own.
-class ShellListener : public QObject {
+class ShellListener : public QObject
+{
     Q_OBJECT
 
 public:
@@ -19,7 +20,8 @@ public slots:
     void onExitAppView(const QDBusMessage &message) { received << message; }
 };
 
-class TestDesktopSignal : public QObject {
+class TestDesktopSignal : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -27,7 +29,8 @@ private slots:
     void otherKeyWithoutBus();
 };
 
-void TestDesktopSignal::signalOnSessionBus() {
+void TestDesktopSignal::signalOnSessionBus()
+{
     if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
         QSKIP("no session bus: run the suite under dbus-run-session");
     QDBusConnection listenerBus =
@@ -76,7 +79,8 @@ void TestDesktopSignal::signalOnSessionBus() {
     QDBusConnection::disconnectFromBus(QStringLiteral("listener"));
 }
 
-void TestDesktopSignal::otherKeyWithoutBus() {
+void TestDesktopSignal::otherKeyWithoutBus()
+{
     QVERIFY2(!QDBusConnection::sessionBus().isConnected(),
              "this case must run with no session bus reachable");
     Beads record(QStringLiteral("AllahuAkbar"), 3, nullptr);

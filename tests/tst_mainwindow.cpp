@@ -23,7 +23,8 @@ namespace {
 
 const QString kPath = QStringLiteral("/home/user/varizezCount.bin");
 
-QByteArray fileOf(const QList<QPair<QString, int>> &records) {
+QByteArray fileOf(const QList<QPair<QString, int>> &records)
+{
     QByteArray bytes = be32(quint32(records.size()));
     for (const auto &r : records)
         bytes += record(r.first, r.second);
@@ -34,7 +35,8 @@ using Records = QList<QPair<QString, int>>;
 
 } // namespace
 
-class UrlCatcher : public QObject {
+class UrlCatcher : public QObject
+{
     Q_OBJECT
 
 public:
@@ -44,7 +46,8 @@ public slots:
     void open(const QUrl &url) { urls << url; }
 };
 
-class TestMainWindow : public QObject {
+class TestMainWindow : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -72,10 +75,12 @@ private slots:
     void failedSaveWarnsAndKeepsGoing();
 
 private:
-    QListWidget *list() const {
+    QListWidget *list() const
+    {
         return window->findChild<QListWidget *>(QStringLiteral("listWidget"));
     }
-    QPushButton *button(const char *name) const {
+    QPushButton *button(const char *name) const
+    {
         return window->findChild<QPushButton *>(QLatin1String(name));
     }
     QWidget *counterDialog() const;
@@ -91,7 +96,8 @@ private:
     QString inputLabel;
 };
 
-void TestMainWindow::initTestCase() {
+void TestMainWindow::initTestCase()
+{
     // Guard against ever running on a real home directory.
     QVERIFY2(QDir(QStringLiteral("/home/user"))
                  .entryList(QDir::NoDotAndDotDot | QDir::AllEntries)
@@ -99,45 +105,52 @@ void TestMainWindow::initTestCase() {
              "expects an empty private /home/user");
 }
 
-void TestMainWindow::init() {
+void TestMainWindow::init()
+{
     QFile::remove(kPath);
 }
 
-void TestMainWindow::cleanup() {
+void TestMainWindow::cleanup()
+{
     delete window;
     window = nullptr;
     QFile::remove(kPath);
     QDir().mkpath(QStringLiteral("/home/user"));
 }
 
-void TestMainWindow::showWindow() {
+void TestMainWindow::showWindow()
+{
     window = new MainWindow;
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
 }
 
-QWidget *TestMainWindow::counterDialog() const {
+QWidget *TestMainWindow::counterDialog() const
+{
     for (QWidget *widget : QApplication::topLevelWidgets())
         if (widget->inherits("Counter"))
             return widget;
     return nullptr;
 }
 
-QStringList TestMainWindow::rows() const {
+QStringList TestMainWindow::rows() const
+{
     QStringList texts;
     for (int i = 0; i < list()->count(); ++i)
         texts << list()->item(i)->text();
     return texts;
 }
 
-void TestMainWindow::clickRow(int row) {
+void TestMainWindow::clickRow(int row)
+{
     QListWidgetItem *item = list()->item(row);
     QVERIFY(item);
     QTest::mouseClick(list()->viewport(), Qt::LeftButton, Qt::NoModifier,
                       list()->visualItemRect(item).center());
 }
 
-void TestMainWindow::answerInput(const QString &text, bool accept) {
+void TestMainWindow::answerInput(const QString &text, bool accept)
+{
     QTimer::singleShot(0, this, [=] {
         auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
         if (!dialog)
@@ -152,7 +165,8 @@ void TestMainWindow::answerInput(const QString &text, bool accept) {
     });
 }
 
-void TestMainWindow::firstStartSeedsWithoutWriting() {
+void TestMainWindow::firstStartSeedsWithoutWriting()
+{
     window = new MainWindow;
     window->show();
     QCOMPARE(rows(), (QStringList{"AllahuAkbar", "SubhannAllah"}));
@@ -163,7 +177,8 @@ void TestMainWindow::firstStartSeedsWithoutWriting() {
     QVERIFY(!counterDialog()->isVisible());
 }
 
-void TestMainWindow::loadsStoredList_data() {
+void TestMainWindow::loadsStoredList_data()
+{
     QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("worked example")
@@ -174,7 +189,8 @@ void TestMainWindow::loadsStoredList_data() {
         << fileOf({{"a", 1}, {"b", 2}, {"c", 3}}) << QStringList{"a", "b", "c"};
 }
 
-void TestMainWindow::loadsStoredList() {
+void TestMainWindow::loadsStoredList()
+{
     QFETCH(QByteArray, stored);
     QFETCH(QStringList, expected);
     QVERIFY(writeAll(kPath, stored));
@@ -184,7 +200,8 @@ void TestMainWindow::loadsStoredList() {
     QCOMPARE(readAll(kPath), stored);
 }
 
-void TestMainWindow::chosenState() {
+void TestMainWindow::chosenState()
+{
     showWindow();
     if (QTest::currentTestFailed())
         return;
@@ -198,7 +215,8 @@ void TestMainWindow::chosenState() {
     QVERIFY(button("btnRemove")->isEnabled());
 }
 
-void TestMainWindow::add_data() {
+void TestMainWindow::add_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("accept");
     QTest::addColumn<bool>("added");
@@ -210,7 +228,8 @@ void TestMainWindow::add_data() {
     QTest::newRow("outside the BMP") << QString::fromUtf8("\U0001F4FF") << true << true;
 }
 
-void TestMainWindow::add() {
+void TestMainWindow::add()
+{
     QFETCH(QString, text);
     QFETCH(bool, accept);
     QFETCH(bool, added);
@@ -233,7 +252,8 @@ void TestMainWindow::add() {
     QVERIFY(!button("btnStart")->isEnabled());
 }
 
-void TestMainWindow::removeKeepsListAndFileInStep() {
+void TestMainWindow::removeKeepsListAndFileInStep()
+{
     QVERIFY(writeAll(kPath, fileOf({{"a", 1}, {"b", 2}, {"c", 3}})));
     showWindow();
     if (QTest::currentTestFailed())
@@ -248,7 +268,8 @@ void TestMainWindow::removeKeepsListAndFileInStep() {
     QCOMPARE(counterDialog()->findChild<QLCDNumber *>()->intValue(), 3);
 }
 
-void TestMainWindow::removingTheOnlyPhrase() {
+void TestMainWindow::removingTheOnlyPhrase()
+{
     QVERIFY(writeAll(kPath, fileOf({{"only", 9}})));
     showWindow();
     if (QTest::currentTestFailed())
@@ -266,7 +287,8 @@ void TestMainWindow::removingTheOnlyPhrase() {
     QCOMPARE(rows(), QStringList());
 }
 
-void TestMainWindow::startAndBackRewritesFile() {
+void TestMainWindow::startAndBackRewritesFile()
+{
     showWindow();
     if (QTest::currentTestFailed())
         return;
@@ -282,7 +304,8 @@ void TestMainWindow::startAndBackRewritesFile() {
     QCOMPARE(readAll(kPath), fileOf({{"AllahuAkbar", 0}, {"SubhannAllah", 0}}));
 }
 
-void TestMainWindow::roadOfOneCount() {
+void TestMainWindow::roadOfOneCount()
+{
     QVERIFY(writeAll(kPath, workedExample()));
     showWindow();
     if (QTest::currentTestFailed())
@@ -313,7 +336,8 @@ void TestMainWindow::roadOfOneCount() {
     QVERIFY(window->isVisible());
 }
 
-void TestMainWindow::duplicatesCountSeparately() {
+void TestMainWindow::duplicatesCountSeparately()
+{
     QVERIFY(writeAll(kPath, fileOf({{"same", 0}, {"same", 0}})));
     showWindow();
     if (QTest::currentTestFailed())
@@ -324,13 +348,15 @@ void TestMainWindow::duplicatesCountSeparately() {
     QCOMPARE(readAll(kPath), fileOf({{"same", 0}, {"same", 1}}));
 }
 
-void TestMainWindow::noCurrentRowIsIgnored_data() {
+void TestMainWindow::noCurrentRowIsIgnored_data()
+{
     QTest::addColumn<QString>("buttonName");
     QTest::newRow("Start") << "btnStart";
     QTest::newRow("Remove") << "btnRemove";
 }
 
-void TestMainWindow::noCurrentRowIsIgnored() {
+void TestMainWindow::noCurrentRowIsIgnored()
+{
     QFETCH(QString, buttonName);
     showWindow();
     if (QTest::currentTestFailed())
@@ -344,7 +370,8 @@ void TestMainWindow::noCurrentRowIsIgnored() {
     QVERIFY(!counterDialog()->isVisible());
 }
 
-void TestMainWindow::removingThePhraseBeingCounted() {
+void TestMainWindow::removingThePhraseBeingCounted()
+{
     showWindow();
     if (QTest::currentTestFailed())
         return;
@@ -365,7 +392,8 @@ void TestMainWindow::removingThePhraseBeingCounted() {
     QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("btnBack")), Qt::LeftButton);
 }
 
-void TestMainWindow::about() {
+void TestMainWindow::about()
+{
     showWindow();
     if (QTest::currentTestFailed())
         return;
@@ -385,7 +413,8 @@ void TestMainWindow::about() {
     QVERIFY(!QFile::exists(kPath));
 }
 
-void TestMainWindow::moreApps() {
+void TestMainWindow::moreApps()
+{
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "open");
     showWindow();
@@ -400,7 +429,8 @@ void TestMainWindow::moreApps() {
     QVERIFY(!catcher.urls.first().host().isEmpty());
 }
 
-void TestMainWindow::exitEndsLoopWithoutWriting() {
+void TestMainWindow::exitEndsLoopWithoutWriting()
+{
     QVERIFY(writeAll(kPath, workedExample()));
     showWindow();
     if (QTest::currentTestFailed())
@@ -412,7 +442,8 @@ void TestMainWindow::exitEndsLoopWithoutWriting() {
     QCOMPARE(readAll(kPath), workedExample());
 }
 
-void TestMainWindow::failedSaveWarnsAndKeepsGoing() {
+void TestMainWindow::failedSaveWarnsAndKeepsGoing()
+{
     showWindow();
     if (QTest::currentTestFailed())
         return;

@@ -20,7 +20,8 @@
 
 // Stands in for the real window with the same slot names and records which
 // slot each click reaches.
-class SlotRecorder : public QMainWindow {
+class SlotRecorder : public QMainWindow
+{
     Q_OBJECT
 
 public:
@@ -37,7 +38,8 @@ private slots:
     void on_btnMoreApps_clicked() { calls << QStringLiteral("moreApps"); }
 };
 
-class TestMainWindowUi : public QObject {
+class TestMainWindowUi : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -69,24 +71,28 @@ private:
     MainWindowUi ui;
 };
 
-void TestMainWindowUi::init() {
+void TestMainWindowUi::init()
+{
     window = new SlotRecorder;
     ui.setupUi(window);
 }
 
-void TestMainWindowUi::cleanup() {
+void TestMainWindowUi::cleanup()
+{
     delete window;
     window = nullptr;
 }
 
-void TestMainWindowUi::objectNameRule_data() {
+void TestMainWindowUi::objectNameRule_data()
+{
     QTest::addColumn<QString>("preset");
     QTest::addColumn<QString>("expected");
     QTest::newRow("unnamed") << QString() << QStringLiteral("MainWindow");
     QTest::newRow("named") << QStringLiteral("mine") << QStringLiteral("mine");
 }
 
-void TestMainWindowUi::objectNameRule() {
+void TestMainWindowUi::objectNameRule()
+{
     QFETCH(QString, preset);
     QFETCH(QString, expected);
     QMainWindow other;
@@ -97,7 +103,8 @@ void TestMainWindowUi::objectNameRule() {
     QCOMPARE(other.size(), QSize(287, 335));
 }
 
-void TestMainWindowUi::widgetTree_data() {
+void TestMainWindowUi::widgetTree_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("className");
     QTest::addColumn<QString>("parentName");
@@ -121,7 +128,8 @@ void TestMainWindowUi::widgetTree_data() {
         QTest::newRow(button) << button << "QPushButton" << central;
 }
 
-void TestMainWindowUi::widgetTree() {
+void TestMainWindowUi::widgetTree()
+{
     QFETCH(QString, name);
     QFETCH(QString, className);
     QFETCH(QString, parentName);
@@ -132,7 +140,8 @@ void TestMainWindowUi::widgetTree() {
     QCOMPARE(ui.centralWidget->layout(), ui.verticalLayout);
 }
 
-void TestMainWindowUi::layouts_data() {
+void TestMainWindowUi::layouts_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("items");
     QTest::addColumn<int>("spacing");
@@ -149,7 +158,8 @@ void TestMainWindowUi::layouts_data() {
         << "0 0 0 0";
 }
 
-void TestMainWindowUi::layouts() {
+void TestMainWindowUi::layouts()
+{
     QFETCH(QString, name);
     QFETCH(QStringList, items);
     QFETCH(int, spacing);
@@ -164,14 +174,16 @@ void TestMainWindowUi::layouts() {
         margins);
 }
 
-void TestMainWindowUi::noBars() {
+void TestMainWindowUi::noBars()
+{
     QCOMPARE(window->menuWidget(), nullptr);
     QVERIFY(window->findChildren<QMenuBar *>().isEmpty());
     QVERIFY(window->findChildren<QStatusBar *>().isEmpty());
     QVERIFY(window->findChildren<QToolBar *>().isEmpty());
 }
 
-void TestMainWindowUi::sizes_data() {
+void TestMainWindowUi::sizes_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("horizontal");
     QTest::addColumn<int>("vertical");
@@ -187,7 +199,8 @@ void TestMainWindowUi::sizes_data() {
     QTest::newRow("btnMoreApps") << "btnMoreApps" << minimum << preferred << unbounded;
 }
 
-void TestMainWindowUi::sizes() {
+void TestMainWindowUi::sizes()
+{
     QFETCH(QString, name);
     QFETCH(int, horizontal);
     QFETCH(int, vertical);
@@ -204,14 +217,16 @@ void TestMainWindowUi::sizes() {
     QVERIFY(widget->height() <= maximum.height());
 }
 
-void TestMainWindowUi::label() {
+void TestMainWindowUi::label()
+{
     QVERIFY(ui.label->wordWrap());
     QCOMPARE(ui.label->styleSheet(), QStringLiteral("color: rgb(0, 170, 0);"));
     // Narrower than its text, the label takes more lines.
     QVERIFY(ui.label->heightForWidth(60) > ui.label->heightForWidth(1000));
 }
 
-void TestMainWindowUi::listProperties() {
+void TestMainWindowUi::listProperties()
+{
     QCOMPARE(ui.listWidget->editTriggers(), QAbstractItemView::NoEditTriggers);
     QCOMPARE(ui.listWidget->showDropIndicator(), false);
     QVERIFY(ui.listWidget->alternatingRowColors());
@@ -220,7 +235,8 @@ void TestMainWindowUi::listProperties() {
     QCOMPARE(ui.listWidget->count(), 0);
 }
 
-void TestMainWindowUi::listStartsNoEditor_data() {
+void TestMainWindowUi::listStartsNoEditor_data()
+{
     QTest::addColumn<int>("gesture");
     QTest::newRow("double click") << 0;
     QTest::newRow("click on selected") << 1;
@@ -228,7 +244,8 @@ void TestMainWindowUi::listStartsNoEditor_data() {
     QTest::newRow("typing") << 3;
 }
 
-void TestMainWindowUi::listStartsNoEditor() {
+void TestMainWindowUi::listStartsNoEditor()
+{
     QFETCH(int, gesture);
     // Items that would be editable if the view allowed it.
     auto *item = new QListWidgetItem(QStringLiteral("AllahuAkbar"), ui.listWidget);
@@ -261,7 +278,8 @@ void TestMainWindowUi::listStartsNoEditor() {
     QCOMPARE(item->text(), QStringLiteral("AllahuAkbar"));
 }
 
-void TestMainWindowUi::listWrapsLongPhrases() {
+void TestMainWindowUi::listWrapsLongPhrases()
+{
     auto *shortItem = new QListWidgetItem(QStringLiteral("Short"), ui.listWidget);
     QString longText;
     for (int i = 0; i < 30; ++i)
@@ -278,7 +296,8 @@ void TestMainWindowUi::listWrapsLongPhrases() {
     QCOMPARE(ui.listWidget->selectedItems(), QList<QListWidgetItem *>{shortItem});
 }
 
-void TestMainWindowUi::texts_data() {
+void TestMainWindowUi::texts_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
     QTest::newRow("label") << "label"
@@ -297,7 +316,8 @@ void TestMainWindowUi::texts_data() {
                               << "About";
 }
 
-void TestMainWindowUi::texts() {
+void TestMainWindowUi::texts()
+{
     QFETCH(QString, name);
     QFETCH(QString, text);
     QCOMPARE(window->windowTitle(), QStringLiteral("Varizez"));
@@ -306,7 +326,8 @@ void TestMainWindowUi::texts() {
     QCOMPARE(widget->property("text").toString(), text);
 }
 
-void TestMainWindowUi::styleSheet() {
+void TestMainWindowUi::styleSheet()
+{
     const QString expected = QString::fromLatin1(
         "QPushButton\n{\n\tbackground-color: qlineargradient(spread:pad, x1:0.13, "
         "y1:0.295455, x2:1, y2:0, stop:0 rgba(0, 116, 0, 255), stop:1 rgba(88, 255, 102, "
@@ -322,7 +343,8 @@ void TestMainWindowUi::styleSheet() {
     }
 }
 
-void TestMainWindowUi::clicksReachTheirSlot_data() {
+void TestMainWindowUi::clicksReachTheirSlot_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("slot");
     QTest::newRow("btnExit") << "btnExit"
@@ -341,7 +363,8 @@ void TestMainWindowUi::clicksReachTheirSlot_data() {
                                      << "item";
 }
 
-void TestMainWindowUi::clicksReachTheirSlot() {
+void TestMainWindowUi::clicksReachTheirSlot()
+{
     QFETCH(QString, name);
     QFETCH(QString, slot);
     auto *item = new QListWidgetItem(QStringLiteral("AllahuAkbar"), ui.listWidget);

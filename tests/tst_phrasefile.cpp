@@ -22,7 +22,8 @@ using namespace TestBytes;
 namespace {
 
 // Compares names including their null-ness, and counts.
-QString describe(const Entries &entries) {
+QString describe(const Entries &entries)
+{
     QStringList parts;
     for (const PhraseEntry &e : entries)
         parts << (e.name.isNull() ? QStringLiteral("<null>")
@@ -31,14 +32,16 @@ QString describe(const Entries &entries) {
     return parts.join(QLatin1String(", "));
 }
 
-QByteArray numberedFile(const QString &prefix, int n, int factor) {
+QByteArray numberedFile(const QString &prefix, int n, int factor)
+{
     QByteArray bytes = be32(quint32(n));
     for (int i = 0; i < n; ++i)
         bytes += record(prefix + QString::number(i), i * factor);
     return bytes;
 }
 
-QStringList otherFiles(const QString &dir, const QString &keep) {
+QStringList otherFiles(const QString &dir, const QString &keep)
+{
     QStringList names = QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System);
     names.removeAll(keep);
     names.sort();
@@ -47,7 +50,8 @@ QStringList otherFiles(const QString &dir, const QString &keep) {
 
 } // namespace
 
-class TestPhraseFile : public QObject {
+class TestPhraseFile : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -73,17 +77,20 @@ private:
     QString path;
 };
 
-void TestPhraseFile::init() {
+void TestPhraseFile::init()
+{
     dir.reset(new QTemporaryDir);
     QVERIFY(dir->isValid());
     path = dir->filePath(QStringLiteral("varizezCount.bin"));
 }
 
-void TestPhraseFile::defaultPath() {
+void TestPhraseFile::defaultPath()
+{
     QCOMPARE(PhraseFile::defaultPath(), QStringLiteral("/home/user/varizezCount.bin"));
 }
 
-void TestPhraseFile::exactBytes_data() {
+void TestPhraseFile::exactBytes_data()
+{
     QTest::addColumn<Entries>("entries");
     QTest::addColumn<QByteArray>("bytes");
 
@@ -105,7 +112,8 @@ void TestPhraseFile::exactBytes_data() {
         << hex("00000002 00000004 00200020 00000002 00000008 0627064406440647 00000063");
 }
 
-void TestPhraseFile::exactBytes() {
+void TestPhraseFile::exactBytes()
+{
     QFETCH(Entries, entries);
     QFETCH(QByteArray, bytes);
     PhraseFile file(path);
@@ -123,7 +131,8 @@ void TestPhraseFile::exactBytes() {
     QCOMPARE(otherFiles(dir->path(), QStringLiteral("varizezCount.bin")), QStringList());
 }
 
-void TestPhraseFile::damagedFiles_data() {
+void TestPhraseFile::damagedFiles_data()
+{
     QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<Entries>("loaded");
     QTest::addColumn<QByteArray>("resaved");
@@ -149,7 +158,8 @@ void TestPhraseFile::damagedFiles_data() {
         << be32(1) + record(QStringLiteral("One"), 0) << true << 0LL;
 }
 
-void TestPhraseFile::damagedFiles() {
+void TestPhraseFile::damagedFiles()
+{
     QFETCH(QByteArray, stored);
     QFETCH(Entries, loaded);
     QFETCH(QByteArray, resaved);
@@ -165,7 +175,8 @@ void TestPhraseFile::damagedFiles() {
     QCOMPARE(readAll(path).toHex(' '), resaved.toHex(' '));
 }
 
-void TestPhraseFile::recordBound_data() {
+void TestPhraseFile::recordBound_data()
+{
     QTest::addColumn<quint32>("declared");
     QTest::addColumn<int>("stored");
     QTest::addColumn<int>("expected");
@@ -178,7 +189,8 @@ void TestPhraseFile::recordBound_data() {
         << quint32(bound + 500) << bound + 20 << bound + 20 << true;
 }
 
-void TestPhraseFile::recordBound() {
+void TestPhraseFile::recordBound()
+{
     QFETCH(quint32, declared);
     QFETCH(int, stored);
     QFETCH(int, expected);
@@ -202,7 +214,8 @@ void TestPhraseFile::recordBound() {
     }
 }
 
-void TestPhraseFile::garbageNeverCrashes() {
+void TestPhraseFile::garbageNeverCrashes()
+{
     // Odd, oversized and random lengths: records come from whatever the
     // stream yields, and loading always ends.
     const QList<QByteArray> files = {
@@ -236,7 +249,8 @@ void TestPhraseFile::garbageNeverCrashes() {
     QVERIFY(PhraseFile::read(odd).corruptText);
 }
 
-void TestPhraseFile::savedFilesAlwaysLoadWhole() {
+void TestPhraseFile::savedFilesAlwaysLoadWhole()
+{
     // Past the bound, a file the program wrote still loads in full.
     Entries entries;
     const int n = PhraseFile::kRecordBound + 1234;
@@ -252,18 +266,22 @@ void TestPhraseFile::savedFilesAlwaysLoadWhole() {
     QVERIFY(!contents.dataRanOut && !contents.stoppedAtBound);
 }
 
-void TestPhraseFile::keepsPermissions() {
+void TestPhraseFile::keepsPermissions()
+{
     PhraseFile file(path);
     QVERIFY(file.save(Entries{{QStringLiteral("a"), 1}}));
     QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
     QVERIFY(file.save(Entries{{QStringLiteral("b"), 2}}));
-    struct stat status {};
+    struct stat status
+    {
+    };
     QCOMPARE(::stat(QFile::encodeName(path).constData(), &status), 0);
     QCOMPARE(status.st_mode & 07777, mode_t(0640));
     QCOMPARE(readAll(path), hex("00000001 00000002 0062 00000002"));
 }
 
-void TestPhraseFile::missingDirectory() {
+void TestPhraseFile::missingDirectory()
+{
     const QString missing = dir->filePath(QStringLiteral("no-such-dir/varizezCount.bin"));
     PhraseFile file(missing);
     WarningCatcher catcher;
@@ -282,7 +300,8 @@ void TestPhraseFile::missingDirectory() {
     QCOMPARE(catcher.warnings().size(), 2);
 }
 
-void TestPhraseFile::shortWriteKeepsPreviousFile() {
+void TestPhraseFile::shortWriteKeepsPreviousFile()
+{
     // A file size limit makes the buffered data fail to reach the disk; the
     // save must notice before it replaces the old file.
     const QByteArray previous = numberedFile(QStringLiteral("phrase "), 2, 1);
@@ -305,7 +324,8 @@ void TestPhraseFile::shortWriteKeepsPreviousFile() {
     QCOMPARE(readAll(path), numberedFile(QStringLiteral("phrase "), 3, 1));
 }
 
-void TestPhraseFile::killedSaveLeavesOldOrNew() {
+void TestPhraseFile::killedSaveLeavesOldOrNew()
+{
     const int records = 300;
     const QByteArray alpha = numberedFile(QStringLiteral("alpha "), records, 1);
     const QByteArray beta = numberedFile(QStringLiteral("beta "), records, 2);
@@ -352,7 +372,8 @@ void TestPhraseFile::killedSaveLeavesOldOrNew() {
     QVERIFY(sawBeta > 0);
 }
 
-void TestPhraseFile::leavesOtherFilesAlone() {
+void TestPhraseFile::leavesOtherFilesAlone()
+{
     // Only leftovers of an interrupted replace are removed: names of exactly
     // that form holding a whole file. A user's copies and damaged files stay.
     const QByteArray whole = numberedFile(QStringLiteral("x "), 2, 1);

@@ -17,20 +17,23 @@ namespace {
 
 const char kFileName[] = "varizezCount.bin";
 
-QByteArray numberedFile(int n) {
+QByteArray numberedFile(int n)
+{
     QByteArray bytes = be32(quint32(n));
     for (int i = 0; i < n; ++i)
         bytes += record(QStringLiteral("phrase %1").arg(i), i);
     return bytes;
 }
 
-struct ProbeRun {
+struct ProbeRun
+{
     int exitCode = -1;
     QString out;
     QString errors;
 };
 
-ProbeRun run(const QString &program, const QStringList &args) {
+ProbeRun run(const QString &program, const QStringList &args)
+{
     QProcess process;
     process.start(program, args);
     ProbeRun result;
@@ -44,7 +47,8 @@ ProbeRun run(const QString &program, const QStringList &args) {
 
 } // namespace
 
-class TestPhraseFileEnvironment : public QObject {
+class TestPhraseFileEnvironment : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -62,7 +66,8 @@ private:
     QString probe;
 };
 
-void TestPhraseFileEnvironment::init() {
+void TestPhraseFileEnvironment::init()
+{
     dir.reset(new QTemporaryDir);
     QVERIFY(dir->isValid());
     // A copy that any user may run, in a directory any user may enter.
@@ -75,7 +80,8 @@ void TestPhraseFileEnvironment::init() {
                                              QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup));
 }
 
-bool TestPhraseFileEnvironment::runUnprivileged(const QStringList &args, ProbeRun *result) {
+bool TestPhraseFileEnvironment::runUnprivileged(const QStringList &args, ProbeRun *result)
+{
     if (geteuid() != 0) {
         *result = run(probe, args);
         return true;
@@ -90,7 +96,8 @@ bool TestPhraseFileEnvironment::runUnprivileged(const QStringList &args, ProbeRu
     return true;
 }
 
-void TestPhraseFileEnvironment::readOnlyDirectory() {
+void TestPhraseFileEnvironment::readOnlyDirectory()
+{
     const QString data = dir->filePath(QStringLiteral("data"));
     QVERIFY(QDir().mkdir(data));
     const QString path = data + QLatin1Char('/') + QLatin1String(kFileName);
@@ -111,7 +118,8 @@ void TestPhraseFileEnvironment::readOnlyDirectory() {
     QCOMPARE(QDir(data).entryList(QDir::Files | QDir::Hidden), QStringList{kFileName});
 }
 
-void TestPhraseFileEnvironment::unreadableFile() {
+void TestPhraseFileEnvironment::unreadableFile()
+{
     const QString data = dir->filePath(QStringLiteral("data"));
     QVERIFY(QDir().mkdir(data));
     QVERIFY(QFile::setPermissions(data, QFileDevice::Permissions(0x7777)));
@@ -136,7 +144,8 @@ void TestPhraseFileEnvironment::unreadableFile() {
     QCOMPARE(QDir(data).entryList(QDir::Files | QDir::Hidden), QStringList{kFileName});
 }
 
-void TestPhraseFileEnvironment::fullDisk() {
+void TestPhraseFileEnvironment::fullDisk()
+{
     const QString unshare = QStandardPaths::findExecutable(QStringLiteral("unshare"));
     if (unshare.isEmpty())
         QSKIP("unshare is missing: cannot mount a small file system");

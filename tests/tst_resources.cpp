@@ -19,7 +19,8 @@ QImage g_removeBeforeApplication;
 
 } // namespace
 
-class TestResources : public QObject {
+class TestResources : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -30,7 +31,8 @@ private slots:
     void images();
 };
 
-void TestResources::availableBeforeAnyApplication() {
+void TestResources::availableBeforeAnyApplication()
+{
     QVERIFY(g_openedBeforeApplication);
     QCOMPARE(g_addBeforeApplication.size(), QSize(256, 256));
     QCOMPARE(g_removeBeforeApplication.size(), QSize(256, 256));
@@ -38,7 +40,8 @@ void TestResources::availableBeforeAnyApplication() {
     QVERIFY(g_removeBeforeApplication.hasAlphaChannel());
 }
 
-void TestResources::listing_data() {
+void TestResources::listing_data()
+{
     QTest::addColumn<QString>("directory");
     QTest::addColumn<QStringList>("entries");
     QTest::newRow(":/new") << QStringLiteral(":/new") << QStringList{QStringLiteral("images")};
@@ -50,7 +53,8 @@ void TestResources::listing_data() {
                        QStringLiteral("Button-Add-icon.png")};
 }
 
-void TestResources::listing() {
+void TestResources::listing()
+{
     QFETCH(QString, directory);
     QFETCH(QStringList, entries);
     const QDir dir(directory);
@@ -58,7 +62,8 @@ void TestResources::listing() {
     QCOMPARE(dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name), entries);
 }
 
-void TestResources::images_data() {
+void TestResources::images_data()
+{
     QTest::addColumn<QString>("path");
     QTest::addColumn<QPoint>("transparentPixel");
     QTest::addColumn<QPoint>("opaquePixel");
@@ -68,7 +73,8 @@ void TestResources::images_data() {
                             << QPoint(128, 128);
 }
 
-void TestResources::images() {
+void TestResources::images()
+{
     QFETCH(QString, path);
     QFETCH(QPoint, transparentPixel);
     QFETCH(QPoint, opaquePixel);
@@ -95,7 +101,8 @@ void TestResources::images() {
     QCOMPARE(qAlpha(image.pixel(opaquePixel)), 255);
 }
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     g_openedBeforeApplication = QFile(QString::fromLatin1(kAddImage)).open(QIODevice::ReadOnly) &&
                                 QFile(QString::fromLatin1(kRemoveImage)).open(QIODevice::ReadOnly);
     g_addBeforeApplication = QImage(QString::fromLatin1(kAddImage));

@@ -8,7 +8,8 @@
 
 #include <QtTest>
 
-class TestStartup : public QObject {
+class TestStartup : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -17,7 +18,8 @@ private slots:
     void presentsMaximizedWithAutomaticOrientation();
 };
 
-void TestStartup::modeTable_data() {
+void TestStartup::modeTable_data()
+{
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("attribute");
     QTest::newRow("portrait") << 0 << 128;
@@ -27,7 +29,8 @@ void TestStartup::modeTable_data() {
     QTest::newRow("large") << 1000 << 130;
 }
 
-void TestStartup::modeTable() {
+void TestStartup::modeTable()
+{
     QFETCH(int, mode);
     QFETCH(int, attribute);
     MainWindow window;
@@ -45,7 +48,8 @@ void TestStartup::modeTable() {
     }
 }
 
-void TestStartup::presentsMaximizedWithAutomaticOrientation() {
+void TestStartup::presentsMaximizedWithAutomaticOrientation()
+{
     MainWindow window;
     presentMainWindow(window);
     QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -12,13 +12,15 @@ using namespace TestBytes;
 
 namespace {
 
-struct Run {
+struct Run
+{
     int status = -1;
     QByteArray out;
     QString errors;
 };
 
-Run tool(const QStringList &args) {
+Run tool(const QStringList &args)
+{
     QProcess process;
     process.start(QStringLiteral(VARIZEZ_FILE), args);
     Run run;
@@ -30,7 +32,8 @@ Run tool(const QStringList &args) {
     return run;
 }
 
-QByteArray fileOf(const QList<QPair<QString, int>> &records, qint32 declared = -1) {
+QByteArray fileOf(const QList<QPair<QString, int>> &records, qint32 declared = -1)
+{
     QByteArray bytes = be32(quint32(declared >= 0 ? declared : records.size()));
     for (const auto &r : records)
         bytes += record(r.first, r.second);
@@ -39,7 +42,8 @@ QByteArray fileOf(const QList<QPair<QString, int>> &records, qint32 declared = -
 
 } // namespace
 
-class TestVarizezFile : public QObject {
+class TestVarizezFile : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -58,14 +62,16 @@ private:
     QString csv;
 };
 
-void TestVarizezFile::init() {
+void TestVarizezFile::init()
+{
     dir.reset(new QTemporaryDir);
     QVERIFY(dir->isValid());
     path = dir->filePath(QStringLiteral("varizezCount.bin"));
     csv = dir->filePath(QStringLiteral("backup.csv"));
 }
 
-void TestVarizezFile::exportImportRoundTrip_data() {
+void TestVarizezFile::exportImportRoundTrip_data()
+{
     QTest::addColumn<QByteArray>("stored");
     QTest::newRow("empty list") << hex("00000000");
     QTest::newRow("worked example") << workedExample();
@@ -78,7 +84,8 @@ void TestVarizezFile::exportImportRoundTrip_data() {
     QTest::newRow("spaces and empty text") << fileOf({{"  padded  ", 0}, {"", 9}});
 }
 
-void TestVarizezFile::exportImportRoundTrip() {
+void TestVarizezFile::exportImportRoundTrip()
+{
     QFETCH(QByteArray, stored);
     QVERIFY(writeAll(path, stored));
     const Run exported = tool({QStringLiteral("export"), path});
@@ -96,7 +103,8 @@ void TestVarizezFile::exportImportRoundTrip() {
     QVERIFY(shown.out.startsWith("Phrase"));
 }
 
-void TestVarizezFile::checkFindsDamage_data() {
+void TestVarizezFile::checkFindsDamage_data()
+{
     QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<QString>("problem");
     const QByteArray one = record(QStringLiteral("One"), 7);
@@ -111,7 +119,8 @@ void TestVarizezFile::checkFindsDamage_data() {
     QTest::newRow("implausible count") << hex("7FFFFFFF") << "implausible record count";
 }
 
-void TestVarizezFile::checkFindsDamage() {
+void TestVarizezFile::checkFindsDamage()
+{
     QFETCH(QByteArray, stored);
     QFETCH(QString, problem);
     QVERIFY(writeAll(path, stored));
@@ -127,7 +136,8 @@ void TestVarizezFile::checkFindsDamage() {
     QVERIFY(good.out.contains("ok, 2 phrases"));
 }
 
-void TestVarizezFile::malformedCsvIsRefused_data() {
+void TestVarizezFile::malformedCsvIsRefused_data()
+{
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QString>("where");
     QTest::newRow("no header") << QByteArray("a,1\r\n") << ":1:";
@@ -143,7 +153,8 @@ void TestVarizezFile::malformedCsvIsRefused_data() {
     QTest::newRow("not UTF-8") << QByteArray("phrase,count\n\xff\xfe,1\n") << "UTF-8";
 }
 
-void TestVarizezFile::malformedCsvIsRefused() {
+void TestVarizezFile::malformedCsvIsRefused()
+{
     QFETCH(QByteArray, text);
     QFETCH(QString, where);
     QVERIFY(writeAll(path, workedExample()));
@@ -155,7 +166,8 @@ void TestVarizezFile::malformedCsvIsRefused() {
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files).size(), 2);
 }
 
-void TestVarizezFile::helpVersionAndMisuse() {
+void TestVarizezFile::helpVersionAndMisuse()
+{
     const Run help = tool({QStringLiteral("--help")});
     QCOMPARE(help.status, 0);
     QVERIFY(help.out.contains("import CSV [FILE]"));

@@ -9,7 +9,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
     QBuffer input;
     input.setData(reinterpret_cast<const char *>(data), int(size));
     input.open(QIODevice::ReadOnly);

@@ -7,7 +7,8 @@
 
 // The object names of a layout's items, in order, with their stretch and
 // alignment folded in where they are not the defaults.
-inline QStringList layoutItemNames(const QLayout *layout) {
+inline QStringList layoutItemNames(const QLayout *layout)
+{
     QStringList names;
     const auto *box = qobject_cast<const QBoxLayout *>(layout);
     for (int i = 0; i < layout->count(); ++i) {

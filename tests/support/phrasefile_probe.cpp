@@ -19,7 +19,8 @@
 
 namespace {
 
-QVector<PhraseEntry> numberedList(int n, const QString &prefix, int factor) {
+QVector<PhraseEntry> numberedList(int n, const QString &prefix, int factor)
+{
     QVector<PhraseEntry> entries;
     entries.reserve(n);
     for (int i = 0; i < n; ++i)
@@ -29,7 +30,8 @@ QVector<PhraseEntry> numberedList(int n, const QString &prefix, int factor) {
 
 } // namespace
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3)

@@ -5,13 +5,16 @@
 #include <QtGlobal>
 
 // Collects the warnings written while it lives, instead of printing them.
-class WarningCatcher {
+class WarningCatcher
+{
 public:
-    WarningCatcher() {
+    WarningCatcher()
+    {
         s_caught = &m_warnings;
         m_previous = qInstallMessageHandler(&WarningCatcher::handle);
     }
-    ~WarningCatcher() {
+    ~WarningCatcher()
+    {
         qInstallMessageHandler(m_previous);
         s_caught = nullptr;
     }
@@ -21,7 +24,8 @@ public:
     const QStringList &warnings() const { return m_warnings; }
 
 private:
-    static void handle(QtMsgType type, const QMessageLogContext &, const QString &message) {
+    static void handle(QtMsgType type, const QMessageLogContext &, const QString &message)
+    {
         if (s_caught && type == QtWarningMsg)
             s_caught->append(message);
     }

@@ -12,7 +12,8 @@
 // Exactly one object under root bears the name, of the class, under a
 // parent of the given name.
 inline void verifyObject(const QObject *root, const QString &name, const QString &className,
-                         const QString &parentName) {
+                         const QString &parentName)
+{
     const QList<QObject *> found = root->findChildren<QObject *>(name);
     QCOMPARE(found.size(), 1);
     QCOMPARE(QString::fromLatin1(found.first()->metaObject()->className()), className);
@@ -22,7 +23,8 @@ inline void verifyObject(const QObject *root, const QString &name, const QString
 
 // A fresh size policy of the two policies with no stretch, and the limits.
 inline void verifySizeLimits(const QWidget *widget, int horizontal, int vertical,
-                             const QSize &minimum, const QSize &maximum) {
+                             const QSize &minimum, const QSize &maximum)
+{
     QVERIFY(widget);
     const QSizePolicy policy = widget->sizePolicy();
     QCOMPARE(int(policy.horizontalPolicy()), horizontal);

@@ -18,14 +18,16 @@ namespace {
 
 constexpr int kSide = 256;
 
-QImage blankImage() {
+QImage blankImage()
+{
     QImage image(kSide, kSide, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     return image;
 }
 
 // A green disc with a thin dark rim filling the square, a white plus inside.
-QImage drawAddButton() {
+QImage drawAddButton()
+{
     QImage image = blankImage();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -50,7 +52,8 @@ QImage drawAddButton() {
 }
 
 // A glossy red horizontal bar, about 240 by 80, centred; transparent around.
-QImage drawRemoveButton() {
+QImage drawRemoveButton()
+{
     QImage image = blankImage();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -75,7 +78,8 @@ QImage drawRemoveButton() {
 }
 
 // The application icon: a string of green beads around a white counter.
-QImage drawIcon() {
+QImage drawIcon()
+{
     QImage image = blankImage();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -106,7 +110,8 @@ QImage drawIcon() {
     return image;
 }
 
-bool write(const QImage &image, const QString &path) {
+bool write(const QImage &image, const QString &path)
+{
     if (!image.save(path, "PNG")) {
         std::fprintf(stderr, "varizez-imagegen: cannot write %s\n", qPrintable(path));
         return false;
@@ -116,7 +121,8 @@ bool write(const QImage &image, const QString &path) {
 
 } // namespace
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     QGuiApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: varizez-imagegen OUTPUT_DIR\n");

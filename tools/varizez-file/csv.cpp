@@ -1,6 +1,7 @@
 #include "csv.h"
 
-QString Csv::quoteField(const QString &field) {
+QString Csv::quoteField(const QString &field)
+{
     const bool needsQuotes = field.contains(QLatin1Char(',')) || field.contains(QLatin1Char('"')) ||
                              field.contains(QLatin1Char('\n')) ||
                              field.contains(QLatin1Char('\r')) ||
@@ -12,7 +13,8 @@ QString Csv::quoteField(const QString &field) {
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-bool Csv::parse(const QString &text, QVector<Row> *rows, int *errorLine, QString *error) {
+bool Csv::parse(const QString &text, QVector<Row> *rows, int *errorLine, QString *error)
+{
     int line = 1;
     int i = 0;
     const int n = text.size();

@@ -12,7 +12,8 @@ namespace Csv {
 
 QString quoteField(const QString &field);
 
-struct Row {
+struct Row
+{
     int line = 0; // the line the row starts on, from 1
     QStringList fields;
 };

@@ -15,12 +15,14 @@ namespace {
 
 const QString kHeader = QStringLiteral("phrase,count");
 
-int fail(const QString &message) {
+int fail(const QString &message)
+{
     std::fprintf(stderr, "varizez-file: %s\n", qUtf8Printable(message));
     return 1;
 }
 
-bool readFile(const QString &path, PhraseFileContents *contents, QString *error) {
+bool readFile(const QString &path, PhraseFileContents *contents, QString *error)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
@@ -30,7 +32,8 @@ bool readFile(const QString &path, PhraseFileContents *contents, QString *error)
     return true;
 }
 
-QStringList problems(const PhraseFileContents &c) {
+QStringList problems(const PhraseFileContents &c)
+{
     QStringList found;
     if (c.declaredCount < 0)
         found << QStringLiteral("negative record count %1").arg(c.declaredCount);
@@ -49,7 +52,8 @@ QStringList problems(const PhraseFileContents &c) {
     return found;
 }
 
-int show(const QString &path) {
+int show(const QString &path)
+{
     PhraseFileContents contents;
     QString error;
     if (!readFile(path, &contents, &error))
@@ -70,7 +74,8 @@ int show(const QString &path) {
     return problems(contents).isEmpty() ? 0 : fail(problems(contents).join(QLatin1String("; ")));
 }
 
-int check(const QString &path) {
+int check(const QString &path)
+{
     PhraseFileContents contents;
     QString error;
     if (!readFile(path, &contents, &error))
@@ -86,7 +91,8 @@ int check(const QString &path) {
     return 0;
 }
 
-int exportCsv(const QString &path) {
+int exportCsv(const QString &path)
+{
     PhraseFileContents contents;
     QString error;
     if (!readFile(path, &contents, &error))
@@ -104,7 +110,8 @@ int exportCsv(const QString &path) {
                : 1;
 }
 
-int importCsv(const QString &csvPath, const QString &path) {
+int importCsv(const QString &csvPath, const QString &path)
+{
     QFile input(csvPath);
     if (!input.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("cannot read %1: %2").arg(csvPath, input.errorString()));
@@ -145,7 +152,8 @@ int importCsv(const QString &csvPath, const QString &path) {
 
 } // namespace
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("varizez-file"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VARIZEZ_VERSION));
