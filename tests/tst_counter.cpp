@@ -21,8 +21,6 @@ private slots:
     void runs();
     void recordHoldsCountBeforeLaterReceivers();
     void minusStateCarriesOverToNextRun();
-    void keysWhileIdleDoNothing_data();
-    void keysWhileIdleDoNothing();
     void autoRepeatedKeysEachCount();
     void escapeDoesNotClose();
     void largestCountDoesNotWrap_data();
@@ -154,28 +152,6 @@ void TestCounter::minusStateCarriesOverToNextRun()
     QCOMPARE(other.count(), 6);
     QCOMPARE(record->count(), 0);
     counter->setBeads(nullptr);
-}
-
-void TestCounter::keysWhileIdleDoNothing_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::newRow("L") << int(Qt::Key_L);
-    QTest::newRow("A") << int(Qt::Key_A);
-    QTest::newRow("Escape") << int(Qt::Key_Escape);
-    QTest::newRow("Q") << int(Qt::Key_Q);
-}
-
-void TestCounter::keysWhileIdleDoNothing()
-{
-    QFETCH(int, key);
-    QSignalSpy changes(counter, &Counter::valueChanged);
-    counter->show();
-    QVERIFY(QTest::qWaitForWindowExposed(counter));
-    QTest::keyClick(counter, Qt::Key(key));
-    QCOMPARE(changes.count(), 0);
-    QVERIFY(counter->isVisible());
-    QVERIFY(!counter->isMinimized());
-    QCOMPARE(display()->intValue(), 0);
 }
 
 void TestCounter::autoRepeatedKeysEachCount()

