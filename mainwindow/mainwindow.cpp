@@ -85,7 +85,7 @@ void MainWindow::populateList()
 
 bool MainWindow::isValidRow(int row) const
 {
-    return row >= 0 && row < beadsList.size() && row < ui->listWidget->count();
+    return row >= 0 && row < beadsList.size();
 }
 
 void MainWindow::saveToFile()

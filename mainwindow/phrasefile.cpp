@@ -73,9 +73,7 @@ PhraseFileContents PhraseFile::load() const
     if (!file.open(QIODevice::ReadOnly)) {
         qWarning("varizez: cannot read %s: %s", qUtf8Printable(m_path),
                  qUtf8Printable(file.errorString()));
-        PhraseFileContents contents;
-        contents.opened = false;
-        return contents;
+        return PhraseFileContents();
     }
     PhraseFileContents contents = read(file);
     file.close();

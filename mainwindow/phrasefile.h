@@ -21,7 +21,6 @@ struct PhraseFileContents
 {
     QVector<PhraseEntry> entries;
     qint32 declaredCount = 0;
-    bool opened = true;          // false: the file exists but could not be opened
     bool dataRanOut = false;     // the file ended before the last declared record
     bool corruptText = false;    // a text length was odd
     bool stoppedAtBound = false; // declared count beyond kRecordBound, cut where data ran out
