@@ -71,10 +71,9 @@ QUrl MainWindow::storePageUrl()
 
 void MainWindow::loadFromFile()
 {
-    const PhraseFileContents contents = phraseFile.load();
-    beadsList.reserve(beadsList.size() + contents.entries.size());
-    for (const PhraseEntry &entry : contents.entries)
-        beadsList.append(new Beads(entry.name, entry.count, nullptr));
+    // Records are built straight from the stream; nothing else of the
+    // result matters here, since a damaged file loads as far as it goes.
+    phraseFile.load(beadsList);
 }
 
 void MainWindow::populateList()

@@ -24,7 +24,13 @@ bool PhraseFile::exists() const
     return QFile::exists(m_path);
 }
 
-PhraseFileContents PhraseFile::read(QIODevice &device)
+namespace {
+
+// The one parser. Each record is handed to make(text, count) and the result
+// appended to records, so the program can build its records straight from
+// the stream without an intermediate copy of the whole file.
+template <typename Record, typename Make>
+PhraseFileContents readRecords(QIODevice &device, QVector<Record> &records, Make make)
 {
     PhraseFileContents contents;
     QDataStream in(&device);
@@ -38,14 +44,14 @@ PhraseFileContents PhraseFile::read(QIODevice &device)
     QString text;
     qint32 count = 0;
     if (declared > 0)
-        contents.entries.reserve(qMin(declared, kRecordBound));
+        records.reserve(records.size() + qMin(declared, PhraseFile::kRecordBound));
     for (qint32 i = 0; i < declared; ++i) {
-        if (i >= kRecordBound && in.atEnd()) {
+        if (i >= PhraseFile::kRecordBound && in.atEnd()) {
             contents.stoppedAtBound = true;
             break;
         }
         in >> text >> count;
-        contents.entries.append(PhraseEntry{text, count});
+        records.append(make(text, count));
     }
 
     switch (in.status()) {
@@ -67,7 +73,28 @@ PhraseFileContents PhraseFile::read(QIODevice &device)
     return contents;
 }
 
-PhraseFileContents PhraseFile::load() const
+PhraseEntry makeEntry(const QString &text, qint32 count)
+{
+    return PhraseEntry{text, count};
+}
+
+Beads *makeRecord(const QString &text, qint32 count)
+{
+    return new Beads(text, count, nullptr);
+}
+
+} // namespace
+
+PhraseFileContents PhraseFile::read(QIODevice &device)
+{
+    QVector<PhraseEntry> entries;
+    PhraseFileContents contents = readRecords(device, entries, makeEntry);
+    contents.entries = std::move(entries);
+    return contents;
+}
+
+template <typename Record, typename Make>
+PhraseFileContents PhraseFile::loadRecords(QVector<Record> &records, Make make) const
 {
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -75,9 +102,20 @@ PhraseFileContents PhraseFile::load() const
                  qUtf8Printable(file.errorString()));
         return PhraseFileContents();
     }
-    PhraseFileContents contents = read(file);
-    file.close();
+    return readRecords(file, records, make);
+}
+
+PhraseFileContents PhraseFile::load() const
+{
+    QVector<PhraseEntry> entries;
+    PhraseFileContents contents = loadRecords(entries, makeEntry);
+    contents.entries = std::move(entries);
     return contents;
+}
+
+PhraseFileContents PhraseFile::load(QVector<Beads *> &records) const
+{
+    return loadRecords(records, makeRecord);
 }
 
 template <typename Records, typename Accessor>

@@ -52,6 +52,9 @@ public:
     // Reads the file. A file that exists but cannot be opened yields no
     // records and one warning on standard error.
     PhraseFileContents load() const;
+    // The same, but appends one new record per stored one to records and
+    // leaves the entries of the result empty.
+    PhraseFileContents load(QVector<Beads *> &records) const;
 
     // Replaces the file with these records. On failure the previous file is
     // untouched, false is returned, and one warning naming the path and the
@@ -65,6 +68,8 @@ public:
     static PhraseFileContents read(QIODevice &device);
 
 private:
+    template <typename Record, typename Make>
+    PhraseFileContents loadRecords(QVector<Record> &records, Make make) const;
     template <typename Records, typename Accessor>
     bool saveRecords(const Records &records, Accessor entryOf);
     void reportSaveFailure(const QString &reason);

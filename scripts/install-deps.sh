@@ -7,7 +7,7 @@
 set -euo pipefail
 
 build_packages=(cmake g++ make pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev)
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libpng-dev)
 test_packages=(qtbase5-dev qtbase5-dev-tools
     clang libclang-rt-14-dev
     dbus dbus-bin xvfb xauth xdotool x11-utils openbox wmctrl
