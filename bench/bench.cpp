@@ -228,7 +228,8 @@ StartupRun runOnce(const QString &program, bool withLabel)
     rusage usage{};
     wait4(pid, &status, 0, &usage);
     if (got <= 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "%s did not start cleanly; run it by hand to see why\n", path.constData());
+        std::fprintf(stderr, "%s did not start cleanly; run it by hand to see why\n",
+                     path.constData());
         std::exit(1);
     }
     return {std::strtod(buffer, nullptr) - started, usage.ru_maxrss};

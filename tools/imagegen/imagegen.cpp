@@ -122,8 +122,8 @@ bool write(const QImage &image, const QString &path)
 {
     const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888);
     FILE *out = std::fopen(QFile::encodeName(path).constData(), "wb");
-    png_structp png = out ? png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr)
-                          : nullptr;
+    png_structp png =
+        out ? png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr) : nullptr;
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     bool ok = info != nullptr;
     // libpng reports errors by jumping back here; nothing with a destructor
