@@ -1,4 +1,4 @@
-// Both windows' widget holders: trees, layouts, sizes, texts, style sheets
+// Both windows' widget holders: trees, layouts, texts, style sheets
 // and the connections setupUi makes by object name. Each row names the
 // window ("main" or "counter") and an object in it.
 
@@ -60,8 +60,6 @@ private slots:
     void widgetTree();
     void layouts_data();
     void layouts();
-    void sizes_data();
-    void sizes();
     void texts_data();
     void texts();
     void styleSheets_data();
@@ -70,8 +68,6 @@ private slots:
     void clicksReachTheirSlot();
     void listStartsNoEditor();
     void listWrapsAndSelectsRows();
-    void labels();
-    void numberDisplay();
 
 private:
     QWidget *window(const QString &which) const
@@ -192,34 +188,28 @@ void TestWidgetHolders::layouts_data()
     QTest::addColumn<QString>("which");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("items");
-    QTest::addColumn<QString>("spacingAndMargins"); // "default": as a fresh layout has them
     QTest::newRow("main verticalLayout")
         << "main"
         << "verticalLayout"
-        << QStringList{"label", "listWidget", "horizontalLayout", "horizontalLayout_2"}
-        << "6: 11 11 11 11";
+        << QStringList{"label", "listWidget", "horizontalLayout", "horizontalLayout_2"};
     QTest::newRow("main horizontalLayout")
         << "main"
-        << "horizontalLayout" << QStringList{"btnAdd", "btnStart", "btnRemove"} << "6: 0 0 0 0";
+        << "horizontalLayout" << QStringList{"btnAdd", "btnStart", "btnRemove"};
     QTest::newRow("main horizontalLayout_2")
         << "main"
-        << "horizontalLayout_2" << QStringList{"btnExit", "btnMoreApps", "btnAbout"}
-        << "6: 0 0 0 0";
+        << "horizontalLayout_2" << QStringList{"btnExit", "btnMoreApps", "btnAbout"};
     QTest::newRow("counter verticalLayout")
         << "counter"
         << "verticalLayout"
         << QStringList{"label", "horizontalLayout_2", "lcdNumber", "horizontalLayout_3",
-                       "horizontalLayout"}
-        << "default";
-    QTest::newRow("counter horizontalLayout_2")
-        << "counter"
-        << "horizontalLayout_2" << QStringList{"btnPlus"} << "default";
-    QTest::newRow("counter horizontalLayout_3")
-        << "counter"
-        << "horizontalLayout_3" << QStringList{"btnMinus"} << "default";
+                       "horizontalLayout"};
+    QTest::newRow("counter horizontalLayout_2") << "counter"
+                                                << "horizontalLayout_2" << QStringList{"btnPlus"};
+    QTest::newRow("counter horizontalLayout_3") << "counter"
+                                                << "horizontalLayout_3" << QStringList{"btnMinus"};
     QTest::newRow("counter horizontalLayout")
         << "counter"
-        << "horizontalLayout" << QStringList{"btnReset", "btnBack"} << "default";
+        << "horizontalLayout" << QStringList{"btnReset", "btnBack"};
 }
 
 void TestWidgetHolders::layouts()
@@ -227,89 +217,9 @@ void TestWidgetHolders::layouts()
     QFETCH(QString, which);
     QFETCH(QString, name);
     QFETCH(QStringList, items);
-    QFETCH(QString, spacingAndMargins);
     const auto *layout = window(which)->findChild<QLayout *>(name);
     QVERIFY(layout);
     QCOMPARE(layoutItemNames(layout), items);
-
-    const auto describe = [](const QLayout *l) {
-        const QMargins m = l->contentsMargins();
-        return QStringLiteral("%1: %2 %3 %4 %5")
-            .arg(l->spacing())
-            .arg(m.left())
-            .arg(m.top())
-            .arg(m.right())
-            .arg(m.bottom());
-    };
-    if (spacingAndMargins == QLatin1String("default")) {
-        // Nothing set: what the style gives a fresh layout of the same nesting.
-        QDialog holder;
-        auto *top = new QVBoxLayout(&holder);
-        auto *row = new QHBoxLayout();
-        top->addLayout(row);
-        spacingAndMargins =
-            describe(name == QLatin1String("verticalLayout") ? static_cast<QLayout *>(top) : row);
-    }
-    QCOMPARE(describe(layout), spacingAndMargins);
-}
-
-void TestWidgetHolders::sizes_data()
-{
-    QTest::addColumn<QString>("which");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("horizontal");
-    QTest::addColumn<int>("vertical");
-    QTest::addColumn<QSize>("minimum");
-    QTest::addColumn<QSize>("maximum");
-    const int preferred = QSizePolicy::Preferred, minimum = QSizePolicy::Minimum;
-    const int fixed = QSizePolicy::Fixed;
-    const QSize none(0, 0), unbounded(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    const QSize textButton(QWIDGETSIZE_MAX, 75);
-    QTest::newRow("main label") << "main"
-                                << "label" << preferred << fixed << none << unbounded;
-    QTest::newRow("main listWidget") << "main"
-                                     << "listWidget" << preferred << preferred << none << unbounded;
-    for (const char *b : {"btnAdd", "btnStart", "btnRemove", "btnExit", "btnAbout"})
-        QTest::addRow("main %s", b) << "main" << b << minimum << preferred << none << textButton;
-    QTest::newRow("main btnMoreApps") << "main"
-                                      << "btnMoreApps" << minimum << preferred << none << unbounded;
-    QTest::newRow("counter label") << "counter"
-                                   << "label" << preferred << fixed << none << unbounded;
-    QTest::newRow("counter lcdNumber") << "counter"
-                                       << "lcdNumber" << minimum << preferred << none << unbounded;
-    for (const char *b : {"btnPlus", "btnMinus"})
-        QTest::addRow("counter %s", b)
-            << "counter" << b << preferred << preferred << QSize(75, 75) << QSize(256, 256);
-    for (const char *b : {"btnReset", "btnBack"})
-        QTest::addRow("counter %s", b)
-            << "counter" << b << minimum << preferred << none << textButton;
-}
-
-void TestWidgetHolders::sizes()
-{
-    QFETCH(QString, which);
-    QFETCH(QString, name);
-    QFETCH(int, horizontal);
-    QFETCH(int, vertical);
-    QFETCH(QSize, minimum);
-    QFETCH(QSize, maximum);
-    auto *widget = qobject_cast<QWidget *>(object(which, name));
-    QVERIFY(widget);
-    const QSizePolicy policy = widget->sizePolicy();
-    QCOMPARE(int(policy.horizontalPolicy()), horizontal);
-    QCOMPARE(int(policy.verticalPolicy()), vertical);
-    QCOMPARE(policy.horizontalStretch() + policy.verticalStretch(), 0);
-    QCOMPARE(widget->minimumSize(), minimum);
-    QCOMPARE(widget->maximumSize(), maximum);
-
-    // However large or small the window, the limits hold once laid out.
-    for (const QSize size : {QSize(1600, 1600), QSize(120, 120)}) {
-        window(which)->resize(size);
-        showAndWait(window(which));
-        QCoreApplication::processEvents();
-        QVERIFY(widget->width() <= maximum.width() && widget->height() <= maximum.height());
-        QVERIFY(widget->width() >= minimum.width() && widget->height() >= minimum.height());
-    }
 }
 
 void TestWidgetHolders::texts_data()
@@ -482,31 +392,6 @@ void TestWidgetHolders::listWrapsAndSelectsRows()
                       list->visualItemRect(shortItem).center());
     QCOMPARE(list->selectedItems(), QList<QListWidgetItem *>{shortItem});
     QCOMPARE(list->selectionBehavior(), QAbstractItemView::SelectRows);
-}
-
-void TestWidgetHolders::labels()
-{
-    // The main window's label wraps when narrow; the dialog's stays on one line.
-    QVERIFY(mainUi.label->heightForWidth(60) > mainUi.label->heightForWidth(1000));
-    QVERIFY(!counterUi.label->wordWrap());
-    counter->resize(120, 400);
-    showAndWait(counter);
-    QCOMPARE(counterUi.label->height(), counterUi.label->sizeHint().height());
-}
-
-void TestWidgetHolders::numberDisplay()
-{
-    QLCDNumber *lcd = counterUi.lcdNumber;
-    QCOMPARE(lcd->intValue(), 0);
-    const QLCDNumber fresh;
-    QCOMPARE(lcd->digitCount(), 5);
-    QCOMPARE(lcd->mode(), fresh.mode());
-    QCOMPARE(lcd->segmentStyle(), fresh.segmentStyle());
-    // A six-digit count overflows the display; nothing widens it.
-    QSignalSpy overflow(lcd, &QLCDNumber::overflow);
-    lcd->display(100000);
-    QCOMPARE(overflow.count(), 1);
-    QCOMPARE(lcd->digitCount(), 5);
 }
 
 QTEST_MAIN(TestWidgetHolders)
