@@ -243,7 +243,7 @@ void benchStartup(const QString &dir)
     std::vector<double> realMem, bareMem, labelMem;
     runOnce(program, false);
     runOnce(bareProgram, false);
-    for (int i = 0; i < 21; ++i) {
+    for (int i = 0; i < 41; ++i) {
         const StartupRun r = runOnce(program, false);
         const StartupRun b = runOnce(bareProgram, false);
         const StartupRun l = runOnce(bareProgram, true);
