@@ -195,6 +195,9 @@ void TestMainWindow::loadsStoredList_data()
     QTest::newRow("zero bytes") << QByteArray() << QStringList{};
     QTest::newRow("three records")
         << fileOf({{"a", 1}, {"b", 2}, {"c", 3}}) << QStringList{"a", "b", "c"};
+    // A file cut short loads as far as it goes; the missing record is empty.
+    QTest::newRow("second record missing")
+        << hex("00000002") + fileOf({{"a", 1}}).mid(4) << QStringList{"a", ""};
 }
 
 void TestMainWindow::loadsStoredList()
