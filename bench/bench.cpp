@@ -16,7 +16,6 @@
 #include <QDataStream>
 #include <QElapsedTimer>
 #include <QListWidget>
-#include <QProcess>
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTest>

@@ -7,7 +7,6 @@
 #include "mainwindowui.h"
 
 #include <QDialog>
-#include <QLCDNumber>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
