@@ -1,0 +1,442 @@
+// Plays steps read from standard input against the real program, on the
+// offscreen platform in a private /home: each step is something a user does,
+// or the world around does (actions/README). It writes the steps back, each
+// followed by what the step changed for the user and on the disk, indented:
+// the transcript that rows.py compares with a script or a table row.
+
+#include "mainwindow.h"
+#include "phrasefile.h"
+#include "startup.h"
+
+#include <QtDBus>
+#include <QtTest>
+#include <QtWidgets>
+#include <csignal>
+#include <grp.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace {
+
+QStringList g_events; // what a step did besides changing state: warnings, signals, ...
+QStringList g_early;  // images that opened before the application existed
+
+// Records as "text" count | ..., null for a null text, *N for N alike in a row.
+QString describe(const QVector<PhraseEntry> &records)
+{
+    QStringList out;
+    for (int i = 0, run = 1; i < records.size(); i += run) {
+        const PhraseEntry &r = records.at(i);
+        const auto alike = [&r](const PhraseEntry &o) {
+            return o.name == r.name && o.name.isNull() == r.name.isNull() && o.count == r.count;
+        };
+        for (run = 1; i + run < records.size() && alike(records.at(i + run));)
+            ++run;
+        out << (r.name.isNull() ? "null" : '"' + r.name + '"') + ' ' + QString::number(r.count) +
+                   (run > 1 ? QStringLiteral(" *%1").arg(run) : QString());
+    }
+    return out.isEmpty() ? QStringLiteral("no records") : out.join(QStringLiteral(" | "));
+}
+
+// What the bytes of a phrase file hold: its records if whole, else the bytes.
+QString contentsOf(QByteArray bytes)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const PhraseFileContents c = PhraseFile::read(buffer);
+    if (bytes.isEmpty())
+        return QStringLiteral("no bytes");
+    if (c.dataRanOut || c.corruptText || c.trailingBytes)
+        return "bytes " + bytes.toHex();
+    return describe(c.entries);
+}
+
+// "HEX HEX*N ...": the group HEX*N stands for N copies of HEX.
+QByteArray bytesOf(const QString &hex)
+{
+    QByteArray bytes;
+    for (const QString &group : hex.split(' ', Qt::SkipEmptyParts)) {
+        const int copies = group.contains('*') ? group.section('*', 1).toInt() : 1;
+        bytes += QByteArray::fromHex(group.section('*', 0, 0).toLatin1()).repeated(copies);
+    }
+    return bytes;
+}
+
+QString stateOf(const QWidget *window)
+{
+    const Qt::WindowStates state = window->windowState();
+    return !window->isVisible()           ? "hidden"
+           : state & Qt::WindowMinimized  ? "minimized"
+           : state & Qt::WindowFullScreen ? "fullscreen"
+           : state & Qt::WindowMaximized  ? "maximized"
+                                          : "normal";
+}
+
+// One object a line, children indented: widgets with what a user can tell
+// apart, layouts with spacing, margins and items in order.
+void dumpTree(const QObject *object, int depth, QTextStream &out)
+{
+    static const QByteArrayList shown =
+        QByteArray("windowTitle size minimumSize maximumSize sizePolicy enabled text styleSheet "
+                   "wordWrap editTriggers showDropIndicator alternatingRowColors selectionBehavior "
+                   "intValue digitCount focusPolicy accessibleName accessibleDescription")
+            .split(' ');
+    if (object->objectName().isEmpty() || object->objectName().startsWith(QLatin1String("qt_")))
+        return;
+    const QString indent(depth * 2, ' ');
+    out << indent << object->metaObject()->className() << ' ' << object->objectName();
+    if (const auto *layout = qobject_cast<const QLayout *>(object)) {
+        QDebug(out.string()).nospace()
+            << " spacing " << layout->spacing() << ' ' << layout->contentsMargins() << ':';
+        for (int i = 0; i < layout->count(); ++i) {
+            QLayoutItem *item = layout->itemAt(i);
+            out << ' '
+                << (item->widget() ? item->widget()->objectName() : item->layout()->objectName());
+        }
+    }
+    for (int i = 0; object->isWidgetType() && i < object->metaObject()->propertyCount(); ++i) {
+        const QMetaProperty p = object->metaObject()->property(i);
+        if (!shown.contains(p.name()) || (depth && p.name() == QByteArray("size")))
+            continue;
+        out << '\n' << indent << "    " << p.name() << ": ";
+        QString value; // QDebug's "QVariant(type, value)", less the wrapping
+        QDebug(&value).nospace() << p.read(object);
+        out << (p.isEnumType() ? p.enumerator().valueToKeys(p.read(object).toInt())
+                               : value.mid(value.indexOf(", ") + 2).chopped(1));
+    }
+    out << '\n';
+    for (const QObject *child : object->children())
+        dumpTree(child, depth + 1, out);
+}
+
+// Both windows as the program builds them, what it asks of the window system,
+// and the images compiled into it.
+QString faces()
+{
+    QString dump;
+    QTextStream out(&dump);
+    MainWindow window;
+    const QMainWindow plain;
+    QWidgetList tops = QApplication::topLevelWidgets();
+    std::sort(tops.begin(), tops.end(),
+              [](QWidget *a, QWidget *b) { return a->objectName() < b->objectName(); });
+    for (const QWidget *top : tops)
+        dumpTree(top, 0, out);
+    for (int mode : {0, 1, 2, -1, 1000}) {
+        window.applyOrientationMode(mode);
+        out << "orientation " << mode << ": attribute " << window.requestedOrientationAttribute();
+        for (int a = 128; a <= 130; ++a) // numbers that Qt 5 and 6 gave to other attributes
+            out << ", " << a << (window.testAttribute(Qt::WidgetAttribute(a)) ? " set" : " clear")
+                << (plain.testAttribute(Qt::WidgetAttribute(a)) ? " (plain set)"
+                                                                : " (plain clear)");
+        out << '\n';
+    }
+    QStringList images;
+    for (QDirIterator it(":/new", QDirIterator::Subdirectories); it.hasNext();)
+        images << it.next();
+    images.sort();
+    for (const QString &path : qAsConst(images)) {
+        QFile file(path);
+        const QByteArray png =
+            QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly) ? file.readAll() : "";
+        const QImage image = QImage::fromData(png);
+        out << path;
+        if (png.size() > 28)
+            out << ": " << png.size() << " bytes, " << (g_early.contains(path) ? "" : "NOT ")
+                << "before main, depth " << int(png.at(24)) << ", colour type " << int(png.at(25))
+                << ", interlace " << int(png.at(28)) << ", " << image.width() << 'x'
+                << image.height()
+                << ", alpha at (1,1) (128,10) (128,128): " << qAlpha(image.pixel(1, 1)) << ' '
+                << qAlpha(image.pixel(128, 10)) << ' ' << qAlpha(image.pixel(128, 128))
+                << ", compression " << QResource(path).compressionAlgorithm();
+        out << '\n';
+    }
+    return dump;
+}
+
+class Player : public QObject
+{
+    Q_OBJECT
+
+public:
+    Player()
+    {
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "opened");
+        // Only this process's signals count, whatever else uses the bus.
+        listener.connect(QDBusConnection::sessionBus().baseService(), "/",
+                         "com.nokia.hildon_desktop", "exit_app_view", this, SLOT(signalled()));
+    }
+    ~Player() override
+    {
+        delete window;
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    }
+    QStringList play(const QString &step);
+
+public slots:
+    void opened(const QUrl &url) { g_events << "opened: " + url.toString(); }
+    void signalled() { g_events << QStringLiteral("signal: exit_app_view"); }
+
+private:
+    bool act(const QString &verb, const QString &arg);
+    QMap<QString, QString> state() const;
+    QWidget *dialog() const
+    {
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            if (widget->inherits("Counter"))
+                return widget;
+        return nullptr;
+    }
+    QPushButton *button(const QString &name) const
+    {
+        QPushButton *inDialog = dialog() ? dialog()->findChild<QPushButton *>(name) : nullptr;
+        return inDialog || !window ? inDialog : window->findChild<QPushButton *>(name);
+    }
+
+    MainWindow *window = nullptr;
+    QDBusConnection listener =
+        QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("listener"));
+    QString answer;
+};
+
+// What the user and the disk show: the windows, and every file under /home
+// as "MODE INODE CONTENTS" (a file written anew has a new inode).
+QMap<QString, QString> Player::state() const
+{
+    QMap<QString, QString> now;
+    if (window) {
+        const auto *list = window->findChild<QListWidget *>();
+        QStringList rows, disabled;
+        for (int i = 0; i < list->count(); ++i)
+            rows << list->item(i)->text();
+        for (const QPushButton *b :
+             window->findChildren<QPushButton *>() + dialog()->findChildren<QPushButton *>())
+            if (!b->isEnabled())
+                disabled << b->objectName();
+        if (rows.size() > 6)
+            rows = QStringList{rows.first(), QStringLiteral("... (%1 rows)").arg(rows.size())};
+        now["window"] = stateOf(window);
+        now["list"] = rows.join(QStringLiteral(" | "));
+        now["current"] = QString::number(list->currentRow());
+        now["disabled"] = disabled.join(' ');
+        now["dialog"] = stateOf(dialog()) + ' ' +
+                        QString::number(dialog()->findChild<QLCDNumber *>()->intValue());
+    }
+    for (QDirIterator it("/home", QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                         QDirIterator::Subdirectories);
+         it.hasNext();) {
+        struct stat status = {};
+        ::lstat(QFile::encodeName(it.next()).constData(), &status);
+        QFile file(it.filePath());
+        now[it.filePath()] =
+            QStringLiteral("%1 %2 ").arg(status.st_mode & 07777, 0, 8).arg(status.st_ino) +
+            (S_ISDIR(status.st_mode)          ? QStringLiteral("folder")
+             : file.open(QIODevice::ReadOnly) ? contentsOf(file.readAll())
+                                              : QStringLiteral("unreadable"));
+    }
+    return now;
+}
+
+// Does a step; returns what changed and what else happened, a line each.
+QStringList Player::play(const QString &step)
+{
+    const QMap<QString, QString> before = state();
+    g_events.clear();
+    if (!act(step.section(' ', 0, 0), step.section(' ', 1)))
+        g_events << "failed: " + step;
+    const auto ping = QDBusMessage::createMethodCall(
+        "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "GetId");
+    for (int round = 0; round < 2 && listener.isConnected();
+         ++round) { // all signals sent have come
+        QDBusConnection::sessionBus().call(ping);
+        listener.call(ping);
+        QTest::qWait(5);
+    }
+    const QMap<QString, QString> after = state();
+    QStringList changes;
+    for (auto it = after.begin(); it != after.end(); ++it) {
+        const QString old = before.value(it.key(), "-"), mode = it.value().section(' ', 0, 0) + ' ';
+        const bool again =
+            old.startsWith(mode) && old.section(' ', 2) == it.value().section(' ', 2);
+        if (old == it.value())
+            continue;
+        else if (!it.key().startsWith('/'))
+            changes << it.key() + ": " + (it.value().isEmpty() ? "-" : it.value());
+        else
+            changes << it.key() + ": " + mode +
+                           (again ? "written again" : it.value().section(' ', 2));
+    }
+    for (auto it = before.begin(); it != before.end(); ++it)
+        if (!after.contains(it.key()))
+            changes << it.key() + QStringLiteral(": gone");
+    return changes + g_events;
+}
+
+bool Player::act(const QString &verb, const QString &arg)
+{
+    const QString first = arg.section(' ', 0, 0), rest = arg.section(' ', 1);
+    auto *list = window ? window->findChild<QListWidget *>() : nullptr;
+    if (verb == "mkdir") // the world around
+        return QDir().mkpath(arg);
+    if (verb == "rmdir")
+        return QDir(arg).removeRecursively();
+    if (verb == "put" || verb == "numbered") { // written by the program's own writer
+        QVector<PhraseEntry> records;
+        for (int i = 0; verb == "numbered" && i < rest.toInt(); ++i)
+            records << PhraseEntry{QStringLiteral("phrase %1").arg(i), i};
+        for (const QString &r : (verb == "put" ? rest : QString()).split(" | ", Qt::SkipEmptyParts))
+            records << PhraseEntry{r.section(' ', 0, -2).remove(QRegularExpression("^\"|\"$")),
+                                   r.section(' ', -1).toInt()};
+        return PhraseFile(first).save(records);
+    }
+    if (verb == "puthex" || verb == "write") { // bytes in hex, or text with \r and \n
+        QFile out(first);
+        const QByteArray text = rest.toUtf8().replace("\\r", "\r").replace("\\n", "\n");
+        return QDir().mkpath(QFileInfo(first).path()) && out.open(QIODevice::WriteOnly) &&
+               out.write(verb == "write" ? text : bytesOf(rest)) >= 0;
+    }
+    if (verb == "run") { // varizez-file, with these arguments
+        QProcess tool;
+        tool.start("bash", QStringList{"-c", "exec -a varizez-file \"$0\" \"$@\"",
+                                       qEnvironmentVariable("VARIZEZ_FILE")} +
+                               arg.split(' ', Qt::SkipEmptyParts)); // named as a user names it
+        const bool ended = tool.waitForFinished(60000);
+        for (const char *channel : {"stdout", "stderr"}) {
+            const QString text = QString::fromUtf8(channel[3] == 'o' ? tool.readAllStandardOutput()
+                                                                     : tool.readAllStandardError());
+            if (!text.isEmpty())
+                g_events << channel + QStringLiteral(": ") +
+                                QString(text).replace('\r', "\\r").replace('\n', "\\n");
+        }
+        return g_events << QStringLiteral("status: %1").arg(tool.exitCode()), ended;
+    }
+    if (verb == "chmod")
+        return ::chmod(QFile::encodeName(rest).constData(), first.toUInt(nullptr, 8)) == 0;
+    if (verb == "mount")
+        return ::mount("varizez-small", QFile::encodeName(first).constData(), "tmpfs", 0,
+                       ("size=" + rest).toLatin1().constData()) == 0;
+    if (verb == "limit") { // a file size limit, till the end
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit = {arg.toULong(), RLIM_INFINITY};
+        return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    if (verb == "user") // nobody, till the end
+        return ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0;
+    if (verb == "load") { // the program's reader and then its writer on these bytes
+        QTemporaryDir dir;
+        PhraseFile file(dir.filePath(QStringLiteral("varizezCount.bin")));
+        QFile saved(file.path());
+        const PhraseFileContents c =
+            act("puthex", file.path() + ' ' + arg) ? file.load() : PhraseFileContents();
+        const bool whole = file.save(c.entries) && saved.open(QIODevice::ReadOnly) &&
+                           QDir(dir.path()).count() == 3;
+        const QByteArray bytes = saved.readAll();
+        g_events << "records: " + describe(c.entries)
+                 << QStringLiteral("damage:%1%2%3%4")
+                        .arg(c.dataRanOut ? " short" : "", c.corruptText ? " odd" : "",
+                             c.stoppedAtBound ? " bound" : "",
+                             c.trailingBytes ? QStringLiteral(" trailing %1").arg(c.trailingBytes)
+                                             : "")
+                 << "saved: " +
+                        (bytes == bytesOf(arg) ? QStringLiteral("the same")
+                         : bytes.size() <= 64
+                             ? QString::fromLatin1(bytes.toHex())
+                             : contentsOf(bytes) + QStringLiteral(" (%1 bytes)").arg(bytes.size()));
+        return whole;
+    }
+    if (verb == "open") { // what the user does
+        window = new MainWindow;
+        presentMainWindow(*window);
+        return QTest::qWaitForWindowActive(window);
+    }
+    if (verb == "close") {
+        delete window;
+        window = nullptr;
+        return true;
+    }
+    if (verb == "click" && list && list->item(arg.toInt())) {
+        const QPoint at = list->visualItemRect(list->item(arg.toInt())).center();
+        return QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at), true;
+    }
+    if (verb == "unselect" && list)
+        return list->setCurrentRow(-1), true;
+    if (verb == "answer")
+        return answer = QString(arg).remove(QRegularExpression("^\"|\"$")), true;
+    if (verb == "press" && button(arg)) {
+        // A modal dialog that the press opens is answered as told, or else closed.
+        QTimer::singleShot(0, this, [this] {
+            QWidget *modal = QApplication::activeModalWidget();
+            auto *input = qobject_cast<QInputDialog *>(modal);
+            if (!modal)
+                return;
+            g_events << QStringLiteral("shown: %1 \"%2\" \"%3\"")
+                            .arg(modal->metaObject()->className(), modal->windowTitle(),
+                                 input ? input->labelText() : modal->property("text").toString());
+            if (input && answer != "cancel")
+                input->setTextValue(answer), input->accept();
+            else
+                modal->close();
+            answer.clear();
+        });
+        if (arg != "btnExit")
+            return QTest::mouseClick(button(arg), Qt::LeftButton), true;
+        QTimer::singleShot(0, button(arg), &QPushButton::click); // Exit ends an event loop: run one
+        QTimer::singleShot(20000, this, [] { QCoreApplication::exit(99); });
+        return g_events << QStringLiteral("status: %1").arg(QCoreApplication::exec()), true;
+    }
+    if ((verb == "key" || verb == "repeat") && dialog()) { // on the counting dialog, Qt's key names
+        const int key = QMetaEnum::fromType<Qt::Key>().keyToValue(qPrintable("Key_" + arg));
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), verb == "repeat");
+        return QCoreApplication::sendEvent(dialog(), &press);
+    }
+    if (verb == "count" && dialog()) { // L again and again, the count printed after each
+        for (int i = 0; i != arg.toInt(); ++i) {
+            QTest::keyClick(dialog(), Qt::Key_L);
+            std::printf("count %d\n", dialog()->findChild<QLCDNumber *>()->intValue());
+            std::fflush(stdout);
+        }
+        return true;
+    }
+    if (verb == "faces")
+        return g_events << faces().split('\n', Qt::SkipEmptyParts), true;
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // The images are registered before main() runs, so before any application.
+    for (QDirIterator it(":/new", QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+        if (QFile(it.next()).open(QIODevice::ReadOnly))
+            g_early << it.filePath();
+    QApplication app(argc, argv);
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+        if (message.startsWith(QLatin1String("varizez: ")))
+            g_events << "warned: " + message.mid(9);
+        else if (type != QtDebugMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+    });
+    // Steps write under /home: only ever a private one.
+    if (QStorageInfo("/home").device() != "varizez-test-home")
+        return std::fprintf(stderr, "run me through with-private-home.sh\n"), 2;
+    ::umask(022);
+    rlimit unlimited = {};
+    ::getrlimit(RLIMIT_FSIZE, &unlimited);
+    {
+        Player player;
+        QTextStream in(stdin);
+        for (QString step; in.readLineInto(&step);) {
+            std::printf("%s\n", qUtf8Printable(step));
+            for (const QString &change :
+                 step.isEmpty() || step.startsWith('#') ? QStringList() : player.play(step))
+                std::printf("  %s\n", qUtf8Printable(change));
+            std::fflush(stdout);
+        }
+    }
+    ::setrlimit(RLIMIT_FSIZE, &unlimited); // so that coverage data is written whole
+    return 0;
+}
+
+#include "tst_actions.moc"
