@@ -24,7 +24,7 @@ const char kStorePageUrl[] = "http://store.ovi.com/publisher/Razarezar";
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(new MainWindowUi)
-    , phraseFile(PhraseFile::defaultPath())
+    , phraseFile(DataLocation::here())
     , m_orientationAttribute(Orientation::NoRequest)
 {
     ui->setupUi(this);

@@ -11,7 +11,7 @@ build_packages=(cmake g++ make pkg-config
 test_packages=(qtbase5-dev qtbase5-dev-tools
     clang libclang-rt-14-dev
     dbus dbus-bin xvfb xauth xdotool x11-utils openbox wmctrl
-    desktop-file-utils dpkg-dev file util-linux)
+    desktop-file-utils dpkg-dev file util-linux python3 python3-fusepy fuse3 strace)
 
 packages=("${build_packages[@]}")
 if [ "${1:-}" != "--run" ]; then

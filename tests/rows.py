@@ -4,12 +4,11 @@
   rows.py script PLAYER SCRIPT      an action script (actions/README); with
                                     VARIZEZ_REWRITE=1 it is rewritten with what was seen
   rows.py row PLAYER TABLE NAME     a row "name | set-up steps | steps | changes"
-  rows.py kill N PLAYER             kills the program N times while it counts
+  rows.py kill|cut N PLAYER         kills the program, or cuts the power under it,
+                                    N times while it counts
 The player is tst_actions; it must run in a private /home (with-private-home.sh).
 """
 import difflib, os, random, struct, subprocess, sys, time
-
-FILE = '/home/user/varizezCount.bin'
 
 
 def play(player, steps):
@@ -58,40 +57,62 @@ def records_of(data):
     return records
 
 
-def kill(kills, player):
-    """Kills the program at random moments while it counts: the file must
-    always be whole and never behind a count whose save had returned."""
+def kill(how, times, player):
+    """Kills the program (how: kill), or cuts the power under it (how: cut), at
+    random moments while it counts, from a printed seed: the file must always
+    be whole and never behind a count whose save had returned."""
     seed = int(os.environ.get('VARIZEZ_SEED', time.time_ns() % 100000))
     print(f'seed {seed} (VARIZEZ_SEED={seed} replays it)')
-    rng, leftovers = random.Random(seed), 0
-    play(player, ['mkdir /home/user', f'numbered {FILE} 20'])
-    records = records_of(open(FILE, 'rb').read())
-    for k in range(kills):
+    rng, leftovers, records, saved = random.Random(seed), 0, [('AllahuAkbar', 0), ('SubhannAllah', 0)], False
+    if how == 'cut':  # a file system that keeps only what was made durable, from empty
+        if not os.path.exists('/dev/fuse'):
+            return print('SKIP: no /dev/fuse') or 77
+        sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), 'powercut'))
+        import durablefs
+        os.makedirs('/home/cut')
+        fs, data = durablefs.DurableFS(), '/home/cut/varizez'
+        fuse = durablefs.mount(fs, '/home/cut')
+        stored = lambda: fs.durable_bytes('varizez/varizezCount.bin')
+    else:
+        data = '/home/user'
+        play(player, ['mkdir /home/user', f'put {data}/varizezCount.bin AllahuAkbar 0 | SubhannAllah 0'])
+        stored = lambda: open(f'{data}/varizezCount.bin', 'rb').read()
+    for k in range(int(times)):
         program = subprocess.Popen([player], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                                    stderr=subprocess.DEVNULL, text=True)
-        program.stdin.write('open\nclick 0\npress btnStart\ncount -1\n')
-        program.stdin.flush()
-        first = program.stdout.readline() if rng.randrange(4) else ''  # mostly while counting
-        time.sleep(rng.uniform(0.001, 0.015))
+        program.stdin.write('env XDG_DATA_HOME /home/cut\nopen\nclick 0\npress btnStart\ncount -1\n')
+        program.stdin.close()
+        first, counting = '', rng.randrange(4)  # mostly while counting, else at any moment of the start
+        while counting and not first.startswith('counted ') and program.poll() is None:
+            first = program.stdout.readline()
+        time.sleep(rng.uniform(0.001, 0.015) if first else rng.uniform(0, 0.3))
         program.kill()
-        shown = [int(line.split()[1]) for line in (first + program.communicate()[0]).splitlines()
-                 if line.startswith('count ')]
-        now = records_of(open(FILE, 'rb').read())
-        floor = shown[-1] if shown else records[0][1]
+        shown = [int(line.split()[1]) for line in (first + program.stdout.read()).splitlines()
+                 if line.startswith('counted ')]
+        program.wait()
+        if how == 'cut':
+            fs.cut()
+        floor, saved = (shown[-1] if shown else records[0][1]), saved or bool(shown)
+        assert stored() is not None or not saved, f'{how} {k}: the file is gone after the program showed {floor}'
+        now = records_of(stored()) if saved else records
         assert now[1:] == records[1:] and floor <= now[0][1] <= floor + 1, \
-            f'kill {k}: the file holds {now[0]} after the program showed {floor}'
+            f'{how} {k}: the file holds {now[0]} after the program showed {floor}'
         records = now
         # A kill between linking the new file and renaming it over the old one
         # leaves it under a temporary name, whole; the next save removes it.
-        others = [name for name in os.listdir(os.path.dirname(FILE)) if name != 'varizezCount.bin']
-        assert len(others) <= 1, f'kill {k} left {others}'
+        others = [name for name in os.listdir(data) if name != 'varizezCount.bin'] if os.path.isdir(data) else []
+        assert len(others) <= 1, f'{how} {k} left {others}'
         for name in others:
-            records_of(open(os.path.join(os.path.dirname(FILE), name), 'rb').read())
+            records_of(open(os.path.join(data, name), 'rb').read())
         leftovers += len(others)
-    print(f'{kills} kills, the file whole after each; {leftovers} left a temporary file')
+    if how == 'cut':
+        durablefs.unmount('/home/cut', fuse)
+    assert records[0][1] >= int(times) // 2, 'the program was hardly ever stopped while counting'
+
+    print(f'{times} times {how}, the file whole after each, {records[0][1]} counted; {leftovers} left a temporary file')
     return 0
 
 
 if __name__ == '__main__':
     command, *args = sys.argv[1:]
-    sys.exit({'script': script, 'row': row, 'kill': lambda n, p: kill(int(n), p)}[command](*args))
+    sys.exit(kill(command, *args) if command in ('kill', 'cut') else {'script': script, 'row': row}[command](*args))

@@ -19,24 +19,21 @@
 
 namespace {
 
-QStringList g_events; // what a step did besides changing state: warnings, signals, ...
+QStringList g_events; // what a step did besides changing state: warnings, signals...
 QStringList g_early;  // images that opened before the application existed
 
 // Records as "text" count | ..., null for a null text, *N for N alike in a row.
-QString describe(const QVector<PhraseEntry> &records)
+QString recordsOf(const QVector<PhraseEntry> &records)
 {
-    QStringList out;
-    for (int i = 0, run = 1; i < records.size(); i += run) {
-        const PhraseEntry &r = records.at(i);
-        const auto alike = [&r](const PhraseEntry &o) {
-            return o.name == r.name && o.name.isNull() == r.name.isNull() && o.count == r.count;
-        };
-        for (run = 1; i + run < records.size() && alike(records.at(i + run));)
-            ++run;
-        out << (r.name.isNull() ? "null" : '"' + r.name + '"') + ' ' + QString::number(r.count) +
-                   (run > 1 ? QStringLiteral(" *%1").arg(run) : QString());
+    QStringList all, runs;
+    for (const PhraseEntry &r : records)
+        all << (r.name.isNull() ? "null" : '"' + r.name + '"') + ' ' + QString::number(r.count);
+    for (int i = 0, n = 1; i < all.size(); i += n) {
+        for (n = 1; i + n < all.size() && all.at(i + n) == all.at(i);)
+            ++n;
+        runs << all.at(i) + (n > 1 ? QStringLiteral(" *%1").arg(n) : QString());
     }
-    return out.isEmpty() ? QStringLiteral("no records") : out.join(QStringLiteral(" | "));
+    return runs.isEmpty() ? QStringLiteral("no records") : runs.join(QStringLiteral(" | "));
 }
 
 // What the bytes of a phrase file hold: its records if whole, else the bytes.
@@ -45,32 +42,19 @@ QString contentsOf(QByteArray bytes)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     const PhraseFileContents c = PhraseFile::read(buffer);
-    if (bytes.isEmpty())
-        return QStringLiteral("no bytes");
-    if (c.dataRanOut || c.corruptText || c.trailingBytes)
-        return "bytes " + bytes.toHex();
-    return describe(c.entries);
+    if (bytes.isEmpty() || c.dataRanOut || c.corruptText || c.trailingBytes)
+        return bytes.isEmpty() ? QStringLiteral("no bytes") : "bytes " + bytes.toHex();
+    return recordsOf(c.entries);
 }
 
 // "HEX HEX*N ...": the group HEX*N stands for N copies of HEX.
 QByteArray bytesOf(const QString &hex)
 {
     QByteArray bytes;
-    for (const QString &group : hex.split(' ', Qt::SkipEmptyParts)) {
-        const int copies = group.contains('*') ? group.section('*', 1).toInt() : 1;
-        bytes += QByteArray::fromHex(group.section('*', 0, 0).toLatin1()).repeated(copies);
-    }
+    for (const QString &group : hex.split(' ', Qt::SkipEmptyParts))
+        bytes += QByteArray::fromHex(group.section('*', 0, 0).toLatin1())
+                     .repeated(group.contains('*') ? group.section('*', 1).toInt() : 1);
     return bytes;
-}
-
-QString stateOf(const QWidget *window)
-{
-    const Qt::WindowStates state = window->windowState();
-    return !window->isVisible()           ? "hidden"
-           : state & Qt::WindowMinimized  ? "minimized"
-           : state & Qt::WindowFullScreen ? "fullscreen"
-           : state & Qt::WindowMaximized  ? "maximized"
-                                          : "normal";
 }
 
 // One object a line, children indented: widgets with what a user can tell
@@ -89,21 +73,20 @@ void dumpTree(const QObject *object, int depth, QTextStream &out)
     if (const auto *layout = qobject_cast<const QLayout *>(object)) {
         QDebug(out.string()).nospace()
             << " spacing " << layout->spacing() << ' ' << layout->contentsMargins() << ':';
-        for (int i = 0; i < layout->count(); ++i) {
-            QLayoutItem *item = layout->itemAt(i);
+        for (int i = 0; i < layout->count(); ++i)
             out << ' '
-                << (item->widget() ? item->widget()->objectName() : item->layout()->objectName());
-        }
+                << (layout->itemAt(i)->widget() ? layout->itemAt(i)->widget()->objectName()
+                                                : layout->itemAt(i)->layout()->objectName());
     }
     for (int i = 0; object->isWidgetType() && i < object->metaObject()->propertyCount(); ++i) {
         const QMetaProperty p = object->metaObject()->property(i);
-        if (!shown.contains(p.name()) || (depth && p.name() == QByteArray("size")))
-            continue;
-        out << '\n' << indent << "    " << p.name() << ": ";
         QString value; // QDebug's "QVariant(type, value)", less the wrapping
         QDebug(&value).nospace() << p.read(object);
-        out << (p.isEnumType() ? p.enumerator().valueToKeys(p.read(object).toInt())
-                               : value.mid(value.indexOf(", ") + 2).chopped(1));
+        if (shown.contains(p.name()) && (!depth || p.name() != QByteArray("size")))
+            out << '\n'
+                << indent << "    " << p.name() << ": "
+                << (p.isEnumType() ? p.enumerator().valueToKeys(p.read(object).toInt())
+                                   : value.mid(value.indexOf(", ") + 2).chopped(1));
     }
     out << '\n';
     for (const QObject *child : object->children())
@@ -112,7 +95,7 @@ void dumpTree(const QObject *object, int depth, QTextStream &out)
 
 // Both windows as the program builds them, what it asks of the window system,
 // and the images compiled into it.
-QString faces()
+QStringList faces()
 {
     QString dump;
     QTextStream out(&dump);
@@ -126,10 +109,9 @@ QString faces()
     for (int mode : {0, 1, 2, -1, 1000}) {
         window.applyOrientationMode(mode);
         out << "orientation " << mode << ": attribute " << window.requestedOrientationAttribute();
-        for (int a = 128; a <= 130; ++a) // numbers that Qt 5 and 6 gave to other attributes
-            out << ", " << a << (window.testAttribute(Qt::WidgetAttribute(a)) ? " set" : " clear")
-                << (plain.testAttribute(Qt::WidgetAttribute(a)) ? " (plain set)"
-                                                                : " (plain clear)");
+        for (int a = 128; a <= 130; ++a) // the numbers Qt 5 and 6 gave to other attributes
+            out << ", " << a << ' ' << window.testAttribute(Qt::WidgetAttribute(a))
+                << " (on a plain window " << plain.testAttribute(Qt::WidgetAttribute(a)) << ')';
         out << '\n';
     }
     QStringList images;
@@ -138,21 +120,18 @@ QString faces()
     images.sort();
     for (const QString &path : qAsConst(images)) {
         QFile file(path);
-        const QByteArray png =
-            QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly) ? file.readAll() : "";
-        const QImage image = QImage::fromData(png);
+        const QImage image(path);
         out << path;
-        if (png.size() > 28)
-            out << ": " << png.size() << " bytes, " << (g_early.contains(path) ? "" : "NOT ")
-                << "before main, depth " << int(png.at(24)) << ", colour type " << int(png.at(25))
-                << ", interlace " << int(png.at(28)) << ", " << image.width() << 'x'
-                << image.height()
+        if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly))
+            out << ": " << file.size() << " bytes, " << (g_early.contains(path) ? "" : "NOT ")
+                << "open before main, PNG depth " << int(file.readAll().at(24)) << ", "
+                << image.width() << 'x' << image.height() << ' ' << image.format()
                 << ", alpha at (1,1) (128,10) (128,128): " << qAlpha(image.pixel(1, 1)) << ' '
                 << qAlpha(image.pixel(128, 10)) << ' ' << qAlpha(image.pixel(128, 128))
                 << ", compression " << QResource(path).compressionAlgorithm();
         out << '\n';
     }
-    return dump;
+    return dump.split('\n', Qt::SkipEmptyParts);
 }
 
 class Player : public QObject
@@ -201,10 +180,18 @@ private:
 };
 
 // What the user and the disk show: the windows, and every file under /home
-// as "MODE INODE CONTENTS" (a file written anew has a new inode).
+// as "MODE INODE CONTENTS", a file written anew having a new inode.
 QMap<QString, QString> Player::state() const
 {
     QMap<QString, QString> now;
+    const auto shownAs = [](const QWidget *w) {
+        const Qt::WindowStates s = w->windowState();
+        return !w->isVisible()            ? "hidden"
+               : s & Qt::WindowMinimized  ? "minimized"
+               : s & Qt::WindowFullScreen ? "fullscreen"
+               : s & Qt::WindowMaximized  ? "maximized"
+                                          : "normal";
+    };
     if (window) {
         const auto *list = window->findChild<QListWidget *>();
         QStringList rows, disabled;
@@ -214,21 +201,20 @@ QMap<QString, QString> Player::state() const
              window->findChildren<QPushButton *>() + dialog()->findChildren<QPushButton *>())
             if (!b->isEnabled())
                 disabled << b->objectName();
-        if (rows.size() > 6)
-            rows = QStringList{rows.first(), QStringLiteral("... (%1 rows)").arg(rows.size())};
-        now["window"] = stateOf(window);
-        now["list"] = rows.join(QStringLiteral(" | "));
+        now["window"] = shownAs(window);
+        now["list"] = rows.size() > 6
+                          ? QStringLiteral("%1 | ... (%2 rows)").arg(rows.first()).arg(rows.size())
+                          : rows.join(QStringLiteral(" | "));
         now["current"] = QString::number(list->currentRow());
         now["disabled"] = disabled.join(' ');
-        now["dialog"] = stateOf(dialog()) + ' ' +
-                        QString::number(dialog()->findChild<QLCDNumber *>()->intValue());
+        now["dialog"] = shownAs(dialog()) +
+                        QStringLiteral(" %1").arg(dialog()->findChild<QLCDNumber *>()->intValue());
     }
-    for (QDirIterator it("/home", QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                         QDirIterator::Subdirectories);
-         it.hasNext();) {
+    const auto flags = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden;
+    for (QDirIterator it("/home", flags, QDirIterator::Subdirectories); it.hasNext();) {
         struct stat status = {};
-        ::lstat(QFile::encodeName(it.next()).constData(), &status);
-        QFile file(it.filePath());
+        QFile file(it.next());
+        ::lstat(QFile::encodeName(it.filePath()).constData(), &status);
         now[it.filePath()] =
             QStringLiteral("%1 %2 ").arg(status.st_mode & 07777, 0, 8).arg(status.st_ino) +
             (S_ISDIR(status.st_mode)          ? QStringLiteral("folder")
@@ -247,25 +233,20 @@ QStringList Player::play(const QString &step)
         g_events << "failed: " + step;
     const auto ping = QDBusMessage::createMethodCall(
         "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "GetId");
-    for (int round = 0; round < 2 && listener.isConnected();
-         ++round) { // all signals sent have come
-        QDBusConnection::sessionBus().call(ping);
-        listener.call(ping);
-        QTest::qWait(5);
-    }
-    const QMap<QString, QString> after = state();
+    for (int i = 0; i < 2 && listener.isConnected(); ++i) // until every signal sent has come
+        QDBusConnection::sessionBus().call(ping), listener.call(ping), QTest::qWait(5);
     QStringList changes;
+    const QMap<QString, QString> after = state();
     for (auto it = after.begin(); it != after.end(); ++it) {
         const QString old = before.value(it.key(), "-"), mode = it.value().section(' ', 0, 0) + ' ';
-        const bool again =
-            old.startsWith(mode) && old.section(' ', 2) == it.value().section(' ', 2);
-        if (old == it.value())
-            continue;
-        else if (!it.key().startsWith('/'))
+        if (old != it.value() && !it.key().startsWith('/'))
             changes << it.key() + ": " + (it.value().isEmpty() ? "-" : it.value());
-        else
+        else if (old != it.value())
             changes << it.key() + ": " + mode +
-                           (again ? "written again" : it.value().section(' ', 2));
+                           (old.startsWith(mode) &&
+                                    old.section(' ', 2) == it.value().section(' ', 2)
+                                ? "written again"
+                                : it.value().section(' ', 2));
     }
     for (auto it = before.begin(); it != before.end(); ++it)
         if (!after.contains(it.key()))
@@ -276,6 +257,7 @@ QStringList Player::play(const QString &step)
 bool Player::act(const QString &verb, const QString &arg)
 {
     const QString first = arg.section(' ', 0, 0), rest = arg.section(' ', 1);
+    const QRegularExpression quotes("^\"|\"$");
     auto *list = window ? window->findChild<QListWidget *>() : nullptr;
     if (verb == "mkdir") // the world around
         return QDir().mkpath(arg);
@@ -285,8 +267,8 @@ bool Player::act(const QString &verb, const QString &arg)
         QVector<PhraseEntry> records;
         for (int i = 0; verb == "numbered" && i < rest.toInt(); ++i)
             records << PhraseEntry{QStringLiteral("phrase %1").arg(i), i};
-        for (const QString &r : (verb == "put" ? rest : QString()).split(" | ", Qt::SkipEmptyParts))
-            records << PhraseEntry{r.section(' ', 0, -2).remove(QRegularExpression("^\"|\"$")),
+        for (const QString &r : (verb == "put" ? rest : "").split(" | ", Qt::SkipEmptyParts))
+            records << PhraseEntry{r.section(' ', 0, -2).remove(quotes),
                                    r.section(' ', -1).toInt()};
         return PhraseFile(first).save(records);
     }
@@ -296,21 +278,19 @@ bool Player::act(const QString &verb, const QString &arg)
         return QDir().mkpath(QFileInfo(first).path()) && out.open(QIODevice::WriteOnly) &&
                out.write(verb == "write" ? text : bytesOf(rest)) >= 0;
     }
-    if (verb == "run") { // varizez-file, with these arguments
-        QProcess tool;
-        tool.start("bash", QStringList{"-c", "exec -a varizez-file \"$0\" \"$@\"",
-                                       qEnvironmentVariable("VARIZEZ_FILE")} +
-                               arg.split(' ', Qt::SkipEmptyParts)); // named as a user names it
-        const bool ended = tool.waitForFinished(60000);
-        for (const char *channel : {"stdout", "stderr"}) {
-            const QString text = QString::fromUtf8(channel[3] == 'o' ? tool.readAllStandardOutput()
-                                                                     : tool.readAllStandardError());
-            if (!text.isEmpty())
-                g_events << channel + QStringLiteral(": ") +
-                                QString(text).replace('\r', "\\r").replace('\n', "\\n");
-        }
-        return g_events << QStringLiteral("status: %1").arg(tool.exitCode()), ended;
+    if (verb == "where") { // where the file is: /home/user writable (yes, no), HOME, XDG_DATA_HOME
+        const QStringList w = arg.split(' ').replaceInStrings(QRegularExpression("^-$"), QString());
+        const DataLocation l = DataLocation::decide(w.value(0) == "yes", w.value(1), w.value(2));
+        g_events << "file: " + l.file;
+        if (!l.makeBelow.isEmpty())
+            g_events << "folders made below " + l.makeBelow;
+        if (!l.problem.isEmpty())
+            g_events << "problem: " + l.problem;
+        return true;
     }
+    if (verb == "env") // NAME VALUE, or NAME alone to unset it
+        return rest.isEmpty() ? qunsetenv(qPrintable(first))
+                              : qputenv(qPrintable(first), rest.toUtf8());
     if (verb == "chmod")
         return ::chmod(QFile::encodeName(rest).constData(), first.toUInt(nullptr, 8)) == 0;
     if (verb == "mount")
@@ -323,7 +303,19 @@ bool Player::act(const QString &verb, const QString &arg)
     }
     if (verb == "user") // nobody, till the end
         return ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0;
-    if (verb == "load") { // the program's reader and then its writer on these bytes
+    if (verb == "run") { // varizez-file with these arguments, named as a user names it
+        QProcess tool;
+        tool.start("bash", QStringList{"-c", "exec -a varizez-file \"$0\" \"$@\"",
+                                       qEnvironmentVariable("VARIZEZ_FILE")} +
+                               arg.split(' ', Qt::SkipEmptyParts));
+        const bool ended = tool.waitForFinished(60000);
+        for (const QByteArray &out :
+             {"stdout: " + tool.readAllStandardOutput(), "stderr: " + tool.readAllStandardError()})
+            if (out.size() > 8)
+                g_events << QString::fromUtf8(out).replace('\r', "\\r").replace('\n', "\\n");
+        return g_events << QStringLiteral("status: %1").arg(tool.exitCode()), ended;
+    }
+    if (verb == "load") { // the program's reader, then its writer, on these bytes
         QTemporaryDir dir;
         PhraseFile file(dir.filePath(QStringLiteral("varizezCount.bin")));
         QFile saved(file.path());
@@ -332,7 +324,7 @@ bool Player::act(const QString &verb, const QString &arg)
         const bool whole = file.save(c.entries) && saved.open(QIODevice::ReadOnly) &&
                            QDir(dir.path()).count() == 3;
         const QByteArray bytes = saved.readAll();
-        g_events << "records: " + describe(c.entries)
+        g_events << "records: " + recordsOf(c.entries)
                  << QStringLiteral("damage:%1%2%3%4")
                         .arg(c.dataRanOut ? " short" : "", c.corruptText ? " odd" : "",
                              c.stoppedAtBound ? " bound" : "",
@@ -350,19 +342,16 @@ bool Player::act(const QString &verb, const QString &arg)
         presentMainWindow(*window);
         return QTest::qWaitForWindowActive(window);
     }
-    if (verb == "close") {
-        delete window;
-        window = nullptr;
-        return true;
-    }
-    if (verb == "click" && list && list->item(arg.toInt())) {
-        const QPoint at = list->visualItemRect(list->item(arg.toInt())).center();
-        return QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at), true;
-    }
+    if (verb == "close")
+        return delete window, window = nullptr, true;
+    if (verb == "click" && list && list->item(arg.toInt()))
+        return QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                                 list->visualItemRect(list->item(arg.toInt())).center()),
+               true;
     if (verb == "unselect" && list)
         return list->setCurrentRow(-1), true;
     if (verb == "answer")
-        return answer = QString(arg).remove(QRegularExpression("^\"|\"$")), true;
+        return answer = QString(arg).remove(quotes), true;
     if (verb == "press" && button(arg)) {
         // A modal dialog that the press opens is answered as told, or else closed.
         QTimer::singleShot(0, this, [this] {
@@ -390,17 +379,15 @@ bool Player::act(const QString &verb, const QString &arg)
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), verb == "repeat");
         return QCoreApplication::sendEvent(dialog(), &press);
     }
-    if (verb == "count" && dialog()) { // L again and again, the count printed after each
-        for (int i = 0; i != arg.toInt(); ++i) {
-            QTest::keyClick(dialog(), Qt::Key_L);
-            std::printf("count %d\n", dialog()->findChild<QLCDNumber *>()->intValue());
-            std::fflush(stdout);
-        }
-        return true;
+    for (int i = 0; verb == "count" && dialog() && i != arg.toInt();
+         ++i) { // L, the count printed after each
+        QTest::keyClick(dialog(), Qt::Key_L);
+        std::printf("counted %d\n", dialog()->findChild<QLCDNumber *>()->intValue());
+        std::fflush(stdout);
     }
     if (verb == "faces")
-        return g_events << faces().split('\n', Qt::SkipEmptyParts), true;
-    return false;
+        g_events << faces();
+    return verb == "count" || verb == "faces";
 }
 
 } // namespace
@@ -422,15 +409,17 @@ int main(int argc, char *argv[])
     if (QStorageInfo("/home").device() != "varizez-test-home")
         return std::fprintf(stderr, "run me through with-private-home.sh\n"), 2;
     ::umask(022);
+    qputenv("HOME", "/home/tester"); // never the real one; steps may change it
+    qunsetenv("XDG_DATA_HOME");
     rlimit unlimited = {};
     ::getrlimit(RLIMIT_FSIZE, &unlimited);
     {
         Player player;
         QTextStream in(stdin);
         for (QString step; in.readLineInto(&step);) {
+            const bool comment = step.trimmed().isEmpty() || step.startsWith('#');
             std::printf("%s\n", qUtf8Printable(step));
-            for (const QString &change :
-                 step.isEmpty() || step.startsWith('#') ? QStringList() : player.play(step))
+            for (const QString &change : comment ? QStringList() : player.play(step))
                 std::printf("  %s\n", qUtf8Printable(change));
             std::fflush(stdout);
         }

@@ -110,8 +110,9 @@ int exportCsv(const QString &path)
                : 1;
 }
 
-int importCsv(const QString &csvPath, const QString &path)
+int importCsv(const QString &csvPath, const DataLocation &target)
 {
+    const QString path = target.file;
     QFile input(csvPath);
     if (!input.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("cannot read %1: %2").arg(csvPath, input.errorString()));
@@ -143,7 +144,7 @@ int importCsv(const QString &csvPath, const QString &path)
                             .arg(row.fields.at(1)));
         entries.append(PhraseEntry{row.fields.at(0), count});
     }
-    PhraseFile file(path);
+    PhraseFile file(target);
     if (!file.save(entries))
         return fail(QStringLiteral("could not write %1; it is unchanged").arg(path));
     std::printf("wrote %d phrases to %s\n", int(entries.size()), qUtf8Printable(path));
@@ -158,6 +159,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("varizez-file"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VARIZEZ_VERSION));
 
+    const DataLocation here = DataLocation::here();
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Shows, checks, exports and imports Varizez phrase files.\n\n"
@@ -165,13 +167,17 @@ int main(int argc, char *argv[])
                        "  show [FILE]          print the phrases and counts as a table\n"
                        "  check [FILE]         say what is wrong with a damaged file (exit 1)\n"
                        "  export [FILE]        write the phrases as CSV to standard output\n"
-                       "  import CSV [FILE]    replace FILE with the phrases of a CSV file\n\n"
-                       "FILE defaults to ") +
-        PhraseFile::defaultPath() + QStringLiteral("."));
+                       "  import CSV [FILE]    replace FILE with the phrases of a CSV file\n"
+                       "  path                 print where the program keeps its phrases\n\n"
+                       "FILE defaults to the program's own file, here ") +
+        here.file +
+        QStringLiteral(". That is /home/user/varizezCount.bin where /home/user is a folder you "
+                       "can write; else varizez/varizezCount.bin in $XDG_DATA_HOME, or in "
+                       "~/.local/share when XDG_DATA_HOME is not set."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("show, check, export or import"));
+                                 QStringLiteral("show, check, export, import or path"));
     parser.addPositionalArgument(QStringLiteral("args"), QStringLiteral("[CSV] [FILE]"),
                                  QStringLiteral("[args...]"));
     parser.process(app);
@@ -182,16 +188,22 @@ int main(int argc, char *argv[])
     const QString command = args.first();
     const QStringList rest = args.mid(1);
     const auto fileArg = [&](int index) {
-        return rest.size() > index ? rest.at(index) : PhraseFile::defaultPath();
+        return rest.size() > index ? rest.at(index) : here.file;
     };
 
     if (command == QLatin1String("import")) {
         if (rest.isEmpty() || rest.size() > 2)
             return fail(QStringLiteral("usage: varizez-file import CSV [FILE]")) + 1;
-        return importCsv(rest.first(), fileArg(1));
+        return importCsv(rest.first(),
+                         rest.size() > 1 ? DataLocation{rest.at(1), QString(), QString()} : here);
     }
     if (rest.size() > 1)
         return fail(QStringLiteral("too many arguments; see --help")) + 1;
+    if (command == QLatin1String("path") && rest.isEmpty()) {
+        if (!here.problem.isEmpty())
+            return fail(here.file + QStringLiteral(": ") + here.problem);
+        return std::printf("%s\n", qUtf8Printable(here.file)), 0;
+    }
     if (command == QLatin1String("show"))
         return show(fileArg(0));
     if (command == QLatin1String("check"))

@@ -1,6 +1,7 @@
 #include "phrasefile.h"
 
 #include "beads.h"
+#include "folders.h"
 
 #include <QDataStream>
 #include <QDir>
@@ -9,19 +10,20 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QtGlobal>
-
-QString PhraseFile::defaultPath()
-{
-    return QStringLiteral("/home/user/varizezCount.bin");
-}
+#include <cerrno>
+#include <cstring>
 
 PhraseFile::PhraseFile(const QString &path)
-    : m_path(path)
+    : m_location{path, QString(), QString()}
+{}
+
+PhraseFile::PhraseFile(const DataLocation &location)
+    : m_location(location)
 {}
 
 bool PhraseFile::exists() const
 {
-    return QFile::exists(m_path);
+    return m_location.problem.isEmpty() && QFile::exists(m_location.file);
 }
 
 namespace {
@@ -96,9 +98,9 @@ PhraseFileContents PhraseFile::read(QIODevice &device)
 template <typename Record, typename Make>
 PhraseFileContents PhraseFile::loadRecords(QVector<Record> &records, Make make) const
 {
-    QFile file(m_path);
+    QFile file(m_location.file);
     if (!file.open(QIODevice::ReadOnly)) {
-        qWarning("varizez: cannot read %s: %s", qUtf8Printable(m_path),
+        qWarning("varizez: cannot read %s: %s", qUtf8Printable(m_location.file),
                  qUtf8Printable(file.errorString()));
         return PhraseFileContents();
     }
@@ -121,7 +123,14 @@ PhraseFileContents PhraseFile::load(QVector<Beads *> &records) const
 template <typename Records, typename Accessor>
 bool PhraseFile::saveRecords(const Records &records, Accessor entryOf)
 {
-    QSaveFile file(m_path);
+    QString reason = m_location.problem;
+    const QString folder = QFileInfo(m_location.file).absolutePath();
+    if (!reason.isEmpty() || (!m_location.makeBelow.isEmpty() &&
+                              !Folders::make(folder, m_location.makeBelow, &reason))) {
+        reportSaveFailure(reason);
+        return false;
+    }
+    QSaveFile file(m_location.file);
     // Writing straight into the target would lose atomicity; a directory that
     // allows no new file means no save, reported below.
     file.setDirectWriteFallback(false);
@@ -141,14 +150,17 @@ bool PhraseFile::saveRecords(const Records &records, Accessor entryOf)
     // written out, and would install a truncated file. Flushing first makes a
     // short write (full disk, file size limit) visible while the old file can
     // still be kept.
+    // A failed write leaves its cause in errno; Qt's own message for it is
+    // only "Unknown error".
     if (out.status() != QDataStream::Ok || !file.flush()) {
-        const QString reason = file.errorString();
+        const QString cause = QString::fromLocal8Bit(std::strerror(errno));
         file.cancelWriting();
-        reportSaveFailure(reason);
+        reportSaveFailure(cause);
         return false;
     }
-    if (!file.commit()) {
-        reportSaveFailure(file.errorString());
+    // The new file is only there for good once its folder is synced.
+    if (!file.commit() || !Folders::sync(folder, &reason)) {
+        reportSaveFailure(reason.isEmpty() ? file.errorString() : reason);
         return false;
     }
     m_saveFailing = false;
@@ -166,7 +178,7 @@ void PhraseFile::removeStaleTemporaryFiles() const
     // that over the old one; a process killed between the two steps leaves
     // that name behind. Only names of exactly that form that hold a whole,
     // undamaged phrase file are taken for such leftovers.
-    const QFileInfo target(m_path);
+    const QFileInfo target(m_location.file);
     const QRegularExpression leftover(
         QStringLiteral("^%1\\.[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(target.fileName())));
     const QDir dir = target.absoluteDir();
@@ -203,5 +215,6 @@ void PhraseFile::reportSaveFailure(const QString &reason)
     if (m_saveFailing)
         return;
     m_saveFailing = true;
-    qWarning("varizez: cannot save %s: %s", qUtf8Printable(m_path), qUtf8Printable(reason));
+    qWarning("varizez: cannot save %s: %s", qUtf8Printable(m_location.file),
+             qUtf8Printable(reason));
 }

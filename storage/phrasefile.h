@@ -1,6 +1,8 @@
 #ifndef VARIZEZ_PHRASEFILE_H
 #define VARIZEZ_PHRASEFILE_H
 
+#include "datalocation.h"
+
 #include <QString>
 #include <QVector>
 
@@ -29,8 +31,9 @@ struct PhraseFileContents
 
 // The phrase file: a big-endian record count, then per record a QString and
 // a 32-bit count, exactly as a default QDataStream writes them. Saves replace
-// the whole file atomically, so a failed or interrupted save leaves the
-// previous file in place.
+// the whole file atomically and durably: a failed or interrupted save, or a
+// power cut, leaves the previous file in place, and once a save has returned
+// its file survives a power cut.
 class PhraseFile
 {
 public:
@@ -41,12 +44,11 @@ public:
     // records. 100,000 phrases is far more than anyone keeps.
     static constexpr qint32 kRecordBound = 100000;
 
-    // The one place the program keeps its counts.
-    static QString defaultPath();
-
     explicit PhraseFile(const QString &path);
+    // The file of that location; saving makes its folder when it is missing.
+    explicit PhraseFile(const DataLocation &location);
 
-    QString path() const { return m_path; }
+    QString path() const { return m_location.file; }
     bool exists() const;
 
     // Reads the file. A file that exists but cannot be opened yields no
@@ -56,10 +58,10 @@ public:
     // leaves the entries of the result empty.
     PhraseFileContents load(QVector<Beads *> &records) const;
 
-    // Replaces the file with these records. On failure the previous file is
-    // untouched, false is returned, and one warning naming the path and the
-    // reason is written to standard error; further failures stay quiet until
-    // a save succeeds again. The first successful save also removes
+    // Replaces the file with these records, then syncs its folder. On failure
+    // false is returned, and one warning naming the path and the reason is
+    // written to standard error; further failures stay quiet until a save
+    // succeeds again. The first successful save also removes
     // temporary files that an earlier process left when it was killed in
     // the middle of replacing the file.
     bool save(const QVector<Beads *> &records);
@@ -75,7 +77,7 @@ private:
     void reportSaveFailure(const QString &reason);
     void removeStaleTemporaryFiles() const;
 
-    QString m_path;
+    DataLocation m_location;
     bool m_saveFailing = false;
     bool m_staleFilesChecked = false;
 };

@@ -1,0 +1,54 @@
+#include "folders.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+bool failed(const QString &reason, QString *error)
+{
+    *error = reason;
+    return false;
+}
+
+QString systemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+} // namespace
+
+bool Folders::sync(const QString &folder, QString *error)
+{
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return failed(systemError(), error);
+    const bool synced = ::fsync(fd) == 0;
+    const QString reason = synced ? QString() : systemError();
+    ::close(fd);
+    return synced || failed(QStringLiteral("cannot sync the folder: ") + reason, error);
+}
+
+bool Folders::make(const QString &path, const QString &below, QString *error)
+{
+    const QString top = below.endsWith(QLatin1Char('/')) ? below : below + QLatin1Char('/');
+    QStringList missing;
+    for (QString folder = path; !QFileInfo::exists(folder) && folder.startsWith(top);
+         folder = QFileInfo(folder).path())
+        missing.prepend(folder);
+    for (const QString &folder : qAsConst(missing)) {
+        if (::mkdir(QFile::encodeName(folder).constData(), 0700) != 0 && errno != EEXIST)
+            return failed(
+                QStringLiteral("cannot make the folder %1: %2").arg(folder, systemError()), error);
+        if (!sync(QFileInfo(folder).path(), error))
+            return false;
+    }
+    return QFileInfo(path).isDir() || failed(QStringLiteral("no folder %1").arg(path), error);
+}
