@@ -1,4 +1,5 @@
 #include "mainwindow.h"
+#include "singleinstance.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -6,7 +7,12 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    SingleInstance instance(QStringLiteral(VARIZEZ_APP_ID));
+    if (!instance.claim())
+        return 0;
     MainWindow window;
+    QObject::connect(&instance, &SingleInstance::activated, &window,
+                     [&window] { showAgain(window); });
     presentMainWindow(window);
     return app.exec();
 }

@@ -2,8 +2,26 @@
 
 #include "mainwindow.h"
 
+#include <QApplication>
+
 void presentMainWindow(MainWindow &window)
 {
     window.applyOrientationMode(2);
     window.showMaximized();
+}
+
+void showAgain(MainWindow &window)
+{
+    QWidget *front = &window;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (widget->inherits("Counter") && widget->isVisible())
+            front = widget;
+    // Each window has one way of being shown: the counting dialog full
+    // screen, the main window maximized.
+    if (front == &window)
+        window.showMaximized();
+    else
+        front->showFullScreen();
+    front->raise();
+    front->activateWindow();
 }

@@ -7,4 +7,8 @@ class MainWindow;
 // automatic orientation, then show it maximized.
 void presentMainWindow(MainWindow &window);
 
+// Brings the program back to the front, as it was left: the counting dialog
+// while a count is going on, restored if it was minimized, else the window.
+void showAgain(MainWindow &window);
+
 #endif // VARIZEZ_STARTUP_H

@@ -105,8 +105,8 @@ void benchSave(const QString &dir)
 
         const QString floorPath = dir + QStringLiteral("/floor.bin");
         const auto floor = [&] {
-            // The same bytes, serialised and replaced durably (QSaveFile
-            // syncs the data before renaming).
+            // The same bytes, serialised and replaced durably: QSaveFile
+            // syncs the data before renaming, then the folder is synced.
             QSaveFile bare(floorPath);
             bare.open(QIODevice::WriteOnly);
             QDataStream out(&bare);
@@ -114,6 +114,9 @@ void benchSave(const QString &dir)
             for (const Beads *b : qAsConst(list))
                 out << b->name() << qint32(b->count());
             bare.commit();
+            const int folder = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY);
+            ::fsync(folder);
+            ::close(folder);
         };
         floor();
         const auto press = [&] { QTest::keyClick(&counter, Qt::Key_L); };

@@ -1,60 +1,55 @@
 #!/bin/bash
-# The real program as a user meets it on a desktop: started with arguments it
-# does not know, it shows its window maximized; a phrase is chosen, Start,
-# the key L three times, Back; closed through the window manager it ends with
-# status 0, and its file holds the count. Runs in a private /home.
+# The real program as a user meets it on a desktop, in a private /home with no
+# /home/user: started with arguments it does not know, it shows its window
+# maximized; a phrase, Start, the key L three times, another key (the dialog
+# minimizes); a second start brings the counting dialog back to the front and
+# ends at once with status 0, touching no file; L once more, Back; closed
+# through the window manager it ends with status 0, and its file holds 4.
 set -u
 program=$1
 fail() { echo "FAIL: $*"; exit 1; }
-if ! unshare --mount --propagation private true 2>/dev/null; then
-    echo "SKIP: cannot make a private mount namespace for /home (run as root)"
-    exit 77
-fi
-export WORK=$(mktemp -d)
+unshare --mount --propagation private true 2>/dev/null || { echo "SKIP: no private mount namespace (run as root)"; exit 77; }
+export WORK=$(mktemp -d) HOME=/home/tester
 trap 'rm -rf "$WORK"' EXIT
 unshare --mount --propagation private sh -c '
-    mount -t tmpfs -o mode=0755 varizez-x11 /home && mkdir /home/user || exit 90
+    mount -t tmpfs -o mode=0755 varizez-x11 /home && mkdir /home/tester || exit 90
     "$@"
     echo $? >"$WORK/status"
-    cp /home/user/varizezCount.bin "$WORK/data" 2>/dev/null' sh \
-    "$program" --some-option "two words" -x &
-pid=$!
+    cp -r /home "$WORK/home"' sh "$program" --some-option "two words" -x &
+first=$!
 
-# The first visible window titled exactly $1.
-window() {
-    for _ in $(seq 150); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.3; }
-size() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
+# Waits up to 10 s for a condition.
+until_true() { for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done; return 1; }
+window() { id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1); [ -n "$id" ]; }
+maximized() { s=$(xprop -id "$id" _NET_WM_STATE); [[ $s == *MAXIMIZED_VERT* && $s == *MAXIMIZED_HORZ* ]]; }
+active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$id" ]; }
+click() { xdotool mousemove --window "$id" "$1" "$2" click 1; sleep 0.3; }
 
-main=$(window Varizez) || fail "the main window did not appear"
+until_true window Varizez && until_true maximized || fail "no maximized main window"
+main=$id
+eval "$(xdotool getwindowgeometry --shell "$main")"
+click 60 66                            # the first phrase, under the label
+click $((WIDTH / 2)) $((HEIGHT - 130)) # Start, in the upper row of buttons
+until_true window Dialog && until_true active || fail "Start did not open the counting dialog"
+dialog=$id
+xdotool key --delay 100 l l l q
 sleep 0.5
-state=$(xprop -id "$main" _NET_WM_STATE)
-[[ $state == *MAXIMIZED_VERT* && $state == *MAXIMIZED_HORZ* ]] || fail "not maximized: $state"
-# The list's first row sits under the label; Start is in the middle of the
-# upper row of buttons at the bottom.
-size "$main"
-click "$main" 60 66
-click "$main" $((WIDTH / 2)) $((HEIGHT - 130))
-dialog=$(window Dialog) || fail "Start did not open the counting dialog"
-sleep 0.5
-xdotool windowfocus --sync "$dialog" 2>/dev/null || xdotool windowfocus "$dialog"
-xdotool key --window "$dialog" --delay 100 l l l
-sleep 0.3
-size "$dialog"
-click "$dialog" $((WIDTH * 3 / 4)) $((HEIGHT - 45))
-xdotool search --onlyvisible --name '^Dialog$' >/dev/null && fail "Back did not close the dialog"
+window Dialog && fail "another key did not minimize the dialog"
+
+start=$(date +%s%N)
+timeout 10 nsenter --mount --target $first -- strace -f -qq -e trace=%file -o "$WORK/second" "$program" || fail "a second start ended with $?"
+[ $(($(date +%s%N) - start)) -lt 2000000000 ] || fail "a second start took more than 2 s"
+grep varizezCount "$WORK/second" && fail "a second start touched the data file"
+until_true window Dialog && [ "$id" = "$dialog" ] && until_true active || fail "the counting dialog did not come back"
+xdotool key l
+eval "$(xdotool getwindowgeometry --shell "$dialog")"
+click $((WIDTH * 3 / 4)) $((HEIGHT - 45)) # Back
 wmctrl -i -c "$main"
 
-for _ in $(seq 200); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
-kill -0 $pid 2>/dev/null && { pkill -P $pid; fail "the program did not end"; }
-[ "$(cat "$WORK/status" 2>/dev/null)" = 0 ] || fail "exit status '$(cat "$WORK/status" 2>/dev/null)'"
-expected=00000002000000160041006c006c0061006800750041006b006200610072000000030000001800530075006200680061006e006e0041006c006c0061006800000000
-actual=$(od -An -tx1 -v "$WORK/data" | tr -d ' \n')
-[ "$actual" = "$expected" ] || fail "the file holds $actual"
-echo "PASS: maximized, counted three by key, closed with status 0, the file holds the count"
+until_true eval '! kill -0 $first 2>/dev/null' || fail "the program did not end"
+[ "$(cat "$WORK/status")" = 0 ] || fail "exit status $(cat "$WORK/status")"
+[ ! -e "$WORK/home/user" ] || fail "the program made /home/user"
+actual=$(od -An -tx1 -v "$WORK/home/tester/.local/share/varizez/varizezCount.bin" | tr -d ' \n')
+[ "$actual" = 00000002000000160041006c006c0061006800750041006b006200610072000000040000001800530075006200680061006e006e0041006c006c0061006800000000 ] \
+    || fail "the file holds $actual"
+echo "PASS: maximized; counted four by key, around a second start that brought the dialog back; closed with status 0; the file holds the count"
