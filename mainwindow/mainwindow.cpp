@@ -106,6 +106,12 @@ void MainWindow::on_listWidget_itemClicked(QListWidgetItem *)
     ui->btnRemove->setEnabled(true);
 }
 
+void MainWindow::on_listWidget_itemSelectionChanged()
+{
+    if (!ui->listWidget->selectedItems().isEmpty())
+        on_listWidget_itemClicked(ui->listWidget->currentItem());
+}
+
 void MainWindow::on_btnAdd_clicked()
 {
     bool ok = false;

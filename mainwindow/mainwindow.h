@@ -38,6 +38,9 @@ private slots:
     void saveToFile();
     void on_btnAbout_clicked();
     void on_btnMoreApps_clicked();
+    // Choosing a phrase from the keyboard (arrow keys, Space) as well as by
+    // clicking it, so that every action can be reached without a mouse.
+    void on_listWidget_itemSelectionChanged();
 
 private:
     void loadFromFile();

@@ -121,4 +121,8 @@ void MainWindowUi::retranslateUi(QMainWindow *window)
     btnExit->setText(QCoreApplication::translate("MainWindow", "Exit", nullptr));
     btnMoreApps->setText(QCoreApplication::translate("MainWindow", "More Apps!", nullptr));
     btnAbout->setText(QCoreApplication::translate("MainWindow", "About", nullptr));
+    // The list shows no text of its own: a screen reader needs its name.
+    listWidget->setAccessibleName(QCoreApplication::translate("MainWindow", "Phrases", nullptr));
+    listWidget->setAccessibleDescription(
+        QCoreApplication::translate("MainWindow", "The phrases you count", nullptr));
 }

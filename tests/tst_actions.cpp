@@ -64,7 +64,7 @@ void dumpTree(const QObject *object, int depth, QTextStream &out)
     static const QByteArrayList shown =
         QByteArray("windowTitle size minimumSize maximumSize sizePolicy enabled text styleSheet "
                    "wordWrap editTriggers showDropIndicator alternatingRowColors selectionBehavior "
-                   "intValue digitCount focusPolicy accessibleName accessibleDescription")
+                   "intValue digitCount focusPolicy")
             .split(' ');
     if (object->objectName().isEmpty() || object->objectName().startsWith(QLatin1String("qt_")))
         return;
@@ -88,6 +88,12 @@ void dumpTree(const QObject *object, int depth, QTextStream &out)
                 << (p.isEnumType() ? p.enumerator().valueToKeys(p.read(object).toInt())
                                    : value.mid(value.indexOf(", ") + 2).chopped(1));
     }
+    // What a screen reader says of it.
+    if (QAccessibleInterface *a =
+            QAccessible::queryAccessibleInterface(const_cast<QObject *>(object)))
+        out << '\n'
+            << indent << "    accessible: \"" << a->text(QAccessible::Name) << "\", \""
+            << a->text(QAccessible::Description) << '"';
     out << '\n';
     for (const QObject *child : object->children())
         dumpTree(child, depth + 1, out);
@@ -159,6 +165,7 @@ public slots:
 
 private:
     bool act(const QString &verb, const QString &arg);
+    void answerModal();
     QMap<QString, QString> state() const;
     QWidget *dialog() const
     {
@@ -252,6 +259,25 @@ QStringList Player::play(const QString &step)
         if (!after.contains(it.key()))
             changes << it.key() + QStringLiteral(": gone");
     return changes + g_events;
+}
+
+// A modal dialog that the next step opens is answered as told, or else closed.
+void Player::answerModal()
+{
+    QTimer::singleShot(0, this, [this] {
+        QWidget *modal = QApplication::activeModalWidget();
+        auto *input = qobject_cast<QInputDialog *>(modal);
+        if (!modal)
+            return;
+        g_events << QStringLiteral("shown: %1 \"%2\" \"%3\"")
+                        .arg(modal->metaObject()->className(), modal->windowTitle(),
+                             input ? input->labelText() : modal->property("text").toString());
+        if (input && answer != "cancel")
+            input->setTextValue(answer), input->accept();
+        else
+            modal->close();
+        answer.clear();
+    });
 }
 
 bool Player::act(const QString &verb, const QString &arg)
@@ -352,22 +378,19 @@ bool Player::act(const QString &verb, const QString &arg)
         return list->setCurrentRow(-1), true;
     if (verb == "answer")
         return answer = QString(arg).remove(quotes), true;
+    if (verb == "type" && window) { // a key press where the focus is, in the window in front
+        if (!QApplication::activeWindow() &&
+            (window->activateWindow(), !QTest::qWaitForWindowActive(window)))
+            return false;
+        answerModal();
+        QTest::keyClick(
+            QApplication::focusWidget(),
+            Qt::Key(QMetaEnum::fromType<Qt::Key>().keyToValue(qPrintable("Key_" + arg))));
+        const QWidget *focus = QApplication::focusWidget();
+        return g_events << "focus: " + (focus ? focus->objectName() : "none"), true;
+    }
     if (verb == "press" && button(arg)) {
-        // A modal dialog that the press opens is answered as told, or else closed.
-        QTimer::singleShot(0, this, [this] {
-            QWidget *modal = QApplication::activeModalWidget();
-            auto *input = qobject_cast<QInputDialog *>(modal);
-            if (!modal)
-                return;
-            g_events << QStringLiteral("shown: %1 \"%2\" \"%3\"")
-                            .arg(modal->metaObject()->className(), modal->windowTitle(),
-                                 input ? input->labelText() : modal->property("text").toString());
-            if (input && answer != "cancel")
-                input->setTextValue(answer), input->accept();
-            else
-                modal->close();
-            answer.clear();
-        });
+        answerModal();
         if (arg != "btnExit")
             return QTest::mouseClick(button(arg), Qt::LeftButton), true;
         QTimer::singleShot(0, button(arg), &QPushButton::click); // Exit ends an event loop: run one
