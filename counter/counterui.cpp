@@ -104,8 +104,19 @@ void CounterUi::retranslateUi(QDialog *dialog)
     dialog->setWindowTitle(QCoreApplication::translate("Counter", "Dialog", nullptr));
     label->setText(QCoreApplication::translate(
         "Counter", "You can also use key A to decrease, key L to increase", nullptr));
+    // The two big buttons show only an image, and the number display only
+    // digits: screen readers get a name and a purpose from these.
     btnPlus->setText(QString());
+    btnPlus->setAccessibleName(QCoreApplication::translate("Counter", "Count up", nullptr));
+    btnPlus->setAccessibleDescription(
+        QCoreApplication::translate("Counter", "Adds one to the count", nullptr));
     btnMinus->setText(QString());
+    btnMinus->setAccessibleName(QCoreApplication::translate("Counter", "Count down", nullptr));
+    btnMinus->setAccessibleDescription(
+        QCoreApplication::translate("Counter", "Takes one from the count", nullptr));
+    lcdNumber->setAccessibleName(QCoreApplication::translate("Counter", "Count", nullptr));
+    lcdNumber->setAccessibleDescription(
+        QCoreApplication::translate("Counter", "How often the phrase has been said", nullptr));
     btnReset->setText(QCoreApplication::translate("Counter", "Reset", nullptr));
     btnBack->setText(QCoreApplication::translate("Counter", "Back", nullptr));
 }
