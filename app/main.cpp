@@ -50,6 +50,9 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "minimal");
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(VARIZEZ_VERSION));
+    // On Wayland this is the app id the shell matches to the desktop entry,
+    // for the window's icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VARIZEZ_APP_ID));
     if (terminalOnly) {
         QCommandLineParser parser;
         parser.setApplicationDescription(description());

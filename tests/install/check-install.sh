@@ -9,17 +9,17 @@ trap 'rm -rf "$stage"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
 DESTDIR=$stage cmake --install "$build" --prefix /usr >/dev/null || fail "cmake --install failed"
-for f in usr/bin/varizez usr/bin/varizez-file usr/share/applications/varizez.desktop \
-         usr/share/icons/hicolor/256x256/apps/varizez.png; do
+for f in usr/bin/varizez usr/bin/varizez-file usr/share/applications/org.varizez.Varizez.desktop \
+         usr/share/icons/hicolor/256x256/apps/org.varizez.Varizez.png; do
     [ -f "$stage/$f" ] || fail "missing $f"
 done
 [ -x "$stage/usr/bin/varizez" ] || fail "varizez is not executable"
-file "$stage/usr/share/icons/hicolor/256x256/apps/varizez.png" | grep -q '256 x 256, 8-bit/color RGBA' \
+file "$stage/usr/share/icons/hicolor/256x256/apps/org.varizez.Varizez.png" | grep -q '256 x 256, 8-bit/color RGBA' \
     || fail "the icon is not a 256x256 RGBA PNG"
-desktop-file-validate "$stage/usr/share/applications/varizez.desktop" || fail "desktop entry invalid"
-grep -qx 'Name=Varizez' "$stage/usr/share/applications/varizez.desktop" || fail "Name"
-grep -qx 'Icon=varizez' "$stage/usr/share/applications/varizez.desktop" || fail "Icon"
-grep -qx 'Categories=Utility;' "$stage/usr/share/applications/varizez.desktop" || fail "Categories"
+desktop-file-validate "$stage/usr/share/applications/org.varizez.Varizez.desktop" || fail "desktop entry invalid"
+grep -qx 'Name=Varizez' "$stage/usr/share/applications/org.varizez.Varizez.desktop" || fail "Name"
+grep -qx 'Icon=org.varizez.Varizez' "$stage/usr/share/applications/org.varizez.Varizez.desktop" || fail "Icon"
+grep -qx 'Categories=Utility;' "$stage/usr/share/applications/org.varizez.Varizez.desktop" || fail "Categories"
 "$stage/usr/bin/varizez-file" --version | grep -q '^varizez-file ' || fail "installed varizez-file does not run"
 
 if ! command -v dpkg-shlibdeps >/dev/null; then
@@ -34,7 +34,7 @@ for lib in libqt[56]widgets libqt[56]dbus libc6; do
     echo "$depends" | grep -Eq "$lib" || fail "package does not depend on $lib"
 done
 dpkg-deb -c "$deb" | grep -q './usr/bin/varizez$' || fail "package lacks /usr/bin/varizez"
-dpkg-deb -c "$deb" | grep -q 'applications/varizez.desktop' || fail "package lacks the desktop entry"
+dpkg-deb -c "$deb" | grep -q 'applications/org.varizez.Varizez.desktop' || fail "package lacks the desktop entry"
 # The derived dependencies resolve against the package archive.
 apt-get install -s "$deb" >"$stage/apt.log" 2>&1 || { cat "$stage/apt.log"; fail "apt-get cannot install the package"; }
 # In CI, as root, install the package for real, run what runs without a
