@@ -6,12 +6,13 @@
 #   scripts/install-deps.sh --run    only what building and running need
 set -euo pipefail
 
-build_packages=(cmake g++ make pkg-config
+build_packages=(cmake g++ make pkg-config help2man
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libpng-dev)
 test_packages=(qtbase5-dev qtbase5-dev-tools
     clang libclang-rt-14-dev
     dbus dbus-bin xvfb xauth xdotool x11-utils openbox wmctrl
-    desktop-file-utils dpkg-dev file util-linux python3 python3-fusepy fuse3 strace)
+    desktop-file-utils dpkg-dev file util-linux python3 python3-fusepy fuse3 strace
+    lintian appstream man-db reuse)
 
 packages=("${build_packages[@]}")
 if [ "${1:-}" != "--run" ]; then
