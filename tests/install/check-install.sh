@@ -1,50 +1,50 @@
 #!/bin/bash
-# Installs into a staging directory and checks what lands there; then builds
-# the Debian package and checks its contents and derived dependencies.
+# Builds the Debian package and checks it as Debian's tools and a user meet
+# it: lintian with no errors or warnings, a valid desktop entry and
+# software-centre metadata named by the application id, every file in its
+# place, the Qt libraries among the dependencies, programs that answer
+# --version without a display. In CI, as root, it also installs the package
+# for real and removes it again.
 #   check-install.sh BUILD_DIR
 set -u
-build=$1
-stage=$(mktemp -d)
-trap 'rm -rf "$stage"' EXIT
+build=$(realpath "$1") id=org.varizez.Varizez
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
-
-DESTDIR=$stage cmake --install "$build" --prefix /usr >/dev/null || fail "cmake --install failed"
-for f in usr/bin/varizez usr/bin/varizez-file usr/share/applications/org.varizez.Varizez.desktop \
-         usr/share/icons/hicolor/256x256/apps/org.varizez.Varizez.png; do
-    [ -f "$stage/$f" ] || fail "missing $f"
+for tool in dpkg-shlibdeps lintian desktop-file-validate appstreamcli file; do
+    command -v $tool >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
-[ -x "$stage/usr/bin/varizez" ] || fail "varizez is not executable"
-file "$stage/usr/share/icons/hicolor/256x256/apps/org.varizez.Varizez.png" | grep -q '256 x 256, 8-bit/color RGBA' \
-    || fail "the icon is not a 256x256 RGBA PNG"
-desktop-file-validate "$stage/usr/share/applications/org.varizez.Varizez.desktop" || fail "desktop entry invalid"
-grep -qx 'Name=Varizez' "$stage/usr/share/applications/org.varizez.Varizez.desktop" || fail "Name"
-grep -qx 'Icon=org.varizez.Varizez' "$stage/usr/share/applications/org.varizez.Varizez.desktop" || fail "Icon"
-grep -qx 'Categories=Utility;' "$stage/usr/share/applications/org.varizez.Varizez.desktop" || fail "Categories"
-"$stage/usr/bin/varizez-file" --version | grep -q '^varizez-file ' || fail "installed varizez-file does not run"
 
-if ! command -v dpkg-shlibdeps >/dev/null; then
-    echo "SKIP: dpkg-shlibdeps missing, package not built"; exit 77
-fi
-(cd "$build" && cpack -G DEB >"$stage/cpack.log" 2>&1) || { cat "$stage/cpack.log"; fail "cpack failed"; }
-deb=$(ls "$build"/varizez_*.deb | head -1)
-[ -f "$deb" ] || fail "no package built"
+rm -f "$build"/varizez_*.deb
+(cd "$build" && cpack -G DEB >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; fail "cpack failed"; }
+deb=$(ls "$build"/varizez_*.deb) && version=$(dpkg-deb -f "$deb" Version) || fail "no package built"
+lintian --fail-on error,warning --tag-display-limit 0 "$deb" || fail "lintian has errors or warnings"
+dpkg-deb -c "$deb" >"$work/contents" && dpkg-deb -x "$deb" "$work" && share=$work/usr/share || fail "dpkg-deb"
+for f in bin/varizez bin/varizez-file share/man/man1/varizez.1.gz share/man/man1/varizez-file.1.gz \
+    share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+    share/icons/hicolor/256x256/apps/$id.png share/doc/varizez/copyright share/doc/varizez/changelog.gz; do
+    grep -q " \./usr/$f\$" "$work/contents" || fail "the package lacks /usr/$f"
+done
+problems=$(desktop-file-validate "$share/applications/$id.desktop" 2>&1) && [ -z "$problems" ] || fail "$problems"
+grep -qx "Icon=$id" "$share/applications/$id.desktop" || fail "the desktop entry does not name the icon $id"
+appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" || fail "the metainfo is not valid"
+file "$share/icons/hicolor/256x256/apps/$id.png" | grep -q '256 x 256, 8-bit/color RGBA' || fail "the icon"
+for page in varizez varizez-file; do
+    zgrep -q 'varizezCount\.bin' "$share/man/man1/$page.1.gz" || fail "$page.1 does not say where the data is"
+    [ "$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$work/usr/bin/$page" --version)" = "$page $version" ] \
+        || fail "$page --version without a display"
+done
 depends=$(dpkg-deb -f "$deb" Depends)
-echo "Depends: $depends"
-for lib in libqt[56]widgets libqt[56]dbus libc6; do
-    echo "$depends" | grep -Eq "$lib" || fail "package does not depend on $lib"
-done
-dpkg-deb -c "$deb" | grep -q './usr/bin/varizez$' || fail "package lacks /usr/bin/varizez"
-dpkg-deb -c "$deb" | grep -q 'applications/org.varizez.Varizez.desktop' || fail "package lacks the desktop entry"
-# The derived dependencies resolve against the package archive.
-apt-get install -s "$deb" >"$stage/apt.log" 2>&1 || { cat "$stage/apt.log"; fail "apt-get cannot install the package"; }
-# In CI, as root, install the package for real, run what runs without a
-# display, and remove it again.
+for lib in libqt[56]widgets libqt[56]dbus libc6; do grep -Eq "$lib" <<<"$depends" || fail "no $lib in $depends"; done
+apt-get install -s "$deb" >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get cannot install the package"; }
+
 if [ "${CI:-}" = true ] && [ "$(id -u)" -eq 0 ]; then
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -q "$deb" >"$stage/apt.log" 2>&1 \
-        || { cat "$stage/apt.log"; fail "apt-get install of the package failed"; }
-    /usr/bin/varizez-file --version | grep -q '^varizez-file ' || fail "installed varizez-file does not run"
-    [ -x /usr/bin/varizez ] || fail "package did not install /usr/bin/varizez"
-    ldd /usr/bin/varizez | grep -q 'not found' && fail "installed varizez misses libraries"
-    DEBIAN_FRONTEND=noninteractive apt-get remove -y -q varizez >/dev/null 2>&1
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get install -y -q "$deb" >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get install failed"; }
+    [ "$(env -u DISPLAY /usr/bin/varizez --version)" = "varizez $version" ] || fail "installed varizez --version"
+    [ "$(/usr/bin/varizez-file --version)" = "varizez-file $version" ] || fail "installed varizez-file --version"
+    [ "$(man -w varizez varizez-file)" = "$(printf '/usr/share/man/man1/%s.1.gz\n' varizez varizez-file)" ] \
+        || fail "man does not find the installed pages"
+    apt-get remove -y -q varizez >"$work/apt.log" 2>&1 && [ ! -e /usr/bin/varizez ] || fail "apt-get remove failed"
 fi
-echo "PASS: installed files, desktop entry and package ($deb)"
+echo "PASS: $deb: lintian, desktop entry, metainfo, contents, dependencies"
