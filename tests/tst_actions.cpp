@@ -58,25 +58,30 @@ QByteArray bytesOf(const QString &hex)
 }
 
 // One object a line, children indented: widgets with what a user can tell
-// apart, layouts with spacing, margins and items in order.
+// apart and what a screen reader says of them, layouts with their items.
 void dumpTree(const QObject *object, int depth, QTextStream &out)
 {
     static const QByteArrayList shown =
-        QByteArray("windowTitle size minimumSize maximumSize sizePolicy enabled text styleSheet "
-                   "wordWrap editTriggers showDropIndicator alternatingRowColors selectionBehavior "
-                   "intValue digitCount focusPolicy")
+        QByteArray(
+            "windowTitle size minimumSize maximumSize sizePolicy enabled text styleSheet wordWrap "
+            "editTriggers showDropIndicator alternatingRowColors selectionBehavior intValue "
+            "digitCount "
+            "focusPolicy")
             .split(' ');
-    if (object->objectName().isEmpty() || object->objectName().startsWith(QLatin1String("qt_")))
+    if (object->objectName().isEmpty() ||
+        object->objectName().contains(QRegularExpression("^_|^qt_")))
         return;
-    const QString indent(depth * 2, ' ');
-    out << indent << object->metaObject()->className() << ' ' << object->objectName();
+    out << QString(depth * 2, ' ') << object->metaObject()->className() << ' '
+        << object->objectName();
     if (const auto *layout = qobject_cast<const QLayout *>(object)) {
         QDebug(out.string()).nospace()
             << " spacing " << layout->spacing() << ' ' << layout->contentsMargins() << ':';
         for (int i = 0; i < layout->count(); ++i)
             out << ' '
-                << (layout->itemAt(i)->widget() ? layout->itemAt(i)->widget()->objectName()
-                                                : layout->itemAt(i)->layout()->objectName());
+                << (layout->itemAt(i)->widget()
+                        ? static_cast<QObject *>(layout->itemAt(i)->widget())
+                        : layout->itemAt(i)->layout())
+                       ->objectName();
     }
     for (int i = 0; object->isWidgetType() && i < object->metaObject()->propertyCount(); ++i) {
         const QMetaProperty p = object->metaObject()->property(i);
@@ -84,16 +89,15 @@ void dumpTree(const QObject *object, int depth, QTextStream &out)
         QDebug(&value).nospace() << p.read(object);
         if (shown.contains(p.name()) && (!depth || p.name() != QByteArray("size")))
             out << '\n'
-                << indent << "    " << p.name() << ": "
+                << QString(depth * 2 + 4, ' ') << p.name() << ": "
                 << (p.isEnumType() ? p.enumerator().valueToKeys(p.read(object).toInt())
                                    : value.mid(value.indexOf(", ") + 2).chopped(1));
     }
-    // What a screen reader says of it.
     if (QAccessibleInterface *a =
             QAccessible::queryAccessibleInterface(const_cast<QObject *>(object)))
         out << '\n'
-            << indent << "    accessible: \"" << a->text(QAccessible::Name) << "\", \""
-            << a->text(QAccessible::Description) << '"';
+            << QString(depth * 2 + 4, ' ') << "accessible: \"" << a->text(QAccessible::Name)
+            << "\", \"" << a->text(QAccessible::Description) << '"';
     out << '\n';
     for (const QObject *child : object->children())
         dumpTree(child, depth + 1, out);
@@ -112,32 +116,30 @@ QStringList faces()
               [](QWidget *a, QWidget *b) { return a->objectName() < b->objectName(); });
     for (const QWidget *top : tops)
         dumpTree(top, 0, out);
-    for (int mode : {0, 1, 2, -1, 1000}) {
-        window.applyOrientationMode(mode);
-        out << "orientation " << mode << ": attribute " << window.requestedOrientationAttribute();
-        for (int a = 128; a <= 130; ++a) // the numbers Qt 5 and 6 gave to other attributes
-            out << ", " << a << ' ' << window.testAttribute(Qt::WidgetAttribute(a))
-                << " (on a plain window " << plain.testAttribute(Qt::WidgetAttribute(a)) << ')';
-        out << '\n';
-    }
+    presentMainWindow(window); // asks for the handheld's automatic orientation
+    out << "orientation asked for: attribute " << window.requestedOrientationAttribute();
+    for (int a = 128; a <= 130; ++a) // the numbers Qt 5 and 6 gave to other attributes
+        out << ", " << a << ' ' << window.testAttribute(Qt::WidgetAttribute(a))
+            << " (on a plain window " << plain.testAttribute(Qt::WidgetAttribute(a)) << ')';
+    out << '\n';
     QStringList images;
-    for (QDirIterator it(":/new", QDirIterator::Subdirectories); it.hasNext();)
+    for (QDirIterator it(":/new", QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
         images << it.next();
     images.sort();
     for (const QString &path : qAsConst(images)) {
         QFile file(path);
         const QImage image(path);
-        out << path;
-        if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly))
-            out << ": " << file.size() << " bytes, " << (g_early.contains(path) ? "" : "NOT ")
-                << "open before main, PNG depth " << int(file.readAll().at(24)) << ", "
-                << image.width() << 'x' << image.height() << ' ' << image.format()
-                << ", alpha at (1,1) (128,10) (128,128): " << qAlpha(image.pixel(1, 1)) << ' '
-                << qAlpha(image.pixel(128, 10)) << ' ' << qAlpha(image.pixel(128, 128))
-                << ", compression " << QResource(path).compressionAlgorithm();
-        out << '\n';
+        const QByteArray png = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(25, 0);
+        out << path << ": " << png.size() << " bytes, " << (g_early.contains(path) ? "" : "NOT ")
+            << "open before main, PNG depth " << int(png.at(24)) << ", " << image.width() << 'x'
+            << image.height() << ' ' << image.format()
+            << ", alpha at (1,1) (128,10) (128,128): " << qAlpha(image.pixel(1, 1)) << ' '
+            << qAlpha(image.pixel(128, 10)) << ' ' << qAlpha(image.pixel(128, 128))
+            << ", compression " << QResource(path).compressionAlgorithm() << '\n';
     }
-    return dump.split('\n', Qt::SkipEmptyParts);
+    out << ":/new holds " << QDir(":/new").entryList().join(' ') << ", :/new/images holds "
+        << QDir(":/new/images").entryList().join(' ');
+    return dump.split('\n');
 }
 
 class Player : public QObject
@@ -169,15 +171,10 @@ private:
     QMap<QString, QString> state() const;
     QWidget *dialog() const
     {
-        for (QWidget *widget : QApplication::topLevelWidgets())
-            if (widget->inherits("Counter"))
-                return widget;
-        return nullptr;
-    }
-    QPushButton *button(const QString &name) const
-    {
-        QPushButton *inDialog = dialog() ? dialog()->findChild<QPushButton *>(name) : nullptr;
-        return inDialog || !window ? inDialog : window->findChild<QPushButton *>(name);
+        const QWidgetList tops = QApplication::topLevelWidgets();
+        const auto counter = std::find_if(tops.begin(), tops.end(),
+                                          [](QWidget *w) { return w->inherits("Counter"); });
+        return counter == tops.end() ? nullptr : *counter;
     }
 
     MainWindow *window = nullptr;
@@ -217,8 +214,9 @@ QMap<QString, QString> Player::state() const
         now["dialog"] = shownAs(dialog()) +
                         QStringLiteral(" %1").arg(dialog()->findChild<QLCDNumber *>()->intValue());
     }
-    const auto flags = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden;
-    for (QDirIterator it("/home", flags, QDirIterator::Subdirectories); it.hasNext();) {
+    for (QDirIterator it("/home", QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                         QDirIterator::Subdirectories);
+         it.hasNext();) {
         struct stat status = {};
         QFile file(it.next());
         ::lstat(QFile::encodeName(it.filePath()).constData(), &status);
@@ -242,18 +240,18 @@ QStringList Player::play(const QString &step)
         "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "GetId");
     for (int i = 0; i < 2 && listener.isConnected(); ++i) // until every signal sent has come
         QDBusConnection::sessionBus().call(ping), listener.call(ping), QTest::qWait(5);
+    QTest::qWait(5); // and the window system has done what it was asked
     QStringList changes;
     const QMap<QString, QString> after = state();
     for (auto it = after.begin(); it != after.end(); ++it) {
         const QString old = before.value(it.key(), "-"), mode = it.value().section(' ', 0, 0) + ' ';
-        if (old != it.value() && !it.key().startsWith('/'))
-            changes << it.key() + ": " + (it.value().isEmpty() ? "-" : it.value());
-        else if (old != it.value())
-            changes << it.key() + ": " + mode +
-                           (old.startsWith(mode) &&
-                                    old.section(' ', 2) == it.value().section(' ', 2)
-                                ? "written again"
-                                : it.value().section(' ', 2));
+        const bool again =
+            old.startsWith(mode) && old.section(' ', 2) == it.value().section(' ', 2);
+        if (old != it.value())
+            changes << it.key() + ": " +
+                           (!it.key().startsWith('/')
+                                ? (it.value().isEmpty() ? "-" : it.value())
+                                : mode + (again ? "written again" : it.value().section(' ', 2)));
     }
     for (auto it = before.begin(); it != before.end(); ++it)
         if (!after.contains(it.key()))
@@ -284,7 +282,12 @@ bool Player::act(const QString &verb, const QString &arg)
 {
     const QString first = arg.section(' ', 0, 0), rest = arg.section(' ', 1);
     const QRegularExpression quotes("^\"|\"$");
+    const auto key = [&arg] {
+        return Qt::Key(QMetaEnum::fromType<Qt::Key>().keyToValue(qPrintable("Key_" + arg)));
+    };
     auto *list = window ? window->findChild<QListWidget *>() : nullptr;
+    auto *button = dialog() ? dialog()->findChild<QPushButton *>(arg) : nullptr;
+    button = button || !window ? button : window->findChild<QPushButton *>(arg);
     if (verb == "mkdir") // the world around
         return QDir().mkpath(arg);
     if (verb == "rmdir")
@@ -303,16 +306,6 @@ bool Player::act(const QString &verb, const QString &arg)
         const QByteArray text = rest.toUtf8().replace("\\r", "\r").replace("\\n", "\n");
         return QDir().mkpath(QFileInfo(first).path()) && out.open(QIODevice::WriteOnly) &&
                out.write(verb == "write" ? text : bytesOf(rest)) >= 0;
-    }
-    if (verb == "where") { // where the file is: /home/user writable (yes, no), HOME, XDG_DATA_HOME
-        const QStringList w = arg.split(' ').replaceInStrings(QRegularExpression("^-$"), QString());
-        const DataLocation l = DataLocation::decide(w.value(0) == "yes", w.value(1), w.value(2));
-        g_events << "file: " + l.file;
-        if (!l.makeBelow.isEmpty())
-            g_events << "folders made below " + l.makeBelow;
-        if (!l.problem.isEmpty())
-            g_events << "problem: " + l.problem;
-        return true;
     }
     if (verb == "env") // NAME VALUE, or NAME alone to unset it
         return rest.isEmpty() ? qunsetenv(qPrintable(first))
@@ -378,28 +371,26 @@ bool Player::act(const QString &verb, const QString &arg)
         return list->setCurrentRow(-1), true;
     if (verb == "answer")
         return answer = QString(arg).remove(quotes), true;
+    if (verb == "press" && button && arg == "btnExit") { // Exit ends an event loop: run one
+        QTimer::singleShot(0, button, &QPushButton::click);
+        QTimer::singleShot(20000, this, [] { QCoreApplication::exit(99); });
+        return g_events << QStringLiteral("status: %1").arg(QCoreApplication::exec()), true;
+    }
+    if (verb == "press" && button)
+        return answerModal(), QTest::mouseClick(button, Qt::LeftButton), true;
     if (verb == "type" && window) { // a key press where the focus is, in the window in front
         if (!QApplication::activeWindow() &&
             (window->activateWindow(), !QTest::qWaitForWindowActive(window)))
             return false;
         answerModal();
-        QTest::keyClick(
-            QApplication::focusWidget(),
-            Qt::Key(QMetaEnum::fromType<Qt::Key>().keyToValue(qPrintable("Key_" + arg))));
-        const QWidget *focus = QApplication::focusWidget();
-        return g_events << "focus: " + (focus ? focus->objectName() : "none"), true;
-    }
-    if (verb == "press" && button(arg)) {
-        answerModal();
-        if (arg != "btnExit")
-            return QTest::mouseClick(button(arg), Qt::LeftButton), true;
-        QTimer::singleShot(0, button(arg), &QPushButton::click); // Exit ends an event loop: run one
-        QTimer::singleShot(20000, this, [] { QCoreApplication::exit(99); });
-        return g_events << QStringLiteral("status: %1").arg(QCoreApplication::exec()), true;
+        QTest::keyClick(QApplication::focusWidget(), key());
+        return g_events << "focus: " + (QApplication::focusWidget()
+                                            ? QApplication::focusWidget()->objectName()
+                                            : "none"),
+               true;
     }
     if ((verb == "key" || verb == "repeat") && dialog()) { // on the counting dialog, Qt's key names
-        const int key = QMetaEnum::fromType<Qt::Key>().keyToValue(qPrintable("Key_" + arg));
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), verb == "repeat");
+        QKeyEvent press(QEvent::KeyPress, key(), Qt::NoModifier, QString(), verb == "repeat");
         return QCoreApplication::sendEvent(dialog(), &press);
     }
     for (int i = 0; verb == "count" && dialog() && i != arg.toInt();
@@ -440,9 +431,10 @@ int main(int argc, char *argv[])
         Player player;
         QTextStream in(stdin);
         for (QString step; in.readLineInto(&step);) {
-            const bool comment = step.trimmed().isEmpty() || step.startsWith('#');
             std::printf("%s\n", qUtf8Printable(step));
-            for (const QString &change : comment ? QStringList() : player.play(step))
+            for (const QString &change : step.trimmed().isEmpty() || step.startsWith('#')
+                                             ? QStringList()
+                                             : player.play(step))
                 std::printf("  %s\n", qUtf8Printable(change));
             std::fflush(stdout);
         }

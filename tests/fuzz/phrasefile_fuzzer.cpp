@@ -1,45 +1,35 @@
-// libFuzzer target: any bytes given to the phrase file loader must load
-// without a crash, a hang or runaway memory, and what loads must save and
-// load again as the same records.
+// libFuzzer target: whatever the bytes, the phrase file reader takes them
+// without a crash, a hang or runaway memory, and what it reads is written and
+// read back unchanged.
 
 #include "phrasefile.h"
 
 #include <QBuffer>
-#include <QByteArray>
+#include <QDataStream>
 #include <cstdint>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    QBuffer input;
-    input.setData(reinterpret_cast<const char *>(data), int(size));
-    input.open(QIODevice::ReadOnly);
-    const PhraseFileContents loaded = PhraseFile::read(input);
-    if (loaded.entries.size() > qMax(0, loaded.declaredCount))
-        std::abort();
-
-    // Written back through the same stream format, the records must read
-    // back unchanged.
-    QByteArray bytes;
-    {
-        QBuffer output(&bytes);
-        output.open(QIODevice::WriteOnly);
-        QDataStream out(&output);
-        out << qint32(loaded.entries.size());
-        for (const PhraseEntry &entry : loaded.entries)
+    const auto read = [](QByteArray bytes) {
+        QBuffer in(&bytes);
+        in.open(QIODevice::ReadOnly);
+        return PhraseFile::read(in);
+    };
+    const auto write = [](const QVector<PhraseEntry> &entries) {
+        QByteArray bytes;
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        out << qint32(entries.size());
+        for (const PhraseEntry &entry : entries)
             out << entry.name << entry.count;
-    }
-    QBuffer again(&bytes);
-    again.open(QIODevice::ReadOnly);
-    const PhraseFileContents reloaded = PhraseFile::read(again);
-    if (reloaded.entries.size() != loaded.entries.size() || reloaded.dataRanOut ||
-        reloaded.trailingBytes != 0)
+        return bytes;
+    };
+    const PhraseFileContents loaded =
+        read(QByteArray(reinterpret_cast<const char *>(data), int(size)));
+    const QByteArray saved = write(loaded.entries);
+    const PhraseFileContents again = read(saved);
+    if (loaded.entries.size() > qMax(0, loaded.declaredCount) || again.dataRanOut ||
+        again.trailingBytes != 0 || write(again.entries) != saved)
         std::abort();
-    for (int i = 0; i < loaded.entries.size(); ++i) {
-        const PhraseEntry &a = loaded.entries.at(i);
-        const PhraseEntry &b = reloaded.entries.at(i);
-        if (a.count != b.count || a.name != b.name || a.name.isNull() != b.name.isNull())
-            std::abort();
-    }
     return 0;
 }

@@ -18,6 +18,7 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "Xvfb did not start:"; cat "$work/xvfb.log"; exit 1; }
 export DISPLAY=":$(head -1 "$work/display")"
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+for _ in $(seq 100); do xprop -root >/dev/null 2>&1 && break; sleep 0.1; done # it takes connections
 
 openbox >"$work/openbox.log" 2>&1 &
 wm=$!
