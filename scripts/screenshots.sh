@@ -1,6 +1,7 @@
 #!/bin/bash
 # Regenerates docs/mainwindow.png and docs/counter.png from the real program
-# running in a virtual X server, with an empty private /home/user.
+# running in a virtual X server, with an empty private /home, so the shots
+# show the list a first start makes and nobody's own counts.
 #
 #   scripts/screenshots.sh [BUILD_DIR]     (default: build)
 set -euo pipefail
@@ -18,23 +19,32 @@ script=$(mktemp)
 trap 'rm -f "$script"' EXIT
 cat >"$script" <<'SCRIPT'
 set -eu
-. "$DOCS_ROOT/tests/x11/lib.sh"
-export STATUS_FILE=/dev/null DATA_COPY=/dev/null
-start_program_with_private_home "$1"
-win=$(wait_for_window Varizez)
+program=$1 docs=$2 private_home=$3
+# With /home/user there, the program keeps its file in it, as on the handheld.
+"$private_home" sh -c 'mkdir /home/user && exec "$@"' sh "$program" &
+pid=$! # the program itself: each wrapper replaces itself with the next
+trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null || true' EXIT
+window() {
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
+        [ -n "$id" ] && return
+        sleep 0.1
+    done
+    echo "screenshots: no $1 window" >&2
+    exit 1
+}
+window Varizez
 sleep 1
-import -window "$win" "$DOCS_ROOT/docs/mainwindow.png"
-click_at "$win" 60 66
-window_size "$win"
-click_at "$win" $((WIDTH / 2)) $((HEIGHT - 130))
-dialog=$(wait_for_window Dialog)
-xdotool windowfocus "$dialog"
-xdotool key --window "$dialog" --delay 100 l l l
+import -window "$id" "$docs/mainwindow.png"
+eval "$(xdotool getwindowgeometry --shell "$id")"
+xdotool mousemove --window "$id" 60 66 click 1                             # the first phrase
+sleep 0.3
+xdotool mousemove --window "$id" $((WIDTH / 2)) $((HEIGHT - 130)) click 1 # Start
+window Dialog
+xdotool key --window "$id" --delay 100 l l l
 sleep 1
-import -window "$dialog" "$DOCS_ROOT/docs/counter.png"
-kill "$PROGRAM_PID" 2>/dev/null || true
-pkill -x varizez || true
-wait "$PROGRAM_PID" 2>/dev/null || true
+import -window "$id" "$docs/counter.png"
 SCRIPT
-DOCS_ROOT=$root "$root/tests/support/with-x-session.sh" "$script" "$build/app/varizez"
+"$root/tests/support/with-x-session.sh" "$script" "$build/app/varizez" "$root/docs" \
+    "$root/tests/support/with-private-home.sh"
 echo "wrote docs/mainwindow.png and docs/counter.png"
