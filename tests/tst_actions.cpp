@@ -73,16 +73,14 @@ void dumpTree(const QObject *object, int depth, QTextStream &out)
         return;
     out << QString(depth * 2, ' ') << object->metaObject()->className() << ' '
         << object->objectName();
-    if (const auto *layout = qobject_cast<const QLayout *>(object)) {
+    const auto *layout = qobject_cast<const QLayout *>(object);
+    if (layout)
         QDebug(out.string()).nospace()
             << " spacing " << layout->spacing() << ' ' << layout->contentsMargins() << ':';
-        for (int i = 0; i < layout->count(); ++i)
-            out << ' '
-                << (layout->itemAt(i)->widget()
-                        ? static_cast<QObject *>(layout->itemAt(i)->widget())
-                        : layout->itemAt(i)->layout())
-                       ->objectName();
-    }
+    for (int i = 0; layout && i < layout->count(); ++i)
+        out << ' '
+            << (layout->itemAt(i)->layout() ? layout->itemAt(i)->layout()->objectName()
+                                            : layout->itemAt(i)->widget()->objectName());
     for (int i = 0; object->isWidgetType() && i < object->metaObject()->propertyCount(); ++i) {
         const QMetaProperty p = object->metaObject()->property(i);
         QString value; // QDebug's "QVariant(type, value)", less the wrapping
@@ -127,12 +125,10 @@ QStringList faces()
         images << it.next();
     images.sort();
     for (const QString &path : qAsConst(images)) {
-        QFile file(path);
         const QImage image(path);
-        const QByteArray png = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(25, 0);
-        out << path << ": " << png.size() << " bytes, " << (g_early.contains(path) ? "" : "NOT ")
-            << "open before main, PNG depth " << int(png.at(24)) << ", " << image.width() << 'x'
-            << image.height() << ' ' << image.format()
+        out << path << ": " << QFileInfo(path).size() << " bytes, "
+            << (g_early.contains(path) ? "" : "NOT ") << "open before main, " << image.width()
+            << 'x' << image.height() << ' ' << image.format()
             << ", alpha at (1,1) (128,10) (128,128): " << qAlpha(image.pixel(1, 1)) << ' '
             << qAlpha(image.pixel(128, 10)) << ' ' << qAlpha(image.pixel(128, 128))
             << ", compression " << QResource(path).compressionAlgorithm() << '\n';
@@ -292,11 +288,9 @@ bool Player::act(const QString &verb, const QString &arg)
         return QDir().mkpath(arg);
     if (verb == "rmdir")
         return QDir(arg).removeRecursively();
-    if (verb == "put" || verb == "numbered") { // written by the program's own writer
+    if (verb == "put") { // written by the program's own writer
         QVector<PhraseEntry> records;
-        for (int i = 0; verb == "numbered" && i < rest.toInt(); ++i)
-            records << PhraseEntry{QStringLiteral("phrase %1").arg(i), i};
-        for (const QString &r : (verb == "put" ? rest : "").split(" | ", Qt::SkipEmptyParts))
+        for (const QString &r : rest.split(" | ", Qt::SkipEmptyParts))
             records << PhraseEntry{r.section(' ', 0, -2).remove(quotes),
                                    r.section(' ', -1).toInt()};
         return PhraseFile(first).save(records);

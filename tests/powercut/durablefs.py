@@ -96,9 +96,6 @@ class DurableFS(fusepy.Operations):
         links = 1 + stat.S_ISDIR(n.mode) + sum(stat.S_ISDIR(k.mode) for k in n.kids.values())
         return dict(st_mode=n.mode, st_nlink=links, st_size=len(n.data))
 
-    def chmod(self, path, mode):  # the kernel sends the file type bits along
-        self.node(path).mode = mode
-
     def open(self, path, flags=0):
         return id(self.node(path))
 
@@ -113,9 +110,6 @@ class DurableFS(fusepy.Operations):
         n.data = n.data[:offset].ljust(offset, b"\0") + data + n.data[offset + len(data):]
         return len(data)
 
-    def truncate(self, path, length, fh=None):
-        n = self.nodes[fh] if fh else self.node(path)
-        n.data = n.data[:length].ljust(length, b"\0")
 
     # fsync and fdatasync of a file make its content (and size) durable, fsync of a folder its
     # entries: one method does both, as a file has no entries and a folder no content.
