@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Benchmarks that print ratios against floors measured in the same run:
 //   save   one count (an L key press) through to the durable file, against a
 //          bare QSaveFile replace of the same bytes

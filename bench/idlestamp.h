@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Both start-up probes end the same way: once the event loop has run dry

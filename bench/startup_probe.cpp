@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts exactly like the program (the same window, the same presentation),
 // and reports the moment its event loop first becomes idle.
 

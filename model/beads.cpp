@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "beads.h"
 
 Beads::Beads(const QString &name, int count, QObject *parent)

@@ -1,4 +1,9 @@
 #!/bin/bash
+
+# SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds an optimised tree and runs the benchmarks. They print each
 # measurement next to a floor measured in the same run, and the ratio.
 # Files are written in the current directory's file system.

@@ -1,4 +1,9 @@
 #!/bin/bash
+
+# SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages Varizez needs to build, run and test, if any
 # are missing. Uses sudo when not run as root. Safe to run again.
 #

@@ -1,4 +1,9 @@
 #!/bin/bash
+
+# SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Measures how many seeded faults the test suite catches. Each fault of
 # mutants.txt (next to this script) is applied alone to TREE, the tree is
 # rebuilt incrementally and the suite run: a failing suite has caught it.

@@ -1,4 +1,9 @@
 #!/bin/bash
+
+# SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds Varizez (Qt 6) and starts it on your
 # display. Arguments are passed to the program.
 set -euo pipefail

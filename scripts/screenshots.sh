@@ -1,4 +1,9 @@
 #!/bin/bash
+
+# SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Regenerates docs/mainwindow.png and docs/counter.png from the real program
 # running in a virtual X server, with an empty private /home, so the shots
 # show the list a first start makes and nobody's own counts.

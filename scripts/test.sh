@@ -1,4 +1,9 @@
 #!/bin/bash
+
+# SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, then builds and tests Varizez in three
 # configurations: Qt 6, Qt 5.15, and Qt 6 with AddressSanitizer and
 # UndefinedBehaviorSanitizer (built with clang, which also builds and runs

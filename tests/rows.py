@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Runs the cases that live in text files against the real programs.
 
   rows.py script PLAYER SCRIPT      an action script (actions/README); with

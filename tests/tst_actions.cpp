@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Plays steps read from standard input against the real program, on the
 // offscreen platform in a private /home: each step is something a user does,
 // or the world around does (actions/README). It writes the steps back, each

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target: whatever the bytes, the phrase file reader takes them
 // without a crash, a hang or runaway memory, and what it reads is written and
 // read back unchanged.

@@ -1,4 +1,9 @@
 #!/bin/bash
+
+# SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package and checks it as Debian's tools and a user meet
 # it: lintian with no errors or warnings, a valid desktop entry and
 # software-centre metadata named by the application id, every file in its

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """In-memory FUSE file system that keeps only what was made durable, for power-cut tests.
 
 Every file has its current content and its durable content: fsync or fdatasync of the file

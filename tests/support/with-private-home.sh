@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs a command with an empty, private /home: a tmpfs over /home inside a
 # mount namespace of its own, so that no test ever touches the real one.
 # Exits 77 (skipped) where no mount namespace can be made.

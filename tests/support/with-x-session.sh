@@ -1,4 +1,9 @@
 #!/bin/bash
+
+# SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs a test script in an X server of its own (Xvfb) with a window manager
 # (openbox) and a session bus of its own, so that maximized, full-screen and
 # minimized windows behave as on a desktop and no other test shares the bus.

@@ -1,4 +1,9 @@
 #!/bin/bash
+
+# SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The real program as a user meets it on a desktop, in a private /home with no
 # /home/user: started with arguments it does not know, it shows its window
 # maximized; a phrase, Start, the key L three times, another key (the dialog

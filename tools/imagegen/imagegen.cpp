@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the program's images: the two counting buttons and the application
 // icon. The PNG files it writes are committed, so the program itself never
 // needs this tool; run it again after changing a drawing.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // varizez-file: shows, checks, exports and imports Varizez phrase files, so
 // counts can be backed up and moved. It reads and writes them through the
 // program's own phrase file code.
