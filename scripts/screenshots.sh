@@ -25,10 +25,14 @@ trap 'rm -f "$script"' EXIT
 cat >"$script" <<'SCRIPT'
 set -eu
 program=$1 docs=$2 private_home=$3
+openbox &
+wm=$!
+until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window; do sleep 0.1; done
+sleep 1 # openbox announces itself before it manages windows
 # With /home/user there, the program keeps its file in it, as on the handheld.
 "$private_home" sh -c 'mkdir /home/user && exec "$@"' sh "$program" &
 pid=$! # the program itself: each wrapper replaces itself with the next
-trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null || true' EXIT
+trap 'kill $pid $wm 2>/dev/null; wait $pid $wm 2>/dev/null || true' EXIT
 window() {
     for _ in $(seq 100); do
         id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
@@ -50,6 +54,6 @@ xdotool key --window "$id" --delay 100 l l l
 sleep 1
 import -window "$id" "$docs/counter.png"
 SCRIPT
-"$root/tests/support/with-x-session.sh" "$script" "$build/app/varizez" "$root/docs" \
-    "$root/tests/support/with-private-home.sh"
+xvfb-run -a -s "-screen 0 800x600x24 -nolisten tcp" dbus-run-session -- \
+    bash "$script" "$build/app/varizez" "$root/docs" "$root/tests/support/with-private-home.sh"
 echo "wrote docs/mainwindow.png and docs/counter.png"

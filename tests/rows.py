@@ -104,12 +104,10 @@ def kill(how, times, player):
             f'{how} {k}: the file holds {now[0]} after the program showed {floor}'
         records = now
         # A kill between linking the new file and renaming it over the old one
-        # leaves it under a temporary name, whole; the next save removes it.
-        others = [name for name in os.listdir(data) if name != 'varizezCount.bin'] if os.path.isdir(data) else []
-        assert len(others) <= 1, f'{how} {k} left {others}'
-        for name in others:
-            records_of(open(os.path.join(data, name), 'rb').read())
-        leftovers += len(others)
+        # leaves it under a temporary name; the next save removes it.
+        left = len(os.listdir(data)) - 1 if os.path.isdir(data) else 0
+        assert left <= 1, f'{how} {k}: temporary files pile up: {os.listdir(data)}'
+        leftovers += left
     if how == 'cut':
         durablefs.unmount('/home/cut', fuse)
     assert records[0][1] >= int(times) // 2, 'the program was hardly ever stopped while counting'

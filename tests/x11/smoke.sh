@@ -10,25 +10,32 @@
 # minimizes); a second start brings the counting dialog back to the front and
 # ends at once with status 0, touching no file; L once more, Back; closed
 # through the window manager it ends with status 0, and its file holds 4.
+# It runs in an X server of its own with a session bus of its own (xvfb-run,
+# dbus-run-session), under a small window manager, so that maximized,
+# full-screen and minimized windows behave as on a desktop.
 set -u
 program=$1
 fail() { echo "FAIL: $*"; exit 1; }
 unshare --mount --propagation private true 2>/dev/null || { echo "SKIP: no private mount namespace (run as root)"; exit 77; }
 export WORK=$(mktemp -d) HOME=/home/tester
-trap 'rm -rf "$WORK"' EXIT
-unshare --mount --propagation private sh -c '
-    mount -t tmpfs -o mode=0755 varizez-x11 /home && mkdir /home/tester || exit 90
-    "$@"
-    echo $? >"$WORK/status"
-    cp -r /home "$WORK/home"' sh "$program" --some-option "two words" -x &
-first=$!
-
 # Waits up to 10 s for a condition.
 until_true() { for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done; return 1; }
 window() { id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1); [ -n "$id" ]; }
 maximized() { s=$(xprop -id "$id" _NET_WM_STATE); [[ $s == *MAXIMIZED_VERT* && $s == *MAXIMIZED_HORZ* ]]; }
 active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$id" ]; }
 click() { xdotool mousemove --window "$id" "$1" "$2" click 1; sleep 0.3; }
+
+openbox &
+trap 'kill $!; rm -rf "$WORK"' EXIT
+# openbox announces itself before it manages windows: one mapped in between
+# would stay unmanaged.
+until_true eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window' && sleep 1 || fail "no window manager"
+unshare --mount --propagation private sh -c '
+    mount -t tmpfs -o mode=0755 varizez-x11 /home && mkdir /home/tester || exit 90
+    "$@"
+    echo $? >"$WORK/status"
+    cp -r /home "$WORK/home"' sh "$program" --some-option "two words" -x &
+first=$!
 
 until_true window Varizez && until_true maximized || fail "no maximized main window"
 main=$id
