@@ -100,18 +100,19 @@ PhraseFileContents PhraseFile::read(QIODevice &device)
 }
 
 template <typename Record, typename Make>
-PhraseFileContents PhraseFile::loadRecords(QVector<Record> &records, Make make) const
+PhraseFileContents PhraseFile::loadRecords(QVector<Record> &records, Make make)
 {
     QFile file(m_location.file);
     if (!file.open(QIODevice::ReadOnly)) {
         qWarning("varizez: cannot read %s: %s", qUtf8Printable(m_location.file),
                  qUtf8Printable(file.errorString()));
+        m_unreadable = QStringLiteral("it could not be read, so it is kept as it is");
         return PhraseFileContents();
     }
     return readRecords(file, records, make);
 }
 
-PhraseFileContents PhraseFile::load() const
+PhraseFileContents PhraseFile::load()
 {
     QVector<PhraseEntry> entries;
     PhraseFileContents contents = loadRecords(entries, makeEntry);
@@ -119,7 +120,7 @@ PhraseFileContents PhraseFile::load() const
     return contents;
 }
 
-PhraseFileContents PhraseFile::load(QVector<Beads *> &records) const
+PhraseFileContents PhraseFile::load(QVector<Beads *> &records)
 {
     return loadRecords(records, makeRecord);
 }
@@ -127,7 +128,7 @@ PhraseFileContents PhraseFile::load(QVector<Beads *> &records) const
 template <typename Records, typename Accessor>
 bool PhraseFile::saveRecords(const Records &records, Accessor entryOf)
 {
-    QString reason = m_location.problem;
+    QString reason = m_location.problem.isEmpty() ? m_unreadable : m_location.problem;
     const QString folder = QFileInfo(m_location.file).absolutePath();
     if (!reason.isEmpty() || (!m_location.makeBelow.isEmpty() &&
                               !Folders::make(folder, m_location.makeBelow, &reason))) {

@@ -56,11 +56,12 @@ public:
     bool exists() const;
 
     // Reads the file. A file that exists but cannot be opened yields no
-    // records and one warning on standard error.
-    PhraseFileContents load() const;
+    // records and one warning on standard error, and is never saved over:
+    // the counts in it would be lost.
+    PhraseFileContents load();
     // The same, but appends one new record per stored one to records and
     // leaves the entries of the result empty.
-    PhraseFileContents load(QVector<Beads *> &records) const;
+    PhraseFileContents load(QVector<Beads *> &records);
 
     // Replaces the file with these records, then syncs its folder. On failure
     // false is returned, and one warning naming the path and the reason is
@@ -75,13 +76,14 @@ public:
 
 private:
     template <typename Record, typename Make>
-    PhraseFileContents loadRecords(QVector<Record> &records, Make make) const;
+    PhraseFileContents loadRecords(QVector<Record> &records, Make make);
     template <typename Records, typename Accessor>
     bool saveRecords(const Records &records, Accessor entryOf);
     void reportSaveFailure(const QString &reason);
     void removeStaleTemporaryFiles() const;
 
     DataLocation m_location;
+    QString m_unreadable; // why the file could not be read, if it could not
     bool m_saveFailing = false;
     bool m_staleFilesChecked = false;
 };
