@@ -35,9 +35,9 @@ QString recordsOf(const QVector<PhraseEntry> &records)
     for (int i = 0, n = 1; i < all.size(); i += n) {
         for (n = 1; i + n < all.size() && all.at(i + n) == all.at(i);)
             ++n;
-        runs << all.at(i) + (n > 1 ? QStringLiteral(" *%1").arg(n) : QString());
+        runs << all.at(i) + (n > 1 ? QString(" *%1").arg(n) : "");
     }
-    return runs.isEmpty() ? QStringLiteral("no records") : runs.join(QStringLiteral(" | "));
+    return runs.isEmpty() ? "no records" : runs.join(" | ");
 }
 
 // What the bytes of a phrase file hold: its records if whole, else the bytes.
@@ -47,7 +47,7 @@ QString contentsOf(QByteArray bytes)
     buffer.open(QIODevice::ReadOnly);
     const PhraseFileContents c = PhraseFile::read(buffer);
     if (bytes.isEmpty() || c.dataRanOut || c.corruptText || c.trailingBytes)
-        return bytes.isEmpty() ? QStringLiteral("no bytes") : "bytes " + bytes.toHex();
+        return bytes.isEmpty() ? "no bytes" : "bytes " + bytes.toHex();
     return recordsOf(c.entries);
 }
 
@@ -61,48 +61,58 @@ QByteArray bytesOf(const QString &hex)
     return bytes;
 }
 
+QString shownAs(const QWidget *w)
+{
+    const Qt::WindowStates s = w->windowState();
+    return !w->isVisible()            ? "hidden"
+           : s & Qt::WindowMinimized  ? "minimized"
+           : s & Qt::WindowFullScreen ? "fullscreen"
+           : s & Qt::WindowMaximized  ? "maximized"
+                                      : "normal";
+}
+
 // One object a line, children indented: widgets with what a user can tell
 // apart and what a screen reader says of them, layouts with their items.
-void dumpTree(const QObject *object, int depth, QTextStream &out)
+void dumpTree(const QObject *object, const QString &indent, QTextStream &out)
 {
     static const QByteArrayList shown =
         QByteArray(
             "windowTitle size minimumSize maximumSize sizePolicy enabled text styleSheet wordWrap "
             "editTriggers showDropIndicator alternatingRowColors selectionBehavior intValue "
-            "digitCount "
-            "focusPolicy")
+            "digitCount focusPolicy")
             .split(' ');
     if (object->objectName().isEmpty() ||
         object->objectName().contains(QRegularExpression("^_|^qt_")))
         return;
-    out << QString(depth * 2, ' ') << object->metaObject()->className() << ' '
-        << object->objectName();
+    out << indent << object->metaObject()->className() << ' ' << object->objectName();
     const auto *layout = qobject_cast<const QLayout *>(object);
     if (layout)
         QDebug(out.string()).nospace()
             << " spacing " << layout->spacing() << ' ' << layout->contentsMargins() << ':';
-    for (int i = 0; layout && i < layout->count(); ++i)
+    for (int i = 0; layout && i < layout->count(); ++i) {
+        QLayoutItem *item = layout->itemAt(i);
         out << ' '
-            << (layout->itemAt(i)->layout() ? layout->itemAt(i)->layout()->objectName()
-                                            : layout->itemAt(i)->widget()->objectName());
-    for (int i = 0; object->isWidgetType() && i < object->metaObject()->propertyCount(); ++i) {
-        const QMetaProperty p = object->metaObject()->property(i);
+            << (item->widget() ? item->widget()->objectName() : item->layout()->objectName());
+    }
+    for (const QByteArray &name : object->isWidgetType() ? shown : QByteArrayList()) {
+        const QMetaProperty p =
+            object->metaObject()->property(object->metaObject()->indexOfProperty(name));
         QString value; // QDebug's "QVariant(type, value)", less the wrapping
         QDebug(&value).nospace() << p.read(object);
-        if (shown.contains(p.name()) && (!depth || p.name() != QByteArray("size")))
+        if (p.isValid() && (indent.isEmpty() || name != "size"))
             out << '\n'
-                << QString(depth * 2 + 4, ' ') << p.name() << ": "
+                << indent << "    " << name << ": "
                 << (p.isEnumType() ? p.enumerator().valueToKeys(p.read(object).toInt())
                                    : value.mid(value.indexOf(", ") + 2).chopped(1));
     }
     if (QAccessibleInterface *a =
             QAccessible::queryAccessibleInterface(const_cast<QObject *>(object)))
         out << '\n'
-            << QString(depth * 2 + 4, ' ') << "accessible: \"" << a->text(QAccessible::Name)
-            << "\", \"" << a->text(QAccessible::Description) << '"';
+            << indent << "    accessible: \"" << a->text(QAccessible::Name) << "\", \""
+            << a->text(QAccessible::Description) << '"';
     out << '\n';
     for (const QObject *child : object->children())
-        dumpTree(child, depth + 1, out);
+        dumpTree(child, indent + "  ", out);
 }
 
 // Both windows as the program builds them, what it asks of the window system,
@@ -113,31 +123,31 @@ QStringList faces()
     QTextStream out(&dump);
     MainWindow window;
     const QMainWindow plain;
-    QWidgetList tops = QApplication::topLevelWidgets();
-    std::sort(tops.begin(), tops.end(),
-              [](QWidget *a, QWidget *b) { return a->objectName() < b->objectName(); });
-    for (const QWidget *top : tops)
-        dumpTree(top, 0, out);
+    QMap<QString, QWidget *> tops;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        tops[top->objectName()] = top;
+    for (const QWidget *top : qAsConst(tops))
+        dumpTree(top, "", out);
     presentMainWindow(window); // asks for the handheld's automatic orientation
     out << "orientation asked for: attribute " << window.requestedOrientationAttribute();
     for (int a = 128; a <= 130; ++a) // the numbers Qt 5 and 6 gave to other attributes
         out << ", " << a << ' ' << window.testAttribute(Qt::WidgetAttribute(a))
             << " (on a plain window " << plain.testAttribute(Qt::WidgetAttribute(a)) << ')';
-    out << '\n';
     QStringList images;
     for (QDirIterator it(":/new", QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
         images << it.next();
     images.sort();
     for (const QString &path : qAsConst(images)) {
         const QImage image(path);
-        out << path << ": " << QFileInfo(path).size() << " bytes, "
+        out << '\n'
+            << path << ": " << QFileInfo(path).size() << " bytes, "
             << (g_early.contains(path) ? "" : "NOT ") << "open before main, " << image.width()
             << 'x' << image.height() << ' ' << image.format()
             << ", alpha at (1,1) (128,10) (128,128): " << qAlpha(image.pixel(1, 1)) << ' '
             << qAlpha(image.pixel(128, 10)) << ' ' << qAlpha(image.pixel(128, 128))
-            << ", compression " << QResource(path).compressionAlgorithm() << '\n';
+            << ", compression " << QResource(path).compressionAlgorithm();
     }
-    out << ":/new holds " << QDir(":/new").entryList().join(' ') << ", :/new/images holds "
+    out << "\n:/new holds " << QDir(":/new").entryList().join(' ') << ", :/new/images holds "
         << QDir(":/new/images").entryList().join(' ');
     return dump.split('\n');
 }
@@ -149,7 +159,7 @@ class Player : public QObject
 public:
     Player()
     {
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "opened");
+        QDesktopServices::setUrlHandler("http", this, "opened");
         // Only this process's signals count, whatever else uses the bus.
         listener.connect(QDBusConnection::sessionBus().baseService(), "/",
                          "com.nokia.hildon_desktop", "exit_app_view", this, SLOT(signalled()));
@@ -157,29 +167,28 @@ public:
     ~Player() override
     {
         delete window;
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        QDesktopServices::unsetUrlHandler("http");
     }
     QStringList play(const QString &step);
 
 public slots:
     void opened(const QUrl &url) { g_events << "opened: " + url.toString(); }
-    void signalled() { g_events << QStringLiteral("signal: exit_app_view"); }
+    void signalled() { g_events << "signal: exit_app_view"; }
 
 private:
     bool act(const QString &verb, const QString &arg);
-    void answerModal();
     QMap<QString, QString> state() const;
     QWidget *dialog() const
     {
-        const QWidgetList tops = QApplication::topLevelWidgets();
-        const auto counter = std::find_if(tops.begin(), tops.end(),
-                                          [](QWidget *w) { return w->inherits("Counter"); });
-        return counter == tops.end() ? nullptr : *counter;
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (top->inherits("Counter"))
+                return top;
+        return nullptr;
     }
 
     MainWindow *window = nullptr;
     QDBusConnection listener =
-        QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("listener"));
+        QDBusConnection::connectToBus(QDBusConnection::SessionBus, "listener");
     QString answer;
 };
 
@@ -188,14 +197,6 @@ private:
 QMap<QString, QString> Player::state() const
 {
     QMap<QString, QString> now;
-    const auto shownAs = [](const QWidget *w) {
-        const Qt::WindowStates s = w->windowState();
-        return !w->isVisible()            ? "hidden"
-               : s & Qt::WindowMinimized  ? "minimized"
-               : s & Qt::WindowFullScreen ? "fullscreen"
-               : s & Qt::WindowMaximized  ? "maximized"
-                                          : "normal";
-    };
     if (window) {
         const auto *list = window->findChild<QListWidget *>();
         QStringList rows, disabled;
@@ -207,12 +208,12 @@ QMap<QString, QString> Player::state() const
                 disabled << b->objectName();
         now["window"] = shownAs(window);
         now["list"] = rows.size() > 6
-                          ? QStringLiteral("%1 | ... (%2 rows)").arg(rows.first()).arg(rows.size())
-                          : rows.join(QStringLiteral(" | "));
+                          ? QString("%1 | ... (%2 rows)").arg(rows.first()).arg(rows.size())
+                          : rows.join(" | ");
         now["current"] = QString::number(list->currentRow());
         now["disabled"] = disabled.join(' ');
-        now["dialog"] = shownAs(dialog()) +
-                        QStringLiteral(" %1").arg(dialog()->findChild<QLCDNumber *>()->intValue());
+        now["dialog"] =
+            shownAs(dialog()) + QString(" %1").arg(dialog()->findChild<QLCDNumber *>()->intValue());
     }
     for (QDirIterator it("/home", QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
                          QDirIterator::Subdirectories);
@@ -221,10 +222,10 @@ QMap<QString, QString> Player::state() const
         QFile file(it.next());
         ::lstat(QFile::encodeName(it.filePath()).constData(), &status);
         now[it.filePath()] =
-            QStringLiteral("%1 %2 ").arg(status.st_mode & 07777, 0, 8).arg(status.st_ino) +
-            (S_ISDIR(status.st_mode)          ? QStringLiteral("folder")
+            QString("%1 %2 ").arg(status.st_mode & 07777, 0, 8).arg(status.st_ino) +
+            (S_ISDIR(status.st_mode)          ? "folder"
              : file.open(QIODevice::ReadOnly) ? contentsOf(file.readAll())
-                                              : QStringLiteral("unreadable"));
+                                              : "unreadable");
     }
     return now;
 }
@@ -255,43 +256,21 @@ QStringList Player::play(const QString &step)
     }
     for (auto it = before.begin(); it != before.end(); ++it)
         if (!after.contains(it.key()))
-            changes << it.key() + QStringLiteral(": gone");
+            changes << it.key() + ": gone";
     return changes + g_events;
-}
-
-// A modal dialog that the next step opens is answered as told, or else closed.
-void Player::answerModal()
-{
-    QTimer::singleShot(0, this, [this] {
-        QWidget *modal = QApplication::activeModalWidget();
-        auto *input = qobject_cast<QInputDialog *>(modal);
-        if (!modal)
-            return;
-        g_events << QStringLiteral("shown: %1 \"%2\" \"%3\"")
-                        .arg(modal->metaObject()->className(), modal->windowTitle(),
-                             input ? input->labelText() : modal->property("text").toString());
-        if (input && answer != "cancel")
-            input->setTextValue(answer), input->accept();
-        else
-            modal->close();
-        answer.clear();
-    });
 }
 
 bool Player::act(const QString &verb, const QString &arg)
 {
     const QString first = arg.section(' ', 0, 0), rest = arg.section(' ', 1);
     const QRegularExpression quotes("^\"|\"$");
-    const auto key = [&arg] {
-        return Qt::Key(QMetaEnum::fromType<Qt::Key>().keyToValue(qPrintable("Key_" + arg)));
-    };
+    const int key = QMetaEnum::fromType<Qt::Key>().keyToValue(qPrintable("Key_" + arg));
+    QFile file(first);
     auto *list = window ? window->findChild<QListWidget *>() : nullptr;
     auto *button = dialog() ? dialog()->findChild<QPushButton *>(arg) : nullptr;
     button = button || !window ? button : window->findChild<QPushButton *>(arg);
-    if (verb == "mkdir") // the world around
-        return QDir().mkpath(arg);
-    if (verb == "rmdir")
-        return QDir(arg).removeRecursively();
+    if (verb == "mkdir" || verb == "rmdir") // the world around
+        return verb == "mkdir" ? QDir().mkpath(arg) : QDir(arg).removeRecursively();
     if (verb == "put") { // written by the program's own writer
         QVector<PhraseEntry> records;
         for (const QString &r : rest.split(" | ", Qt::SkipEmptyParts))
@@ -299,27 +278,24 @@ bool Player::act(const QString &verb, const QString &arg)
                                    r.section(' ', -1).toInt()};
         return PhraseFile(first).save(records);
     }
-    if (verb == "puthex" || verb == "write") { // bytes in hex, or text with \r and \n
-        QFile out(first);
-        const QByteArray text = rest.toUtf8().replace("\\r", "\r").replace("\\n", "\n");
-        return QDir().mkpath(QFileInfo(first).path()) && out.open(QIODevice::WriteOnly) &&
-               out.write(verb == "write" ? text : bytesOf(rest)) >= 0;
-    }
+    if (verb == "puthex" || verb == "write") // bytes in hex, or text with \r and \n
+        return QDir().mkpath(QFileInfo(first).path()) && file.open(QIODevice::WriteOnly) &&
+               file.write(verb == "puthex"
+                              ? bytesOf(rest)
+                              : rest.toUtf8().replace("\\r", "\r").replace("\\n", "\n")) >= 0;
     if (verb == "env") // NAME VALUE, or NAME alone to unset it
         return rest.isEmpty() ? qunsetenv(qPrintable(first))
                               : qputenv(qPrintable(first), rest.toUtf8());
     if (verb == "chmod")
         return ::chmod(QFile::encodeName(rest).constData(), first.toUInt(nullptr, 8)) == 0;
     if (verb == "mount")
-        return ::mount("varizez-small", QFile::encodeName(first).constData(), "tmpfs", 0,
-                       ("size=" + rest).toLatin1().constData()) == 0;
-    if (verb == "limit") { // a file size limit, till the end
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit = {arg.toULong(), RLIM_INFINITY};
-        return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
+        return ::mount("varizez-small", qPrintable(first), "tmpfs", 0,
+                       qPrintable("size=" + rest)) == 0;
+    const rlimit limit = {arg.toULong(), RLIM_INFINITY};
+    if (verb == "limit") // a file size limit, till the end
+        return std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
     if (verb == "user") // nobody, till the end
-        return ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0;
+        return !::setgroups(0, nullptr) && !::setgid(65534) && !::setuid(65534);
     if (verb == "run") { // varizez-file with these arguments, named as a user names it
         QProcess tool;
         tool.start("bash", QStringList{"-c", "exec -a varizez-file \"$0\" \"$@\"",
@@ -330,33 +306,31 @@ bool Player::act(const QString &verb, const QString &arg)
              {"stdout: " + tool.readAllStandardOutput(), "stderr: " + tool.readAllStandardError()})
             if (out.size() > 8)
                 g_events << QString::fromUtf8(out).replace('\r', "\\r").replace('\n', "\\n");
-        return g_events << QStringLiteral("status: %1").arg(tool.exitCode()), ended;
+        return g_events << QString("status: %1").arg(tool.exitCode()), ended;
     }
     if (verb == "load") { // the program's reader, then its writer, on these bytes
         QTemporaryDir dir;
-        PhraseFile file(dir.filePath(QStringLiteral("varizezCount.bin")));
-        QFile saved(file.path());
+        PhraseFile phrases(dir.filePath("varizezCount.bin"));
+        QFile saved(phrases.path());
         const PhraseFileContents c =
-            act("puthex", file.path() + ' ' + arg) ? file.load() : PhraseFileContents();
-        const bool whole = file.save(c.entries) && saved.open(QIODevice::ReadOnly) &&
+            act("puthex", phrases.path() + ' ' + arg) ? phrases.load() : PhraseFileContents();
+        const bool whole = phrases.save(c.entries) && saved.open(QIODevice::ReadOnly) &&
                            QDir(dir.path()).count() == 3;
         const QByteArray bytes = saved.readAll();
         g_events << "records: " + recordsOf(c.entries)
-                 << QStringLiteral("damage:%1%2%3%4")
+                 << QString("damage:%1%2%3%4")
                         .arg(c.dataRanOut ? " short" : "", c.corruptText ? " odd" : "",
                              c.stoppedAtBound ? " bound" : "",
-                             c.trailingBytes ? QStringLiteral(" trailing %1").arg(c.trailingBytes)
-                                             : "")
+                             c.trailingBytes ? QString(" trailing %1").arg(c.trailingBytes) : "")
                  << "saved: " +
-                        (bytes == bytesOf(arg) ? QStringLiteral("the same")
+                        (bytes == bytesOf(arg) ? "the same"
                          : bytes.size() <= 64
-                             ? QString::fromLatin1(bytes.toHex())
-                             : contentsOf(bytes) + QStringLiteral(" (%1 bytes)").arg(bytes.size()));
+                             ? QString(bytes.toHex())
+                             : contentsOf(bytes) + QString(" (%1 bytes)").arg(bytes.size()));
         return whole;
     }
     if (verb == "open") { // what the user does
-        window = new MainWindow;
-        presentMainWindow(*window);
+        presentMainWindow(*(window = new MainWindow));
         return QTest::qWaitForWindowActive(window);
     }
     if (verb == "close")
@@ -372,31 +346,44 @@ bool Player::act(const QString &verb, const QString &arg)
     if (verb == "press" && button && arg == "btnExit") { // Exit ends an event loop: run one
         QTimer::singleShot(0, button, &QPushButton::click);
         QTimer::singleShot(20000, this, [] { QCoreApplication::exit(99); });
-        return g_events << QStringLiteral("status: %1").arg(QCoreApplication::exec()), true;
+        return g_events << QString("status: %1").arg(QCoreApplication::exec()), true;
     }
-    if (verb == "press" && button)
-        return answerModal(), QTest::mouseClick(button, Qt::LeftButton), true;
-    if (verb == "type" && window) { // a key press where the focus is, in the window in front
+    if ((verb == "press" && button) || (verb == "type" && window)) {
+        // A modal dialog that this opens is answered as told, or else closed.
+        QTimer::singleShot(0, this, [this] {
+            QWidget *modal = QApplication::activeModalWidget();
+            auto *input = qobject_cast<QInputDialog *>(modal);
+            if (modal)
+                g_events << QString("shown: %1 \"%2\" \"%3\"")
+                                .arg(modal->metaObject()->className(), modal->windowTitle(),
+                                     input ? input->labelText()
+                                           : modal->property("text").toString());
+            if (input && answer != "cancel")
+                input->setTextValue(answer), input->accept();
+            else if (modal)
+                modal->close();
+            answer.clear();
+        });
+        if (verb == "press")
+            return QTest::mouseClick(button, Qt::LeftButton), true;
+        // A key press where the focus is, in the window in front.
         if (!QApplication::activeWindow() &&
             (window->activateWindow(), !QTest::qWaitForWindowActive(window)))
             return false;
-        answerModal();
-        QTest::keyClick(QApplication::focusWidget(), key());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
         return g_events << "focus: " + (QApplication::focusWidget()
                                             ? QApplication::focusWidget()->objectName()
                                             : "none"),
                true;
     }
-    if ((verb == "key" || verb == "repeat") && dialog()) { // on the counting dialog, Qt's key names
-        QKeyEvent press(QEvent::KeyPress, key(), Qt::NoModifier, QString(), verb == "repeat");
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), verb == "repeat");
+    if ((verb == "key" || verb == "repeat") && dialog()) // on the counting dialog, Qt's key names
         return QCoreApplication::sendEvent(dialog(), &press);
-    }
     for (int i = 0; verb == "count" && dialog() && i != arg.toInt();
-         ++i) { // L, the count printed after each
-        QTest::keyClick(dialog(), Qt::Key_L);
-        std::printf("counted %d\n", dialog()->findChild<QLCDNumber *>()->intValue());
-        std::fflush(stdout);
-    }
+         ++i) // L, the count printed after each
+        QTest::keyClick(dialog(), Qt::Key_L),
+            std::printf("counted %d\n", dialog()->findChild<QLCDNumber *>()->intValue()),
+            std::fflush(stdout);
     if (verb == "faces")
         g_events << faces();
     return verb == "count" || verb == "faces";
@@ -412,7 +399,7 @@ int main(int argc, char *argv[])
             g_early << it.filePath();
     QApplication app(argc, argv);
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
-        if (message.startsWith(QLatin1String("varizez: ")))
+        if (message.startsWith("varizez: "))
             g_events << "warned: " + message.mid(9);
         else if (type != QtDebugMsg)
             std::fprintf(stderr, "%s\n", qPrintable(message));
