@@ -9,7 +9,7 @@
   rows.py script PLAYER SCRIPT      an action script (actions/README); with
                                     VARIZEZ_REWRITE=1 it is rewritten with what was seen
   rows.py row PLAYER TABLE NAME     a row "name | set-up steps | steps | changes"
-  rows.py kill|cut N PLAYER         kills the program, or cuts the power under it,
+  rows.py cut N PLAYER              kills the program and cuts the power under it,
                                     N times while it counts
 The player is tst_actions; it must run in a private /home (with-private-home.sh).
 """
@@ -62,26 +62,21 @@ def records_of(data):
     return records
 
 
-def kill(how, times, player):
-    """Kills the program (how: kill), or cuts the power under it (how: cut), at
-    random moments while it counts, from a printed seed: the file must always
-    be whole and never behind a count whose save had returned."""
+def cut(times, player):
+    """Kills the program at random moments while it counts, on a file system
+    that keeps only what was synced, and checks the file both as the next
+    start finds it and after a power cut at that moment: it must be whole and
+    never behind a count whose save had returned. The seed is printed."""
+    if not os.path.exists('/dev/fuse'):
+        return print('SKIP: no /dev/fuse') or 77
     seed = int(os.environ.get('VARIZEZ_SEED', time.time_ns() % 100000))
     print(f'seed {seed} (VARIZEZ_SEED={seed} replays it)')
-    rng, leftovers, records, saved = random.Random(seed), 0, [('AllahuAkbar', 0), ('SubhannAllah', 0)], False
-    if how == 'cut':  # a file system that keeps only what was made durable, from empty
-        if not os.path.exists('/dev/fuse'):
-            return print('SKIP: no /dev/fuse') or 77
-        sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), 'powercut'))
-        import durablefs
-        os.makedirs('/home/cut')
-        fs, data = durablefs.DurableFS(), '/home/cut/varizez'
-        fuse = durablefs.mount(fs, '/home/cut')
-        stored = lambda: fs.durable_bytes('varizez/varizezCount.bin')
-    else:
-        data = '/home/user'
-        play(player, ['mkdir /home/user', f'put {data}/varizezCount.bin AllahuAkbar 0 | SubhannAllah 0'])
-        stored = lambda: open(f'{data}/varizezCount.bin', 'rb').read()
+    rng, records, saved, leftovers = random.Random(seed), [('AllahuAkbar', 0), ('SubhannAllah', 0)], False, 0
+    sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), 'powercut'))
+    import durablefs
+    os.makedirs('/home/cut')
+    fs, folder = durablefs.DurableFS(), '/home/cut/varizez'
+    durablefs.mount(fs, '/home/cut')  # gone with this process's private mounts
     for k in range(int(times)):
         program = subprocess.Popen([player], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                                    stderr=subprocess.DEVNULL, text=True)
@@ -95,27 +90,24 @@ def kill(how, times, player):
         shown = [int(line.split()[1]) for line in (first + program.stdout.read()).splitlines()
                  if line.startswith('counted ')]
         program.wait()
-        if how == 'cut':
-            fs.cut()
         floor, saved = (shown[-1] if shown else records[0][1]), saved or bool(shown)
-        assert stored() is not None or not saved, f'{how} {k}: the file is gone after the program showed {floor}'
-        now = records_of(stored()) if saved else records
-        assert now[1:] == records[1:] and floor <= now[0][1] <= floor + 1, \
-            f'{how} {k}: the file holds {now[0]} after the program showed {floor}'
+        for moment in ('killed', 'cut'):  # a kill between linking the new file and renaming it
+            if moment == 'cut':           # leaves it under a temporary name; the next save removes it
+                fs.cut()
+            names = os.listdir(folder) if os.path.isdir(folder) else []
+            assert 'varizezCount.bin' in names or not saved, f'{moment} {k}: the file is gone after {floor} was shown'
+            now = records_of(open(folder + '/varizezCount.bin', 'rb').read()) if saved else records
+            assert now[1:] == records[1:] and floor <= now[0][1] <= floor + 1, \
+                f'{moment} {k}: the file holds {now[0]} after the program showed {floor}'
+            assert len(names) <= 2, f'{moment} {k}: temporary files pile up: {names}'
+            leftovers += len(names) == 2
         records = now
-        # A kill between linking the new file and renaming it over the old one
-        # leaves it under a temporary name; the next save removes it.
-        left = len(os.listdir(data)) - 1 if os.path.isdir(data) else 0
-        assert left <= 1, f'{how} {k}: temporary files pile up: {os.listdir(data)}'
-        leftovers += left
-    if how == 'cut':
-        durablefs.unmount('/home/cut', fuse)
     assert records[0][1] >= int(times) // 2, 'the program was hardly ever stopped while counting'
-
-    print(f'{times} times {how}, the file whole after each, {records[0][1]} counted; {leftovers} left a temporary file')
+    print(f'{times} kills and power cuts, the file whole after each, {records[0][1]} counted; '
+          f'{leftovers} times a temporary file was left')
     return 0
 
 
 if __name__ == '__main__':
     command, *args = sys.argv[1:]
-    sys.exit(kill(command, *args) if command in ('kill', 'cut') else {'script': script, 'row': row}[command](*args))
+    sys.exit({'script': script, 'row': row, 'cut': cut}[command](*args))

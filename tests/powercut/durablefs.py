@@ -13,18 +13,16 @@ The test driver runs in the same python process; the program under test runs as 
 process that writes through the mount, and must be killed (and waited for) before cut():
 
     fs = DurableFS()
-    thread = mount(fs, mountpoint)
+    mount(fs, mountpoint)             # in a private mount namespace: gone with the process
     ...                               # run the program, kill it
-    fs.durable_bytes("dir/file")      # what dir/file would hold after a cut, or None
     fs.cut()                          # from now on processes see only what was durable
-    unmount(mountpoint, thread)
 
 Known limit (libfuse2 finds files by path): fstat/fchmod on an fd whose file was unlinked
 or renamed over fail with ENOENT; read, write and fsync through that fd keep working.
 """
 import errno, os, stat, subprocess, threading, types
 
-import fusepy  # Debian python3-fusepy (libfuse2); unmount() needs fusermount (Debian fuse3)
+import fusepy  # Debian python3-fusepy (libfuse2), with fusermount from Debian fuse3
 
 # foreground: the files live in this process's memory, so libfuse must not fork.
 # nothreads: one thread serves the kernel's requests one at a time, so they never interleave.
@@ -45,8 +43,7 @@ def Node(mode):  # file content (data) and folder entries (kids: name -> Node): 
 
 
 class DurableFS(fusepy.Operations):
-    """The file system. No lock: nothreads serves requests one at a time, durable_bytes() only
-    reads durable state, which is replaced but never changed in place, and cut() wants no
+    """The file system. No lock: nothreads serves requests one at a time, and cut() wants no
     process using the mount."""
     # use_ns: fusepy warns about float times otherwise (times are not kept).
     # flag_nullpath_ok: calls through an fd of a removed file come with no path (Known limit).
@@ -58,10 +55,10 @@ class DurableFS(fusepy.Operations):
         # fd follow the file across renames; keeping the nodes keeps those ids unique.
         self.nodes = {id(self.root): self.root}
 
-    def node(self, path, durable=False):  # the node at path now (or after a cut), or None
+    def node(self, path):  # the node at path, or None
         n = self.root
         for name in filter(None, path.split("/")):
-            n = (n.durable_kids if durable else n.kids).get(name) if n else None
+            n = n.kids.get(name) if n else None
         return n
 
     def entry(self, path):  # the current entries of path's folder, and path's name in it
@@ -123,11 +120,6 @@ class DurableFS(fusepy.Operations):
 
     opendir, rmdir, fsyncdir = open, unlink, fsync  # folders: handles are node ids too
 
-    def durable_bytes(self, path):
-        """The bytes the file at path would hold after a cut, or None if it would be gone."""
-        n = self.node(path, durable=True)
-        return n.durable if n else None
-
     def cut(self):
         """Power cut: every folder and file goes back to its durable state."""
         for n in self.nodes.values():  # what is not reachable from the root stays unreachable
@@ -140,15 +132,10 @@ def mount(fs, path):
     # FUSE thread needs, until the child has exec'd: a child that touches the mount before
     # (cwd= in it, or a program on it) would wait for us forever. Plain fork() does not.
     subprocess._USE_VFORK = subprocess._USE_POSIX_SPAWN = False
-    # daemon: a test that fails before unmount() must not hang at exit.
+    # daemon: the process ends without waiting for it.
     fuse = threading.Thread(target=fusepy.FUSE, args=(fs, path), kwargs=MOUNT_OPTIONS, daemon=True)
     fuse.start()
     while not os.path.ismount(path):  # libfuse mounts, then serves; or its thread ends
         assert fuse.is_alive(), f"FUSE mount at {path} failed"
         fuse.join(0.005)
     return fuse
-
-
-def unmount(path, fuse):
-    subprocess.run(["fusermount", "-u", path], check=True)
-    fuse.join()  # libfuse's loop ends when the kernel drops the mount
