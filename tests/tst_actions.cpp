@@ -152,61 +152,41 @@ QStringList faces()
     return dump.split('\n');
 }
 
-class Player : public QObject
+MainWindow *g_window = nullptr; // the program, while it runs
+QString g_answer;               // for the next input dialog
+
+// Where the program's bus signals and the pages it opens arrive.
+class Sink : public QObject
 {
     Q_OBJECT
-
-public:
-    Player()
-    {
-        QDesktopServices::setUrlHandler("http", this, "opened");
-        // Only this process's signals count, whatever else uses the bus.
-        listener.connect(QDBusConnection::sessionBus().baseService(), "/",
-                         "com.nokia.hildon_desktop", "exit_app_view", this, SLOT(signalled()));
-    }
-    ~Player() override
-    {
-        delete window;
-        QDesktopServices::unsetUrlHandler("http");
-    }
-    QStringList play(const QString &step);
-
 public slots:
     void opened(const QUrl &url) { g_events << "opened: " + url.toString(); }
     void signalled() { g_events << "signal: exit_app_view"; }
-
-private:
-    bool act(const QString &verb, const QString &arg);
-    QMap<QString, QString> state() const;
-    QWidget *dialog() const
-    {
-        for (QWidget *top : QApplication::topLevelWidgets())
-            if (top->inherits("Counter"))
-                return top;
-        return nullptr;
-    }
-
-    MainWindow *window = nullptr;
-    QDBusConnection listener =
-        QDBusConnection::connectToBus(QDBusConnection::SessionBus, "listener");
-    QString answer;
 };
+
+QWidget *dialog()
+{
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->inherits("Counter"))
+            return top;
+    return nullptr;
+}
 
 // What the user and the disk show: the windows, and every file under /home
 // as "MODE INODE CONTENTS", a file written anew having a new inode.
-QMap<QString, QString> Player::state() const
+QMap<QString, QString> state()
 {
     QMap<QString, QString> now;
-    if (window) {
-        const auto *list = window->findChild<QListWidget *>();
+    if (g_window) {
+        const auto *list = g_window->findChild<QListWidget *>();
         QStringList rows, disabled;
         for (int i = 0; i < list->count(); ++i)
             rows << list->item(i)->text();
         for (const QPushButton *b :
-             window->findChildren<QPushButton *>() + dialog()->findChildren<QPushButton *>())
+             g_window->findChildren<QPushButton *>() + dialog()->findChildren<QPushButton *>())
             if (!b->isEnabled())
                 disabled << b->objectName();
-        now["window"] = shownAs(window);
+        now["window"] = shownAs(g_window);
         now["list"] = rows.size() > 6
                           ? QString("%1 | ... (%2 rows)").arg(rows.first()).arg(rows.size())
                           : rows.join(" | ");
@@ -230,45 +210,15 @@ QMap<QString, QString> Player::state() const
     return now;
 }
 
-// Does a step; returns what changed and what else happened, a line each.
-QStringList Player::play(const QString &step)
-{
-    const QMap<QString, QString> before = state();
-    g_events.clear();
-    if (!act(step.section(' ', 0, 0), step.section(' ', 1)))
-        g_events << "failed: " + step;
-    const auto ping = QDBusMessage::createMethodCall(
-        "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "GetId");
-    for (int i = 0; i < 2 && listener.isConnected(); ++i) // until every signal sent has come
-        QDBusConnection::sessionBus().call(ping), listener.call(ping), QTest::qWait(5);
-    QTest::qWait(5); // and the window system has done what it was asked
-    QStringList changes;
-    const QMap<QString, QString> after = state();
-    for (auto it = after.begin(); it != after.end(); ++it) {
-        const QString old = before.value(it.key(), "-"), mode = it.value().section(' ', 0, 0) + ' ';
-        const bool again =
-            old.startsWith(mode) && old.section(' ', 2) == it.value().section(' ', 2);
-        if (old != it.value())
-            changes << it.key() + ": " +
-                           (!it.key().startsWith('/')
-                                ? (it.value().isEmpty() ? "-" : it.value())
-                                : mode + (again ? "written again" : it.value().section(' ', 2)));
-    }
-    for (auto it = before.begin(); it != before.end(); ++it)
-        if (!after.contains(it.key()))
-            changes << it.key() + ": gone";
-    return changes + g_events;
-}
-
-bool Player::act(const QString &verb, const QString &arg)
+bool act(const QString &verb, const QString &arg)
 {
     const QString first = arg.section(' ', 0, 0), rest = arg.section(' ', 1);
     const QRegularExpression quotes("^\"|\"$");
     const int key = QMetaEnum::fromType<Qt::Key>().keyToValue(qPrintable("Key_" + arg));
     QFile file(first);
-    auto *list = window ? window->findChild<QListWidget *>() : nullptr;
+    auto *list = g_window ? g_window->findChild<QListWidget *>() : nullptr;
     auto *button = dialog() ? dialog()->findChild<QPushButton *>(arg) : nullptr;
-    button = button || !window ? button : window->findChild<QPushButton *>(arg);
+    button = button || !g_window ? button : g_window->findChild<QPushButton *>(arg);
     if (verb == "mkdir" || verb == "rmdir") // the world around
         return verb == "mkdir" ? QDir().mkpath(arg) : QDir(arg).removeRecursively();
     if (verb == "put") { // written by the program's own writer
@@ -311,33 +261,22 @@ bool Player::act(const QString &verb, const QString &arg)
                 g_events << QString(out).replace('\r', "\\r").replace('\n', "\\n");
         return g_events << QString("status: %1").arg(tool.exitCode()), ended;
     }
-    if (verb == "load") { // the program's reader, then its writer, on these bytes
-        QTemporaryDir dir;
-        PhraseFile phrases(dir.filePath("varizezCount.bin"));
-        QFile saved(phrases.path());
-        const PhraseFileContents c =
-            act("puthex", phrases.path() + ' ' + arg) ? phrases.load() : PhraseFileContents();
-        const bool whole = phrases.save(c.entries) && saved.open(QIODevice::ReadOnly) &&
-                           QDir(dir.path()).count() == 3;
-        const QByteArray bytes = saved.readAll();
+    if (verb == "load") { // the program's reader, then its writer, on this file
+        PhraseFile phrases(arg);
+        const PhraseFileContents c = phrases.load();
         g_events << "records: " + recordsOf(c.entries)
                  << QString("damage:%1%2%3%4")
                         .arg(c.dataRanOut ? " short" : "", c.corruptText ? " odd" : "",
                              c.stoppedAtBound ? " bound" : "",
-                             c.trailingBytes ? QString(" trailing %1").arg(c.trailingBytes) : "")
-                 << "saved: " +
-                        (bytes == bytesOf(arg) ? "the same"
-                         : bytes.size() <= 64
-                             ? QString(bytes.toHex())
-                             : contentsOf(bytes) + QString(" (%1 bytes)").arg(bytes.size()));
-        return whole;
+                             c.trailingBytes ? QString(" trailing %1").arg(c.trailingBytes) : "");
+        return phrases.save(c.entries);
     }
     if (verb == "open") { // what the user does
-        presentMainWindow(*(window = new MainWindow));
-        return QTest::qWaitForWindowActive(window);
+        presentMainWindow(*(g_window = new MainWindow));
+        return QTest::qWaitForWindowActive(g_window);
     }
     if (verb == "close")
-        return delete window, window = nullptr, true;
+        return delete g_window, g_window = nullptr, true;
     if (verb == "click" && list && list->item(arg.toInt()))
         return QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                                  list->visualItemRect(list->item(arg.toInt())).center()),
@@ -345,15 +284,15 @@ bool Player::act(const QString &verb, const QString &arg)
     if (verb == "unselect" && list)
         return list->setCurrentRow(-1), true;
     if (verb == "answer")
-        return answer = QString(arg).remove(quotes), true;
+        return g_answer = QString(arg).remove(quotes), true;
     if (verb == "press" && button && arg == "btnExit") { // Exit ends an event loop: run one
         QTimer::singleShot(0, button, &QPushButton::click);
-        QTimer::singleShot(20000, this, [] { QCoreApplication::exit(99); });
+        QTimer::singleShot(20000, [] { QCoreApplication::exit(99); });
         return g_events << QString("status: %1").arg(QCoreApplication::exec()), true;
     }
-    if ((verb == "press" && button) || (verb == "type" && window)) {
+    if ((verb == "press" && button) || (verb == "type" && g_window)) {
         // A modal dialog that this opens is answered as told, or else closed.
-        QTimer::singleShot(0, this, [this] {
+        QTimer::singleShot(0, [] {
             QWidget *modal = QApplication::activeModalWidget();
             auto *input = qobject_cast<QInputDialog *>(modal);
             if (modal)
@@ -361,17 +300,17 @@ bool Player::act(const QString &verb, const QString &arg)
                                 .arg(modal->metaObject()->className(), modal->windowTitle(),
                                      input ? input->labelText()
                                            : modal->property("text").toString());
-            if (input && answer != "cancel")
-                input->setTextValue(answer), input->accept();
+            if (input && g_answer != "cancel")
+                input->setTextValue(g_answer), input->accept();
             else if (modal)
                 modal->close();
-            answer.clear();
+            g_answer.clear();
         });
         if (verb == "press")
             return QTest::mouseClick(button, Qt::LeftButton), true;
         // A key press where the focus is, in the window in front.
         if (!QApplication::activeWindow() &&
-            (window->activateWindow(), !QTest::qWaitForWindowActive(window)))
+            (g_window->activateWindow(), !QTest::qWaitForWindowActive(g_window)))
             return false;
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
         return g_events << "focus: " + (QApplication::focusWidget()
@@ -390,6 +329,36 @@ bool Player::act(const QString &verb, const QString &arg)
     if (verb == "faces")
         g_events << faces();
     return verb == "count" || verb == "faces";
+}
+
+// Does a step; returns what changed and what else happened, a line each.
+QStringList play(const QString &step, const QDBusConnection &listener)
+{
+    const QMap<QString, QString> before = state();
+    g_events.clear();
+    if (!act(step.section(' ', 0, 0), step.section(' ', 1)))
+        g_events << "failed: " + step;
+    const auto ping = QDBusMessage::createMethodCall(
+        "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "GetId");
+    for (int i = 0; i < 2 && listener.isConnected(); ++i) // until every signal sent has come
+        QDBusConnection::sessionBus().call(ping), listener.call(ping), QTest::qWait(5);
+    QTest::qWait(5); // and the window system has done what it was asked
+    QStringList changes;
+    const QMap<QString, QString> after = state();
+    for (auto it = after.begin(); it != after.end(); ++it) {
+        const QString old = before.value(it.key(), "-"), mode = it.value().section(' ', 0, 0) + ' ';
+        const bool again =
+            old.startsWith(mode) && old.section(' ', 2) == it.value().section(' ', 2);
+        if (old != it.value())
+            changes << it.key() + ": " +
+                           (!it.key().startsWith('/')
+                                ? (it.value().isEmpty() ? "-" : it.value())
+                                : mode + (again ? "written again" : it.value().section(' ', 2)));
+    }
+    for (auto it = before.begin(); it != before.end(); ++it)
+        if (!after.contains(it.key()))
+            changes << it.key() + ": gone";
+    return changes + g_events;
 }
 
 } // namespace
@@ -415,18 +384,23 @@ int main(int argc, char *argv[])
     qunsetenv("XDG_DATA_HOME");
     rlimit unlimited = {};
     ::getrlimit(RLIMIT_FSIZE, &unlimited);
-    {
-        Player player;
-        QTextStream in(stdin);
-        for (QString step; in.readLineInto(&step);) {
-            std::printf("%s\n", qUtf8Printable(step));
-            for (const QString &change : step.trimmed().isEmpty() || step.startsWith('#')
-                                             ? QStringList()
-                                             : player.play(step))
-                std::printf("  %s\n", qUtf8Printable(change));
-            std::fflush(stdout);
-        }
+    Sink sink;
+    QDesktopServices::setUrlHandler("http", &sink, "opened");
+    // Only this process's signals count, whatever else uses the bus.
+    QDBusConnection listener = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "l");
+    listener.connect(QDBusConnection::sessionBus().baseService(), "/", "com.nokia.hildon_desktop",
+                     "exit_app_view", &sink, SLOT(signalled()));
+    QTextStream in(stdin);
+    for (QString step; in.readLineInto(&step);) {
+        std::printf("%s\n", qUtf8Printable(step));
+        for (const QString &change : step.trimmed().isEmpty() || step.startsWith('#')
+                                         ? QStringList()
+                                         : play(step, listener))
+            std::printf("  %s\n", qUtf8Printable(change));
+        std::fflush(stdout);
     }
+    delete g_window;
+    QDesktopServices::unsetUrlHandler("http");
     ::setrlimit(RLIMIT_FSIZE, &unlimited); // so that coverage data is written whole
     return 0;
 }
