@@ -153,7 +153,6 @@ QStringList faces()
 }
 
 MainWindow *g_window = nullptr; // the program, while it runs
-QString g_answer;               // for the next input dialog
 
 // Where the program's bus signals and the pages it opens arrive.
 class Sink : public QObject
@@ -214,11 +213,11 @@ bool act(const QString &verb, const QString &arg)
 {
     const QString first = arg.section(' ', 0, 0), rest = arg.section(' ', 1);
     const QRegularExpression quotes("^\"|\"$");
-    const int key = QMetaEnum::fromType<Qt::Key>().keyToValue(qPrintable("Key_" + arg));
+    const int key = QMetaEnum::fromType<Qt::Key>().keyToValue(qPrintable("Key_" + first));
     QFile file(first);
     auto *list = g_window ? g_window->findChild<QListWidget *>() : nullptr;
-    auto *button = dialog() ? dialog()->findChild<QPushButton *>(arg) : nullptr;
-    button = button || !g_window ? button : g_window->findChild<QPushButton *>(arg);
+    auto *button = dialog() ? dialog()->findChild<QPushButton *>(first) : nullptr;
+    button = button || !g_window ? button : g_window->findChild<QPushButton *>(first);
     if (verb == "mkdir" || verb == "rmdir") // the world around
         return verb == "mkdir" ? QDir().mkpath(arg) : QDir(arg).removeRecursively();
     if (verb == "put") { // written by the program's own writer
@@ -283,16 +282,15 @@ bool act(const QString &verb, const QString &arg)
                true;
     if (verb == "unselect" && list)
         return list->setCurrentRow(-1), true;
-    if (verb == "answer")
-        return g_answer = QString(arg).remove(quotes), true;
-    if (verb == "press" && button && arg == "btnExit") { // Exit ends an event loop: run one
+    if (verb == "press" && button && first == "btnExit") { // Exit ends an event loop: run one
         QTimer::singleShot(0, button, &QPushButton::click);
         QTimer::singleShot(20000, [] { QCoreApplication::exit(99); });
         return g_events << QString("status: %1").arg(QCoreApplication::exec()), true;
     }
     if ((verb == "press" && button) || (verb == "type" && g_window)) {
-        // A modal dialog that this opens is answered as told, or else closed.
-        QTimer::singleShot(0, [] {
+        // An input dialog that this opens gets the rest of the step as its answer
+        // ("cancel" cancels it); any other dialog is closed.
+        QTimer::singleShot(0, [answer = QString(rest).remove(quotes)] {
             QWidget *modal = QApplication::activeModalWidget();
             auto *input = qobject_cast<QInputDialog *>(modal);
             if (modal)
@@ -300,11 +298,10 @@ bool act(const QString &verb, const QString &arg)
                                 .arg(modal->metaObject()->className(), modal->windowTitle(),
                                      input ? input->labelText()
                                            : modal->property("text").toString());
-            if (input && g_answer != "cancel")
-                input->setTextValue(g_answer), input->accept();
+            if (input && answer != "cancel")
+                input->setTextValue(answer), input->accept();
             else if (modal)
                 modal->close();
-            g_answer.clear();
         });
         if (verb == "press")
             return QTest::mouseClick(button, Qt::LeftButton), true;
@@ -313,19 +310,17 @@ bool act(const QString &verb, const QString &arg)
             (g_window->activateWindow(), !QTest::qWaitForWindowActive(g_window)))
             return false;
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-        return g_events << "focus: " + (QApplication::focusWidget()
-                                            ? QApplication::focusWidget()->objectName()
-                                            : "none"),
-               true;
+        const QWidget *focus = QApplication::focusWidget();
+        return g_events << "focus: " + (focus ? focus->objectName() : "none"), true;
     }
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), verb == "repeat");
     if ((verb == "key" || verb == "repeat") && dialog()) // on the counting dialog, Qt's key names
         return QCoreApplication::sendEvent(dialog(), &press);
-    for (int i = 0; verb == "count" && dialog() && i != arg.toInt();
-         ++i) // L, the count printed after each
-        QTest::keyClick(dialog(), Qt::Key_L),
-            std::printf("counted %d\n", dialog()->findChild<QLCDNumber *>()->intValue()),
-            std::fflush(stdout);
+    for (int i = 0; verb == "count" && dialog() && i != arg.toInt(); ++i) { // L, printing the count
+        QTest::keyClick(dialog(), Qt::Key_L);
+        std::printf("counted %d\n", dialog()->findChild<QLCDNumber *>()->intValue());
+        std::fflush(stdout);
+    }
     if (verb == "faces")
         g_events << faces();
     return verb == "count" || verb == "faces";
@@ -343,21 +338,19 @@ QStringList play(const QString &step, const QDBusConnection &listener)
     for (int i = 0; i < 2 && listener.isConnected(); ++i) // until every signal sent has come
         QDBusConnection::sessionBus().call(ping), listener.call(ping), QTest::qWait(5);
     QTest::qWait(5); // and the window system has done what it was asked
+    QMap<QString, QString> after = state(), keys = before;
+    keys.insert(after);
     QStringList changes;
-    const QMap<QString, QString> after = state();
-    for (auto it = after.begin(); it != after.end(); ++it) {
-        const QString old = before.value(it.key(), "-"), mode = it.value().section(' ', 0, 0) + ' ';
-        const bool again =
-            old.startsWith(mode) && old.section(' ', 2) == it.value().section(' ', 2);
-        if (old != it.value())
-            changes << it.key() + ": " +
-                           (!it.key().startsWith('/')
-                                ? (it.value().isEmpty() ? "-" : it.value())
-                                : mode + (again ? "written again" : it.value().section(' ', 2)));
+    for (const QString &key : keys.keys()) {
+        const QString old = before.value(key, "-"), now = after.value(key, "gone");
+        const QString mode = now.section(' ', 0, 0) + ' ', contents = now.section(' ', 2);
+        if (old != now)
+            changes << key + ": " +
+                           (!key.startsWith('/') || now == "gone" ? (now.isEmpty() ? "-" : now)
+                            : old.startsWith(mode) && old.section(' ', 2) == contents
+                                ? mode + "written again"
+                                : mode + contents);
     }
-    for (auto it = before.begin(); it != before.end(); ++it)
-        if (!after.contains(it.key()))
-            changes << it.key() + ": gone";
     return changes + g_events;
 }
 
@@ -382,8 +375,6 @@ int main(int argc, char *argv[])
     ::umask(022);
     qputenv("HOME", "/home/tester"); // never the real one; steps may change it
     qunsetenv("XDG_DATA_HOME");
-    rlimit unlimited = {};
-    ::getrlimit(RLIMIT_FSIZE, &unlimited);
     Sink sink;
     QDesktopServices::setUrlHandler("http", &sink, "opened");
     // Only this process's signals count, whatever else uses the bus.
@@ -401,7 +392,8 @@ int main(int argc, char *argv[])
     }
     delete g_window;
     QDesktopServices::unsetUrlHandler("http");
-    ::setrlimit(RLIMIT_FSIZE, &unlimited); // so that coverage data is written whole
+    const rlimit unlimited = {RLIM_INFINITY, RLIM_INFINITY}; // for coverage data, written last
+    ::setrlimit(RLIMIT_FSIZE, &unlimited);
     return 0;
 }
 

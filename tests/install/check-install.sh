@@ -24,12 +24,9 @@ rm -f "$build"/varizez_*.deb
 (cd "$build" && cpack -G DEB >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; fail "cpack failed"; }
 deb=$(ls "$build"/varizez_*.deb) && version=$(dpkg-deb -f "$deb" Version) || fail "no package built"
 lintian --fail-on error,warning --tag-display-limit 0 "$deb" || fail "lintian has errors or warnings"
-dpkg-deb -c "$deb" >"$work/contents" && dpkg-deb -x "$deb" "$work" && share=$work/usr/share || fail "dpkg-deb"
-for f in bin/varizez bin/varizez-file share/man/man1/varizez.1.gz share/man/man1/varizez-file.1.gz \
-    share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
-    share/icons/hicolor/256x256/apps/$id.png share/doc/varizez/copyright share/doc/varizez/changelog.gz; do
-    grep -q " \./usr/$f\$" "$work/contents" || fail "the package lacks /usr/$f"
-done
+dpkg-deb -x "$deb" "$work" && share=$work/usr/share || fail "dpkg-deb"
+# Every file the package must hold is read below: the copyright file and
+# the changelog by lintian, the others by the checks that follow.
 problems=$(desktop-file-validate "$share/applications/$id.desktop" 2>&1) && [ -z "$problems" ] || fail "$problems"
 grep -qx "Icon=$id" "$share/applications/$id.desktop" || fail "the desktop entry does not name the icon $id"
 appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" || fail "the metainfo is not valid"
