@@ -26,6 +26,25 @@ namespace {
 QStringList g_events; // what a step did besides changing state: warnings, signals...
 QStringList g_early;  // images that opened before the application existed
 
+MainWindow *g_window = nullptr; // the program, while it runs
+
+// Where the program's bus signals and the pages it opens arrive.
+class Sink : public QObject
+{
+    Q_OBJECT
+public slots:
+    void opened(const QUrl &url) { g_events << "opened: " + url.toString(); }
+    void signalled() { g_events << "signal: exit_app_view"; }
+};
+
+QWidget *dialog()
+{
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->inherits("Counter"))
+            return top;
+    return nullptr;
+}
+
 // Records as "text" count | ..., null for a null text, *N for N alike in a row.
 QString recordsOf(const QVector<PhraseEntry> &records)
 {
@@ -61,14 +80,12 @@ QByteArray bytesOf(const QString &hex)
     return bytes;
 }
 
+// "hidden", else the window's states: "maximized", "minimized|fullscreen"...
 QString shownAs(const QWidget *w)
 {
-    const Qt::WindowStates s = w->windowState();
-    return !w->isVisible()            ? "hidden"
-           : s & Qt::WindowMinimized  ? "minimized"
-           : s & Qt::WindowFullScreen ? "fullscreen"
-           : s & Qt::WindowMaximized  ? "maximized"
-                                      : "normal";
+    const Qt::WindowStates states = w->windowState() & ~Qt::WindowActive;
+    const QString keys = QMetaEnum::fromType<Qt::WindowStates>().valueToKeys(int(states));
+    return w->isVisible() ? keys.toLower().remove("window") : "hidden";
 }
 
 // One object a line, children indented: widgets with what a user can tell
@@ -123,26 +140,19 @@ QStringList faces()
     QTextStream out(&dump);
     MainWindow window;
     const QMainWindow plain;
-    QMap<QString, QWidget *> tops;
-    for (QWidget *top : QApplication::topLevelWidgets())
-        tops[top->objectName()] = top;
-    for (const QWidget *top : qAsConst(tops))
+    for (const QWidget *top : {dialog(), static_cast<QWidget *>(&window)})
         dumpTree(top, "", out);
     presentMainWindow(window); // asks for the handheld's automatic orientation
     out << "orientation asked for: attribute " << window.requestedOrientationAttribute();
     for (int a = 128; a <= 130; ++a) // the numbers Qt 5 and 6 gave to other attributes
         out << ", " << a << ' ' << window.testAttribute(Qt::WidgetAttribute(a))
             << " (on a plain window " << plain.testAttribute(Qt::WidgetAttribute(a)) << ')';
-    QStringList images;
-    for (QDirIterator it(":/new", QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
-        images << it.next();
-    images.sort();
-    for (const QString &path : qAsConst(images)) {
+    g_early.sort();
+    for (const QString &path : qAsConst(g_early)) { // the images, open before main()
         const QImage image(path);
         out << '\n'
-            << path << ": " << QFileInfo(path).size() << " bytes, "
-            << (g_early.contains(path) ? "" : "NOT ") << "open before main, " << image.width()
-            << 'x' << image.height() << ' ' << image.format()
+            << path << ": " << QFileInfo(path).size() << " bytes, " << image.width() << 'x'
+            << image.height() << ' ' << image.format()
             << ", alpha at (1,1) (128,10) (128,128): " << qAlpha(image.pixel(1, 1)) << ' '
             << qAlpha(image.pixel(128, 10)) << ' ' << qAlpha(image.pixel(128, 128))
             << ", compression " << QResource(path).compressionAlgorithm();
@@ -150,25 +160,6 @@ QStringList faces()
     out << "\n:/new holds " << QDir(":/new").entryList().join(' ') << ", :/new/images holds "
         << QDir(":/new/images").entryList().join(' ');
     return dump.split('\n');
-}
-
-MainWindow *g_window = nullptr; // the program, while it runs
-
-// Where the program's bus signals and the pages it opens arrive.
-class Sink : public QObject
-{
-    Q_OBJECT
-public slots:
-    void opened(const QUrl &url) { g_events << "opened: " + url.toString(); }
-    void signalled() { g_events << "signal: exit_app_view"; }
-};
-
-QWidget *dialog()
-{
-    for (QWidget *top : QApplication::topLevelWidgets())
-        if (top->inherits("Counter"))
-            return top;
-    return nullptr;
 }
 
 // What the user and the disk show: the windows, and every file under /home

@@ -9,12 +9,10 @@
 # Exits 77 (skipped) where no mount namespace can be made.
 set -u
 inner='mount -t tmpfs -o mode=0755 varizez-test-home /home && exec "$0" "$@"'
-if unshare --mount --propagation private true 2>/dev/null; then
-    exec unshare --mount --propagation private sh -c "$inner" "$@"
-fi
-# Without root, a user namespace may still allow a private mount namespace.
-if unshare --user --map-root-user --mount --propagation private true 2>/dev/null; then
-    exec unshare --user --map-root-user --mount --propagation private sh -c "$inner" "$@"
-fi
+# As root; else a user namespace may still allow a private mount namespace.
+for userns in "" "--user --map-root-user"; do
+    unshare $userns --mount --propagation private true 2>/dev/null &&
+        exec unshare $userns --mount --propagation private sh -c "$inner" "$@"
+done
 echo "SKIP: cannot make a private mount namespace for /home (run as root, or enable user namespaces)"
 exit 77
