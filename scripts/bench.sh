@@ -12,5 +12,18 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh" --run
 build="$root/build-bench"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVARIZEZ_TESTS=OFF >/dev/null
-cmake --build "$build" -j2 --target varizez_bench startup_probe
+cmake --build "$build" -j2 --target varizez_bench startup_probe varizez
 cd "$build" && ./bench/varizez_bench
+
+# A second start while a copy runs hands over to it and ends (goal: under
+# 2 s). Neither copy writes anything, as nothing is counted.
+QT_QPA_PLATFORM=offscreen dbus-run-session -- bash -c '
+    "$0" 2>/dev/null & first=$!
+    sleep 2
+    for run in 1 2 3 4 5; do
+        start=$(date +%s%N)
+        "$0" || echo "the second start ended with $?"
+        times+=" $((($(date +%s%N) - start) / 1000000))"
+    done
+    kill $first
+    printf "%-34s %s ms (goal < 2000)\n" "second start, five runs" "$times"' "$build/app/varizez"

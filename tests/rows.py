@@ -18,17 +18,14 @@ import difflib, os, random, subprocess, sys, time
 
 def play(player, steps):
     """The transcript of the steps: each step, then what it changed, indented."""
-    run = subprocess.run([player], input='\n'.join(steps) + '\n', capture_output=True, text=True, timeout=600)
-    sys.stderr.write(run.stderr)
+    run = subprocess.run([player], input='\n'.join(steps) + '\n', stdout=subprocess.PIPE, text=True, timeout=600)
     assert run.returncode == 0, f'the player ended with {run.returncode}'
     return run.stdout
 
 
 def compare(expected, seen, name):
-    if seen == expected:
-        return 0
     sys.stdout.writelines(difflib.unified_diff(expected.splitlines(True), seen.splitlines(True), name, 'seen'))
-    return 1
+    return int(seen != expected)
 
 
 def script(player, path):

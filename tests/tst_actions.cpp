@@ -65,9 +65,8 @@ QString contentsOf(QByteArray bytes)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     const PhraseFileContents c = PhraseFile::read(buffer);
-    if (bytes.isEmpty() || c.dataRanOut || c.corruptText || c.trailingBytes)
-        return bytes.isEmpty() ? "no bytes" : "bytes " + bytes.toHex();
-    return recordsOf(c.entries);
+    const bool whole = !c.dataRanOut && !c.corruptText && !c.trailingBytes;
+    return whole ? recordsOf(c.entries) : bytes.isEmpty() ? "no bytes" : "bytes " + bytes.toHex();
 }
 
 // "HEX HEX*N ...": the group HEX*N stands for N copies of HEX.
@@ -98,9 +97,8 @@ void dumpTree(const QObject *object, const QString &indent, QTextStream &out)
             "editTriggers showDropIndicator alternatingRowColors selectionBehavior intValue "
             "digitCount focusPolicy")
             .split(' ');
-    if (object->objectName().isEmpty() ||
-        object->objectName().contains(QRegularExpression("^_|^qt_")))
-        return;
+    if (!object->objectName().contains(QRegularExpression("^(?!_|qt_).")))
+        return; // no name, or one Qt gave it
     out << indent << object->metaObject()->className() << ' ' << object->objectName();
     const auto *layout = qobject_cast<const QLayout *>(object);
     if (layout)
@@ -307,11 +305,9 @@ bool act(const QString &verb, const QString &arg)
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), verb == "repeat");
     if ((verb == "key" || verb == "repeat") && dialog()) // on the counting dialog, Qt's key names
         return QCoreApplication::sendEvent(dialog(), &press);
-    for (int i = 0; verb == "count" && dialog() && i != arg.toInt(); ++i) { // L, printing the count
-        QTest::keyClick(dialog(), Qt::Key_L);
-        std::printf("counted %d\n", dialog()->findChild<QLCDNumber *>()->intValue());
-        std::fflush(stdout);
-    }
+    for (int i = 0; verb == "count" && dialog() && i != arg.toInt(); ++i) // L, printing the count
+        QTest::keyClick(dialog(), Qt::Key_L),
+            std::printf("counted %d\n", dialog()->findChild<QLCDNumber *>()->intValue());
     if (verb == "faces")
         g_events << faces();
     return verb == "count" || verb == "faces";
@@ -354,6 +350,7 @@ int main(int argc, char *argv[])
         if (QFile(it.next()).open(QIODevice::ReadOnly))
             g_early << it.filePath();
     QApplication app(argc, argv);
+    std::setvbuf(stdout, nullptr, _IONBF, 0); // every line out at once, for a kill at any moment
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
         if (message.startsWith("varizez: "))
             g_events << "warned: " + message.mid(9);
@@ -379,7 +376,6 @@ int main(int argc, char *argv[])
                                          ? QStringList()
                                          : play(step, listener))
             std::printf("  %s\n", qUtf8Printable(change));
-        std::fflush(stdout);
     }
     delete g_window;
     QDesktopServices::unsetUrlHandler("http");

@@ -8,8 +8,8 @@
 # it: lintian with no errors or warnings, a valid desktop entry and
 # software-centre metadata named by the application id, every file in its
 # place, the Qt libraries among the dependencies, programs that answer
-# --version without a display. In CI, as root, it also installs the package
-# for real and removes it again.
+# --version without a display, and apt able to install it (simulated: the
+# test never changes the machine it runs on).
 #   check-install.sh BUILD_DIR
 set -u
 build=$(realpath "$1") id=org.varizez.Varizez
@@ -40,13 +40,4 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for lib in libqt[56]widgets libqt[56]dbus libc6; do grep -Eq "$lib" <<<"$depends" || fail "no $lib in $depends"; done
 apt-get install -s "$deb" >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get cannot install the package"; }
 
-if [ "${CI:-}" = true ] && [ "$(id -u)" -eq 0 ]; then
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get install -y -q "$deb" >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get install failed"; }
-    [ "$(env -u DISPLAY /usr/bin/varizez --version)" = "varizez $version" ] || fail "installed varizez --version"
-    [ "$(/usr/bin/varizez-file --version)" = "varizez-file $version" ] || fail "installed varizez-file --version"
-    [ "$(man -w varizez varizez-file)" = "$(printf '/usr/share/man/man1/%s.1.gz\n' varizez varizez-file)" ] \
-        || fail "man does not find the installed pages"
-    apt-get remove -y -q varizez >"$work/apt.log" 2>&1 && [ ! -e /usr/bin/varizez ] || fail "apt-get remove failed"
-fi
 echo "PASS: $deb: lintian, desktop entry, metainfo, contents, dependencies"

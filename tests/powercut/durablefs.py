@@ -20,7 +20,7 @@ process that writes through the mount, and must be killed (and waited for) befor
 Known limit (libfuse2 finds files by path): fstat/fchmod on an fd whose file was unlinked
 or renamed over fail with ENOENT; read, write and fsync through that fd keep working.
 """
-import errno, os, stat, subprocess, threading, types
+import errno, functools, os, stat, subprocess, threading, types
 
 import fusepy  # Debian python3-fusepy (libfuse2), with fusermount from Debian fuse3
 
@@ -56,10 +56,7 @@ class DurableFS(fusepy.Operations):
         self.nodes = {id(self.root): self.root}
 
     def node(self, path):  # the node at path, or None
-        n = self.root
-        for name in filter(None, path.split("/")):
-            n = n.kids.get(name) if n else None
-        return n
+        return functools.reduce(lambda n, name: n and n.kids.get(name), filter(None, path.split("/")), self.root)
 
     def entry(self, path):  # the current entries of path's folder, and path's name in it
         folder, name = path.rsplit("/", 1)

@@ -48,10 +48,9 @@ xdotool key --delay 100 l l l q
 sleep 0.5
 window Dialog && fail "another key did not minimize the dialog"
 
-start=$(date +%s%N)
-# (LeakSanitizer cannot work under strace.)
+# (LeakSanitizer cannot work under strace.) scripts/bench.sh measures how long
+# it takes; the timeout here only stops a start that hangs.
 ASAN_OPTIONS=detect_leaks=0 timeout 10 nsenter --mount --target $first -- strace -f -qq -e trace=%file -o "$WORK/second" "$program" || fail "a second start ended with $?"
-[ $(($(date +%s%N) - start)) -lt 2000000000 ] || fail "a second start took more than 2 s"
 grep varizezCount "$WORK/second" && fail "a second start touched the data file"
 until_true window Dialog && [ "$id" = "$dialog" ] && until_true active || fail "the counting dialog did not come back"
 xdotool key l
