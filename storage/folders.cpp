@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,11 +20,6 @@ bool failed(const QString &reason, QString *error)
     return false;
 }
 
-QString systemError()
-{
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
-
 } // namespace
 
 bool Folders::sync(const QString &folder, QString *error)
@@ -33,9 +27,9 @@ bool Folders::sync(const QString &folder, QString *error)
     const int fd =
         ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return failed(systemError(), error);
+        return failed(qt_error_string(errno), error);
     const bool synced = ::fsync(fd) == 0;
-    const QString reason = synced ? QString() : systemError();
+    const QString reason = synced ? QString() : qt_error_string(errno);
     ::close(fd);
     return synced || failed(QStringLiteral("cannot sync the folder: ") + reason, error);
 }
@@ -50,7 +44,8 @@ bool Folders::make(const QString &path, const QString &below, QString *error)
     for (const QString &folder : qAsConst(missing)) {
         if (::mkdir(QFile::encodeName(folder).constData(), 0700) != 0 && errno != EEXIST)
             return failed(
-                QStringLiteral("cannot make the folder %1: %2").arg(folder, systemError()), error);
+                QStringLiteral("cannot make the folder %1: %2").arg(folder, qt_error_string(errno)),
+                error);
         if (!sync(QFileInfo(folder).path(), error))
             return false;
     }

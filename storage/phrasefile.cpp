@@ -15,7 +15,6 @@
 #include <QSaveFile>
 #include <QtGlobal>
 #include <cerrno>
-#include <cstring>
 
 PhraseFile::PhraseFile(const QString &path)
     : m_location{path, QString(), QString()}
@@ -158,7 +157,7 @@ bool PhraseFile::saveRecords(const Records &records, Accessor entryOf)
     // A failed write leaves its cause in errno; Qt's own message for it is
     // only "Unknown error".
     if (out.status() != QDataStream::Ok || !file.flush()) {
-        const QString cause = QString::fromLocal8Bit(std::strerror(errno));
+        const QString cause = qt_error_string(errno);
         file.cancelWriting();
         reportSaveFailure(cause);
         return false;
