@@ -17,7 +17,7 @@ test_packages=(qtbase5-dev qtbase5-dev-tools
     clang libclang-rt-14-dev
     dbus dbus-bin xvfb xauth xdotool x11-utils openbox wmctrl
     desktop-file-utils dpkg-dev file util-linux python3 python3-fusepy fuse3 strace
-    lintian appstream man-db reuse)
+    lintian appstream reuse)
 
 packages=("${build_packages[@]}")
 if [ "${1:-}" != "--run" ]; then

@@ -7,8 +7,8 @@
 # Installs what is missing, then builds and tests Varizez in three
 # configurations: Qt 6, Qt 5.15, and Qt 6 with AddressSanitizer and
 # UndefinedBehaviorSanitizer (built with clang, which also builds and runs
-# the phrase file fuzzer). Ends with one summary line; exits non-zero on any
-# failure.
+# the phrase file fuzzer), then checks that every file states its licence
+# (reuse lint). Ends with one summary line; exits non-zero on any failure.
 #
 #   scripts/test.sh                 all three configurations
 #   scripts/test.sh qt6 [qt5 asan]  only those
@@ -85,6 +85,14 @@ run_config() {
 for config in "${configs[@]}"; do
     run_config "$config"
 done
+
+echo "=== licence and copyright of every file (reuse lint)"
+if lint=$(cd "$root" && reuse lint 2>&1); then
+    passed=$((passed + 1))
+else
+    echo "$lint"
+    failed=$((failed + 1)); failures+=("reuse lint: a file without licence or copyright")
+fi
 
 echo
 for failure in "${failures[@]}"; do
