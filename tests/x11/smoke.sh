@@ -25,7 +25,7 @@ maximized() { s=$(xprop -id "$id" _NET_WM_STATE); [[ $s == *MAXIMIZED_VERT* && $
 active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$id" ]; }
 click() { xdotool mousemove --window "$id" "$1" "$2" click 1; sleep 0.3; }
 
-openbox &
+HOME=$WORK openbox & # its own files too stay out of the real /home
 trap 'kill $!; rm -rf "$WORK"' EXIT
 # openbox announces itself before it manages windows: one mapped in between
 # would stay unmanaged.
