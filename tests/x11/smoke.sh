@@ -25,8 +25,8 @@ maximized() { s=$(xprop -id "$id" _NET_WM_STATE); [[ $s == *MAXIMIZED_VERT* && $
 active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$id" ]; }
 click() { xdotool mousemove --window "$id" "$1" "$2" click 1; sleep 0.3; }
 
-HOME=$WORK openbox & # its own files too stay out of the real /home
-trap 'kill $!; rm -rf "$WORK"' EXIT
+HOME=$WORK openbox & wm=$! # its own files too stay out of the real /home
+trap 'kill $wm $! 2>/dev/null; wait; rm -rf "$WORK"' EXIT
 # openbox announces itself before it manages windows: one mapped in between
 # would stay unmanaged.
 until_true eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window' && sleep 1 || fail "no window manager"
