@@ -105,7 +105,7 @@ PhraseFileContents PhraseFile::loadRecords(QVector<Record> &records, Make make)
     if (!file.open(QIODevice::ReadOnly)) {
         qWarning("varizez: cannot read %s: %s", qUtf8Printable(m_location.file),
                  qUtf8Printable(file.errorString()));
-        m_unreadable = QStringLiteral("it could not be read, so it is kept as it is");
+        m_location.problem = QStringLiteral("it could not be read, so it is kept as it is");
         return PhraseFileContents();
     }
     return readRecords(file, records, make);
@@ -127,7 +127,7 @@ PhraseFileContents PhraseFile::load(QVector<Beads *> &records)
 template <typename Records, typename Accessor>
 bool PhraseFile::saveRecords(const Records &records, Accessor entryOf)
 {
-    QString reason = m_location.problem.isEmpty() ? m_unreadable : m_location.problem;
+    QString reason = m_location.problem;
     const QString folder = QFileInfo(m_location.file).absolutePath();
     if (!reason.isEmpty() || (!m_location.makeBelow.isEmpty() &&
                               !Folders::make(folder, m_location.makeBelow, &reason))) {

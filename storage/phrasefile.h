@@ -83,7 +83,6 @@ private:
     void removeStaleTemporaryFiles() const;
 
     DataLocation m_location;
-    QString m_unreadable; // why the file could not be read, if it could not
     bool m_saveFailing = false;
     bool m_staleFilesChecked = false;
 };
