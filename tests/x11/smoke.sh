@@ -30,8 +30,8 @@ trap 'kill $wm $! 2>/dev/null; wait; rm -rf "$WORK"' EXIT
 # openbox announces itself before it manages windows: one mapped in between
 # would stay unmanaged.
 until_true eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window' && sleep 1 || fail "no window manager"
-unshare --mount --propagation private sh -c '
-    mount -t tmpfs -o mode=0755 varizez-x11 /home && mkdir /home/tester || exit 90
+"$(dirname "$0")/../support/with-private-home.sh" sh -c '
+    mkdir /home/tester || exit 90
     "$@"
     echo $? >"$WORK/status"
     cp -r /home "$WORK/home"' sh "$program" --some-option "two words" -x &
