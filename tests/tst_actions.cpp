@@ -87,70 +87,88 @@ QString shownAs(const QWidget *w)
     return w->isVisible() ? keys.toLower().remove("window") : "hidden";
 }
 
-// One object a line, children indented: widgets with what a user can tell
-// apart and what a screen reader says of them, layouts with their items.
+QString shown(const QVariant &value, const QMetaProperty &p)
+{
+    const auto policy = QMetaEnum::fromType<QSizePolicy::Policy>();
+    const QSizePolicy sizes = value.value<QSizePolicy>();
+    QString text; // QDebug's quoting, without its "QVariant(type, ...)"
+    QDebug(&text).nospace() << value;
+    return p.isEnumType() ? p.enumerator().valueToKeys(value.toInt())
+           : value.userType() == QMetaType::QSize
+               ? QString("%1x%2").arg(value.toSize().width()).arg(value.toSize().height())
+           : value.canConvert<QSizePolicy>()
+               ? QString(policy.valueToKey(sizes.horizontalPolicy())) + '/' +
+                     policy.valueToKey(sizes.verticalPolicy())
+               : text.mid(text.indexOf(", ") + 2).chopped(1);
+}
+
+// One object a line, children indented: layouts with their spacing, margins
+// and items; widgets with what was set on them (values that are Qt's defaults
+// for every widget are left out, and so is a size that the layout decides)
+// and what a screen reader says of them when it is not their text.
 void dumpTree(const QObject *object, const QString &indent, QTextStream &out)
 {
-    static const QByteArrayList shown =
-        QByteArray(
-            "windowTitle size minimumSize maximumSize sizePolicy enabled text styleSheet wordWrap "
-            "editTriggers showDropIndicator alternatingRowColors selectionBehavior intValue "
-            "digitCount focusPolicy")
+    static const QByteArrayList watched =
+        QByteArray("windowTitle size minimumSize maximumSize sizePolicy text styleSheet wordWrap "
+                   "editTriggers showDropIndicator alternatingRowColors selectionBehavior intValue")
             .split(' ');
+    static const QStringList defaults{"\"\"", "0x0", "16777215x16777215", "false",
+                                      "Preferred/Preferred"};
     if (!object->objectName().contains(QRegularExpression("^(?!_|qt_).")))
         return; // no name, or one Qt gave it
-    out << indent << object->metaObject()->className() << ' ' << object->objectName();
-    const auto *layout = qobject_cast<const QLayout *>(object);
-    if (layout)
-        QDebug(out.string()).nospace()
-            << " spacing " << layout->spacing() << ' ' << layout->contentsMargins() << ':';
-    for (int i = 0; layout && i < layout->count(); ++i) {
-        QLayoutItem *item = layout->itemAt(i);
-        out << ' '
-            << (item->widget() ? item->widget()->objectName() : item->layout()->objectName());
-    }
-    for (const QByteArray &name : object->isWidgetType() ? shown : QByteArrayList()) {
+    QStringList set;
+    for (const QByteArray &name : object->isWidgetType() ? watched : QByteArrayList()) {
         const QMetaProperty p =
             object->metaObject()->property(object->metaObject()->indexOfProperty(name));
-        QString value; // QDebug's "QVariant(type, value)", less the wrapping
-        QDebug(&value).nospace() << p.read(object);
-        if (p.isValid() && (indent.isEmpty() || name != "size"))
-            out << '\n'
-                << indent << "    " << name << ": "
-                << (p.isEnumType() ? p.enumerator().valueToKeys(p.read(object).toInt())
-                                   : value.mid(value.indexOf(", ") + 2).chopped(1));
+        const QString value = p.isValid() ? shown(p.read(object), p) : "\"\"";
+        if (!defaults.contains(value) && (indent.isEmpty() || name != "size"))
+            set << name + ' ' + value;
     }
-    if (QAccessibleInterface *a =
-            QAccessible::queryAccessibleInterface(const_cast<QObject *>(object)))
-        out << '\n'
-            << indent << "    accessible: \"" << a->text(QAccessible::Name) << "\", \""
-            << a->text(QAccessible::Description) << '"';
-    out << '\n';
+    const auto *layout = qobject_cast<const QLayout *>(object);
+    for (int i = 0; layout && i < layout->count(); ++i)
+        set << (layout->itemAt(i)->widget() ? layout->itemAt(i)->widget()->objectName()
+                                            : layout->itemAt(i)->layout()->objectName());
+    if (layout)
+        set.prepend(QString("spacing %1 margins %2 %3 %4 %5:")
+                        .arg(layout->spacing())
+                        .arg(layout->contentsMargins().left())
+                        .arg(layout->contentsMargins().top())
+                        .arg(layout->contentsMargins().right())
+                        .arg(layout->contentsMargins().bottom()));
+    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(const_cast<QObject *>(object));
+    if (a && a->text(QAccessible::Name) !=
+                 object->property(indent.isEmpty() ? "windowTitle" : "text").toString())
+        set << QString("accessible \"%1\", \"%2\"")
+                   .arg(a->text(QAccessible::Name), a->text(QAccessible::Description));
+    out << indent << object->metaObject()->className() << ' ' << object->objectName()
+        << (set.isEmpty() || layout ? " " : ": ") << set.join(layout ? " " : ", ") << '\n';
     for (const QObject *child : object->children())
         dumpTree(child, indent + "  ", out);
 }
 
 // Both windows as the program builds them, what it asks of the window system,
-// and the images compiled into it.
+// and the images compiled into it, opened before main().
 QStringList faces()
 {
     QString dump;
     QTextStream out(&dump);
     MainWindow window;
-    const QMainWindow plain;
+    const QMainWindow plainWindow;
     for (const QWidget *top : {dialog(), static_cast<QWidget *>(&window)})
         dumpTree(top, "", out);
     presentMainWindow(window); // asks for the handheld's automatic orientation
-    out << "orientation asked for: attribute " << window.requestedOrientationAttribute();
-    for (int a = 128; a <= 130; ++a) // the numbers Qt 5 and 6 gave to other attributes
-        out << ", " << a << ' ' << window.testAttribute(Qt::WidgetAttribute(a))
-            << " (on a plain window " << plain.testAttribute(Qt::WidgetAttribute(a)) << ')';
+    bool untouched = true;     // 128 to 130 name other attributes in Qt 5 and 6
+    for (int a = 128; a <= 130; ++a)
+        untouched = untouched && window.testAttribute(Qt::WidgetAttribute(a)) ==
+                                     plainWindow.testAttribute(Qt::WidgetAttribute(a));
+    out << "orientation asked for: attribute " << window.requestedOrientationAttribute()
+        << (untouched ? ", attributes 128 to 130 as on a plain window" : ", attributes set");
     g_early.sort();
-    for (const QString &path : qAsConst(g_early)) { // the images, open before main()
+    for (const QString &path : qAsConst(g_early)) {
         const QImage image(path);
         out << '\n'
-            << path << ": " << QFileInfo(path).size() << " bytes, " << image.width() << 'x'
-            << image.height() << ' ' << image.format()
+            << path << ": " << image.width() << 'x' << image.height() << ' '
+            << QMetaEnum::fromType<QImage::Format>().valueToKey(image.format())
             << ", alpha at (1,1) (128,10) (128,128): " << qAlpha(image.pixel(1, 1)) << ' '
             << qAlpha(image.pixel(128, 10)) << ' ' << qAlpha(image.pixel(128, 128))
             << ", compression " << QResource(path).compressionAlgorithm();
@@ -159,10 +177,17 @@ QStringList faces()
 }
 
 // What the user and the disk show: the windows, and every file under /home
-// as "MODE INODE CONTENTS", a file written anew having a new inode.
+// as "MODE INODE CONTENTS", a file written anew having a new inode. A closed
+// program shows "window: closed" and otherwise what it last showed, so a
+// start shows only what it changed.
 QMap<QString, QString> state()
 {
-    QMap<QString, QString> now;
+    static QMap<QString, QString> now{{"window", "closed"},
+                                      {"list", "-"},
+                                      {"current", "-1"},
+                                      {"disabled", "btnStart btnRemove"},
+                                      {"dialog", "hidden 0"}};
+    now["window"] = "closed";
     if (g_window) {
         const auto *list = g_window->findChild<QListWidget *>();
         QStringList rows, disabled;
@@ -175,148 +200,236 @@ QMap<QString, QString> state()
         now["window"] = shownAs(g_window);
         now["list"] = rows.size() > 6
                           ? QString("%1 | ... (%2 rows)").arg(rows.first()).arg(rows.size())
-                          : rows.join(" | ");
+                      : rows.isEmpty() ? "-"
+                                       : rows.join(" | ");
         now["current"] = QString::number(list->currentRow());
-        now["disabled"] = disabled.join(' ');
+        now["disabled"] = disabled.isEmpty() ? "-" : disabled.join(' ');
         now["dialog"] =
             shownAs(dialog()) + QString(" %1").arg(dialog()->findChild<QLCDNumber *>()->intValue());
     }
+    QMap<QString, QString> seen = now;
     for (QDirIterator it("/home", QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
                          QDirIterator::Subdirectories);
          it.hasNext();) {
         struct stat status = {};
         QFile file(it.next());
         ::lstat(QFile::encodeName(it.filePath()).constData(), &status);
-        now[it.filePath()] =
+        seen[it.filePath()] =
             QString("%1 %2 ").arg(status.st_mode & 07777, 0, 8).arg(status.st_ino) +
             (S_ISDIR(status.st_mode)          ? "folder"
              : file.open(QIODevice::ReadOnly) ? contentsOf(file.readAll())
                                               : "unreadable");
     }
-    return now;
+    return seen;
 }
 
-bool act(const QString &verb, const QString &arg)
+QListWidget *list()
 {
-    const QString first = arg.section(' ', 0, 0), rest = arg.section(' ', 1);
-    const QRegularExpression quotes("^\"|\"$");
-    const int key = QMetaEnum::fromType<Qt::Key>().keyToValue(qPrintable("Key_" + first));
-    QFile file(first);
-    auto *list = g_window ? g_window->findChild<QListWidget *>() : nullptr;
-    auto *button = dialog() ? dialog()->findChild<QPushButton *>(first) : nullptr;
-    button = button || !g_window ? button : g_window->findChild<QPushButton *>(first);
-    if (verb == "mkdir" || verb == "rmdir") // the world around
-        return verb == "mkdir" ? QDir().mkpath(arg) : QDir(arg).removeRecursively();
-    if (verb == "put") { // written by the program's own writer
-        QVector<PhraseEntry> records;
-        for (const QString &r : rest.split(" | ", Qt::SkipEmptyParts))
-            records << PhraseEntry{r.section(' ', 0, -2).remove(quotes),
-                                   r.section(' ', -1).toInt()};
-        return PhraseFile(first).save(records);
-    }
-    if (verb == "puthex" || verb == "write") // bytes in hex, or text with \r and \n
-        return QDir().mkpath(QFileInfo(first).path()) && file.open(QIODevice::WriteOnly) &&
-               file.write(verb == "puthex"
-                              ? bytesOf(rest)
-                              : rest.toUtf8().replace("\\r", "\r").replace("\\n", "\n")) >= 0;
-    if (verb == "env") // NAME VALUE, or NAME alone to unset it
-        return rest.isEmpty() ? qunsetenv(qPrintable(first))
-                              : qputenv(qPrintable(first), rest.toUtf8());
-    if (verb == "chmod")
-        return ::chmod(QFile::encodeName(rest).constData(), first.toUInt(nullptr, 8)) == 0;
-    if (verb == "mount")
-        return ::mount("varizez-small", qPrintable(first), "tmpfs", 0,
-                       qPrintable("size=" + rest)) == 0;
-    const rlimit limit = {arg.toULong(), RLIM_INFINITY};
-    if (verb == "limit") // a file size limit, till the end
-        return std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    if (verb == "user") // nobody, till the end
-        return !::setgroups(0, nullptr) && !::setgid(65534) && !::setuid(65534);
-    if (verb == "run") { // varizez-file with these arguments, named as a user names it
-        QProcess tool;
-        tool.start("bash", QStringList{"-c", "exec -a varizez-file \"$0\" \"$@\"",
-                                       qEnvironmentVariable("VARIZEZ_FILE")} +
-                               arg.split(' ', Qt::SkipEmptyParts));
-        const bool ended = tool.waitForFinished(60000);
-        // (A coverage build run as another user cannot write its data, and says so.)
-        const QRegularExpression coverage("^profiling:.*\n", QRegularExpression::MultilineOption);
-        for (const QString &out :
-             {"stdout: " + QString::fromUtf8(tool.readAllStandardOutput()),
-              "stderr: " + QString::fromUtf8(tool.readAllStandardError()).remove(coverage)})
-            if (out.size() > 8)
-                g_events << QString(out).replace('\r', "\\r").replace('\n', "\\n");
-        return g_events << QString("status: %1").arg(tool.exitCode()), ended;
-    }
-    if (verb == "load") { // the program's reader, then its writer, on this file
-        PhraseFile phrases(arg);
-        const PhraseFileContents c = phrases.load();
-        g_events << "records: " + recordsOf(c.entries)
-                 << QString("damage:%1%2%3%4")
-                        .arg(c.dataRanOut ? " short" : "", c.corruptText ? " odd" : "",
-                             c.stoppedAtBound ? " bound" : "",
-                             c.trailingBytes ? QString(" trailing %1").arg(c.trailingBytes) : "");
-        return phrases.save(c.entries);
-    }
-    if (verb == "open") { // what the user does
-        presentMainWindow(*(g_window = new MainWindow));
-        return QTest::qWaitForWindowActive(g_window);
-    }
-    if (verb == "close")
-        return delete g_window, g_window = nullptr, true;
-    if (verb == "click" && list && list->item(arg.toInt()))
-        return QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                                 list->visualItemRect(list->item(arg.toInt())).center()),
-               true;
-    if (verb == "unselect" && list)
-        return list->setCurrentRow(-1), true;
-    if (verb == "press" && button && first == "btnExit") { // Exit ends an event loop: run one
-        QTimer::singleShot(0, button, &QPushButton::click);
+    return g_window ? g_window->findChild<QListWidget *>() : nullptr;
+}
+
+// The button of that object name, in the counting dialog or the main window.
+QPushButton *button(const QString &name)
+{
+    QPushButton *b = dialog() ? dialog()->findChild<QPushButton *>(name) : nullptr;
+    return b || !g_window ? b : g_window->findChild<QPushButton *>(name);
+}
+
+int keyNamed(const QString &name)
+{
+    return QMetaEnum::fromType<Qt::Key>().keyToValue(qPrintable("Key_" + name));
+}
+
+QString unquoted(QString text)
+{
+    return text.remove(QRegularExpression("^\"|\"$"));
+}
+
+// A dialog opened by what comes next gets this answer: an input dialog takes
+// the text ("cancel" cancels it), any other dialog is closed.
+void answerNextDialog(const QString &answer)
+{
+    QTimer::singleShot(0, [answer = unquoted(answer)] {
+        QWidget *modal = QApplication::activeModalWidget();
+        auto *input = qobject_cast<QInputDialog *>(modal);
+        if (modal)
+            g_events << QString("shown: %1 \"%2\" \"%3\"")
+                            .arg(modal->metaObject()->className(), modal->windowTitle(),
+                                 input ? input->labelText() : modal->property("text").toString());
+        if (input && answer != "cancel")
+            input->setTextValue(answer), input->accept();
+        else if (modal)
+            modal->close();
+    });
+}
+
+// The world around. Each verb takes the first word of the step's argument
+// and the rest.
+
+bool put(const QString &file, const QString &records) // "text count | ...", by the program
+{
+    QVector<PhraseEntry> entries;
+    for (const QString &r : records.split(" | ", Qt::SkipEmptyParts))
+        entries << PhraseEntry{unquoted(r.section(' ', 0, -2)), r.section(' ', -1).toInt()};
+    return PhraseFile(file).save(entries);
+}
+
+bool putBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
+           file.write(bytes) == bytes.size();
+}
+
+bool limit(const QString &bytes, const QString &) // a file size limit, till the end
+{
+    const rlimit limit = {bytes.toULong(), RLIM_INFINITY};
+    return std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+}
+
+bool run(const QString &command, const QString &rest) // varizez-file, named as a user names it
+{
+    QProcess tool;
+    tool.start("bash", QStringList{"-c", "exec -a varizez-file \"$0\" \"$@\"",
+                                   qEnvironmentVariable("VARIZEZ_FILE")} +
+                           (command + ' ' + rest).split(' ', Qt::SkipEmptyParts));
+    const bool ended = tool.waitForFinished(60000);
+    // (A coverage build run as another user cannot write its data, and says so.)
+    const QRegularExpression coverage("^profiling:.*\n", QRegularExpression::MultilineOption);
+    for (const QString &out :
+         {"stdout: " + QString::fromUtf8(tool.readAllStandardOutput()),
+          "stderr: " + QString::fromUtf8(tool.readAllStandardError()).remove(coverage)})
+        if (out.size() > 8)
+            g_events << QString(out).replace('\r', "\\r").replace('\n', "\\n");
+    return g_events << QString("status: %1").arg(tool.exitCode()), ended;
+}
+
+bool load(const QString &path, const QString &) // the program's reader, then its writer
+{
+    PhraseFile phrases(path);
+    const PhraseFileContents c = phrases.load();
+    g_events << "records: " + recordsOf(c.entries)
+             << QString("damage:%1%2%3%4")
+                    .arg(c.dataRanOut ? " short" : "", c.corruptText ? " odd" : "",
+                         c.stoppedAtBound ? " bound" : "",
+                         c.trailingBytes ? QString(" trailing %1").arg(c.trailingBytes) : "");
+    return phrases.save(c.entries);
+}
+
+// What the user does.
+
+bool close(const QString &, const QString &) // as closing the window does, then main() ends
+{
+    const bool closed = g_window && g_window->close();
+    delete g_window;
+    g_window = nullptr;
+    return closed;
+}
+
+bool click(const QString &row, const QString &)
+{
+    QListWidgetItem *item = list() ? list()->item(row.toInt()) : nullptr;
+    if (item)
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
+                          list()->visualItemRect(item).center());
+    return item;
+}
+
+bool press(const QString &name, const QString &answer)
+{
+    QPushButton *b = button(name);
+    if (b && name == "btnExit") { // Exit ends an event loop: run one
+        QTimer::singleShot(0, b, &QPushButton::click);
         QTimer::singleShot(20000, [] { QCoreApplication::exit(99); });
         return g_events << QString("status: %1").arg(QCoreApplication::exec()), true;
     }
-    if ((verb == "press" && button) || (verb == "type" && g_window)) {
-        // An input dialog that this opens gets the rest of the step as its answer
-        // ("cancel" cancels it); any other dialog is closed.
-        QTimer::singleShot(0, [answer = QString(rest).remove(quotes)] {
-            QWidget *modal = QApplication::activeModalWidget();
-            auto *input = qobject_cast<QInputDialog *>(modal);
-            if (modal)
-                g_events << QString("shown: %1 \"%2\" \"%3\"")
-                                .arg(modal->metaObject()->className(), modal->windowTitle(),
-                                     input ? input->labelText()
-                                           : modal->property("text").toString());
-            if (input && answer != "cancel")
-                input->setTextValue(answer), input->accept();
-            else if (modal)
-                modal->close();
-        });
-        if (verb == "press")
-            return QTest::mouseClick(button, Qt::LeftButton), true;
-        // A key press where the focus is, in the window in front.
-        if (!QApplication::activeWindow() &&
-            (g_window->activateWindow(), !QTest::qWaitForWindowActive(g_window)))
-            return false;
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-        const QWidget *focus = QApplication::focusWidget();
-        return g_events << "focus: " + (focus ? focus->objectName() : "none"), true;
-    }
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), verb == "repeat");
-    if ((verb == "key" || verb == "repeat") && dialog()) // on the counting dialog, Qt's key names
-        return QCoreApplication::sendEvent(dialog(), &press);
-    for (int i = 0; verb == "count" && dialog() && i != arg.toInt(); ++i) // L, printing the count
+    if (b)
+        answerNextDialog(answer), QTest::mouseClick(b, Qt::LeftButton);
+    return b;
+}
+
+bool type(const QString &key, const QString &answer) // where the focus is, in the front window
+{
+    if (!g_window || (!QApplication::activeWindow() &&
+                      (g_window->activateWindow(), !QTest::qWaitForWindowActive(g_window))))
+        return false;
+    answerNextDialog(answer);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(keyNamed(key)));
+    const QWidget *focus = QApplication::focusWidget();
+    return g_events << "focus: " + (focus ? focus->objectName() : "none"), true;
+}
+
+bool keyOnDialog(const QString &name, bool autoRepeat)
+{
+    QKeyEvent press(QEvent::KeyPress, keyNamed(name), Qt::NoModifier, QString(), autoRepeat);
+    return dialog() && QCoreApplication::sendEvent(dialog(), &press);
+}
+
+bool count(const QString &times, const QString &) // L, printing the count after each
+{
+    for (int i = 0; dialog() && i != times.toInt(); ++i)
         QTest::keyClick(dialog(), Qt::Key_L),
             std::printf("counted %d\n", dialog()->findChild<QLCDNumber *>()->intValue());
-    if (verb == "faces")
-        g_events << faces();
-    return verb == "count" || verb == "faces";
+    return dialog();
 }
+
+using Verb = bool (*)(const QString &first, const QString &rest);
+const QHash<QString, Verb> kVerbs{
+    {"mkdir", [](const QString &dir, const QString &) { return QDir().mkpath(dir); }},
+    {"rmdir", [](const QString &dir, const QString &) { return QDir(dir).removeRecursively(); }},
+    {"put", put},
+    {"puthex",
+     [](const QString &file, const QString &hex) { return putBytes(file, bytesOf(hex)); }},
+    {"write",
+     [](const QString &file, const QString &text) {
+         return putBytes(file, text.toUtf8().replace("\\r", "\r").replace("\\n", "\n"));
+     }},
+    {"chmod",
+     [](const QString &mode, const QString &path) {
+         return ::chmod(QFile::encodeName(path).constData(), mode.toUInt(nullptr, 8)) == 0;
+     }},
+    {"mount",
+     [](const QString &dir, const QString &size) {
+         return ::mount("varizez-small", qPrintable(dir), "tmpfs", 0, qPrintable("size=" + size)) ==
+                0;
+     }},
+    {"limit", limit},
+    {"user",
+     [](const QString &, const QString &) { // nobody, till the end
+         return !::setgroups(0, nullptr) && !::setgid(65534) && !::setuid(65534);
+     }},
+    {"env",
+     [](const QString &name, const QString &value) { // unset without a value
+         return value.isEmpty() ? qunsetenv(qPrintable(name))
+                                : qputenv(qPrintable(name), value.toUtf8());
+     }},
+    {"run", run},
+    {"load", load},
+    {"open",
+     [](const QString &, const QString &) {
+         presentMainWindow(*(g_window = new MainWindow));
+         return QTest::qWaitForWindowActive(g_window);
+     }},
+    {"close", close},
+    {"click", click},
+    {"unselect",
+     [](const QString &, const QString &) { return list() && (list()->setCurrentRow(-1), true); }},
+    {"press", press},
+    {"type", type},
+    {"key", [](const QString &name, const QString &) { return keyOnDialog(name, false); }},
+    {"repeat", [](const QString &name, const QString &) { return keyOnDialog(name, true); }},
+    {"count", count},
+    {"faces", [](const QString &, const QString &) { return g_events << faces(), true; }},
+};
 
 // Does a step; returns what changed and what else happened, a line each.
 QStringList play(const QString &step, const QDBusConnection &listener)
 {
     const QMap<QString, QString> before = state();
     g_events.clear();
-    if (!act(step.section(' ', 0, 0), step.section(' ', 1)))
+    const QString arg = step.section(' ', 1);
+    const Verb verb = kVerbs.value(step.section(' ', 0, 0));
+    if (!verb || !verb(arg.section(' ', 0, 0), arg.section(' ', 1)))
         g_events << "failed: " + step;
     const auto ping = QDBusMessage::createMethodCall(
         "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "GetId");
@@ -331,7 +444,7 @@ QStringList play(const QString &step, const QDBusConnection &listener)
         const QString mode = now.section(' ', 0, 0) + ' ', contents = now.section(' ', 2);
         if (old != now)
             changes << key + ": " +
-                           (!key.startsWith('/') || now == "gone" ? (now.isEmpty() ? "-" : now)
+                           (!key.startsWith('/') || now == "gone" ? now
                             : old.startsWith(mode) && old.section(' ', 2) == contents
                                 ? mode + "written again"
                                 : mode + contents);
