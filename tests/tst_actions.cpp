@@ -182,8 +182,7 @@ QStringList faces()
 // start shows only what it changed.
 QMap<QString, QString> state()
 {
-    static QMap<QString, QString> now{{"window", "closed"},
-                                      {"list", "-"},
+    static QMap<QString, QString> now{{"list", "-"},
                                       {"current", "-1"},
                                       {"disabled", "btnStart btnRemove"},
                                       {"dialog", "hidden 0"}};
@@ -263,10 +262,18 @@ void answerNextDialog(const QString &answer)
     });
 }
 
-// The world around. Each verb takes the first word of the step's argument
-// and the rest.
+// The verbs of the steps (actions/README). Each takes the first word of what
+// follows it and the rest, and says whether it could be done.
+using S = const QString &;
 
-bool put(const QString &file, const QString &records) // "text count | ...", by the program
+bool putBytes(S path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
+           file.write(bytes) == bytes.size();
+}
+
+bool put(S file, S records) // "text count | ...", by the program's own writer
 {
     QVector<PhraseEntry> entries;
     for (const QString &r : records.split(" | ", Qt::SkipEmptyParts))
@@ -274,20 +281,13 @@ bool put(const QString &file, const QString &records) // "text count | ...", by 
     return PhraseFile(file).save(entries);
 }
 
-bool putBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
-           file.write(bytes) == bytes.size();
-}
-
-bool limit(const QString &bytes, const QString &) // a file size limit, till the end
+bool limit(S bytes, S) // a file size limit, till the end
 {
     const rlimit limit = {bytes.toULong(), RLIM_INFINITY};
     return std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
 }
 
-bool run(const QString &command, const QString &rest) // varizez-file, named as a user names it
+bool run(S command, S rest) // varizez-file, named as a user names it
 {
     QProcess tool;
     tool.start("bash", QStringList{"-c", "exec -a varizez-file \"$0\" \"$@\"",
@@ -304,7 +304,7 @@ bool run(const QString &command, const QString &rest) // varizez-file, named as 
     return g_events << QString("status: %1").arg(tool.exitCode()), ended;
 }
 
-bool load(const QString &path, const QString &) // the program's reader, then its writer
+bool load(S path, S) // the program's reader, then its writer
 {
     PhraseFile phrases(path);
     const PhraseFileContents c = phrases.load();
@@ -316,17 +316,14 @@ bool load(const QString &path, const QString &) // the program's reader, then it
     return phrases.save(c.entries);
 }
 
-// What the user does.
-
-bool close(const QString &, const QString &) // as closing the window does, then main() ends
+bool close(S, S) // as closing the window does; then main() ends and destroys it
 {
     const bool closed = g_window && g_window->close();
-    delete g_window;
-    g_window = nullptr;
+    delete std::exchange(g_window, nullptr);
     return closed;
 }
 
-bool click(const QString &row, const QString &)
+bool click(S row, S)
 {
     QListWidgetItem *item = list() ? list()->item(row.toInt()) : nullptr;
     if (item)
@@ -335,7 +332,7 @@ bool click(const QString &row, const QString &)
     return item;
 }
 
-bool press(const QString &name, const QString &answer)
+bool press(S name, S answer)
 {
     QPushButton *b = button(name);
     if (b && name == "btnExit") { // Exit ends an event loop: run one
@@ -343,12 +340,10 @@ bool press(const QString &name, const QString &answer)
         QTimer::singleShot(20000, [] { QCoreApplication::exit(99); });
         return g_events << QString("status: %1").arg(QCoreApplication::exec()), true;
     }
-    if (b)
-        answerNextDialog(answer), QTest::mouseClick(b, Qt::LeftButton);
-    return b;
+    return b && (answerNextDialog(answer), QTest::mouseClick(b, Qt::LeftButton), true);
 }
 
-bool type(const QString &key, const QString &answer) // where the focus is, in the front window
+bool type(S key, S answer) // where the focus is, in the window in front
 {
     if (!g_window || (!QApplication::activeWindow() &&
                       (g_window->activateWindow(), !QTest::qWaitForWindowActive(g_window))))
@@ -359,13 +354,13 @@ bool type(const QString &key, const QString &answer) // where the focus is, in t
     return g_events << "focus: " + (focus ? focus->objectName() : "none"), true;
 }
 
-bool keyOnDialog(const QString &name, bool autoRepeat)
+bool keyOnDialog(S name, bool autoRepeat)
 {
     QKeyEvent press(QEvent::KeyPress, keyNamed(name), Qt::NoModifier, QString(), autoRepeat);
     return dialog() && QCoreApplication::sendEvent(dialog(), &press);
 }
 
-bool count(const QString &times, const QString &) // L, printing the count after each
+bool count(S times, S) // L, printing the count after each
 {
     for (int i = 0; dialog() && i != times.toInt(); ++i)
         QTest::keyClick(dialog(), Qt::Key_L),
@@ -373,53 +368,47 @@ bool count(const QString &times, const QString &) // L, printing the count after
     return dialog();
 }
 
-using Verb = bool (*)(const QString &first, const QString &rest);
+using Verb = bool (*)(S first, S rest);
 const QHash<QString, Verb> kVerbs{
-    {"mkdir", [](const QString &dir, const QString &) { return QDir().mkpath(dir); }},
-    {"rmdir", [](const QString &dir, const QString &) { return QDir(dir).removeRecursively(); }},
+    // The world around.
+    {"mkdir", [](S dir, S) { return QDir().mkpath(dir); }},
+    {"rmdir", [](S dir, S) { return QDir(dir).removeRecursively(); }},
     {"put", put},
-    {"puthex",
-     [](const QString &file, const QString &hex) { return putBytes(file, bytesOf(hex)); }},
+    {"puthex", [](S file, S hex) { return putBytes(file, bytesOf(hex)); }},
     {"write",
-     [](const QString &file, const QString &text) {
-         return putBytes(file, text.toUtf8().replace("\\r", "\r").replace("\\n", "\n"));
+     [](S file, S text) {
+         return putBytes(file, QString(text).replace("\\r", "\r").replace("\\n", "\n").toUtf8());
      }},
     {"chmod",
-     [](const QString &mode, const QString &path) {
-         return ::chmod(QFile::encodeName(path).constData(), mode.toUInt(nullptr, 8)) == 0;
-     }},
+     [](S mode, S path) { return ::chmod(qPrintable(path), mode.toUInt(nullptr, 8)) == 0; }},
     {"mount",
-     [](const QString &dir, const QString &size) {
-         return ::mount("varizez-small", qPrintable(dir), "tmpfs", 0, qPrintable("size=" + size)) ==
-                0;
+     [](S dir, S size) {
+         return !::mount("small", qPrintable(dir), "tmpfs", 0, qPrintable("size=" + size));
      }},
     {"limit", limit},
-    {"user",
-     [](const QString &, const QString &) { // nobody, till the end
-         return !::setgroups(0, nullptr) && !::setgid(65534) && !::setuid(65534);
-     }},
+    {"user", [](S, S) { return !::setgroups(0, nullptr) && !::setgid(65534) && !::setuid(65534); }},
     {"env",
-     [](const QString &name, const QString &value) { // unset without a value
+     [](S name, S value) {
          return value.isEmpty() ? qunsetenv(qPrintable(name))
                                 : qputenv(qPrintable(name), value.toUtf8());
      }},
     {"run", run},
     {"load", load},
+    // What the user does.
     {"open",
-     [](const QString &, const QString &) {
+     [](S, S) {
          presentMainWindow(*(g_window = new MainWindow));
          return QTest::qWaitForWindowActive(g_window);
      }},
     {"close", close},
     {"click", click},
-    {"unselect",
-     [](const QString &, const QString &) { return list() && (list()->setCurrentRow(-1), true); }},
+    {"unselect", [](S, S) { return list() && (list()->setCurrentRow(-1), true); }},
     {"press", press},
     {"type", type},
-    {"key", [](const QString &name, const QString &) { return keyOnDialog(name, false); }},
-    {"repeat", [](const QString &name, const QString &) { return keyOnDialog(name, true); }},
+    {"key", [](S name, S) { return keyOnDialog(name, false); }},
+    {"repeat", [](S name, S) { return keyOnDialog(name, true); }},
     {"count", count},
-    {"faces", [](const QString &, const QString &) { return g_events << faces(), true; }},
+    {"faces", [](S, S) { return g_events << faces(), true; }},
 };
 
 // Does a step; returns what changed and what else happened, a line each.
@@ -439,17 +428,21 @@ QStringList play(const QString &step, const QDBusConnection &listener)
     QMap<QString, QString> after = state(), keys = before;
     keys.insert(after);
     QStringList changes;
-    for (const QString &key : keys.keys()) {
+    for (const QString &key : keys.keys()) { // files by their path under /home
         const QString old = before.value(key, "-"), now = after.value(key, "gone");
-        const QString mode = now.section(' ', 0, 0) + ' ', contents = now.section(' ', 2);
+        const QString mode = now.section(' ', 0, 0), contents = now.section(' ', 2);
         if (old != now)
-            changes << key + ": " +
-                           (!key.startsWith('/') || now == "gone" ? now
-                            : old.startsWith(mode) && old.section(' ', 2) == contents
-                                ? mode + "written again"
-                                : mode + contents);
+            changes << (key.startsWith('/') ? key.mid(6) : key) + ": " +
+                           (!key.startsWith('/') || now == "gone"
+                                ? now
+                                : (old.startsWith(mode + ' ') ? "" : mode + ' ') +
+                                      (old.section(' ', 2) == contents ? "written again"
+                                                                       : contents));
     }
-    return changes + g_events;
+    // What the world around was made to be is set-up, not what a case checks.
+    static const QStringList setUp{"mkdir", "rmdir", "put",   "puthex",
+                                   "write", "chmod", "mount", "env"};
+    return setUp.contains(step.section(' ', 0, 0)) ? g_events : changes + g_events;
 }
 
 } // namespace
@@ -483,10 +476,10 @@ int main(int argc, char *argv[])
     QTextStream in(stdin);
     for (QString step; in.readLineInto(&step);) {
         std::printf("%s\n", qUtf8Printable(step));
-        for (const QString &change : step.trimmed().isEmpty() || step.startsWith('#')
-                                         ? QStringList()
-                                         : play(step, listener))
-            std::printf("  %s\n", qUtf8Printable(change));
+        const QStringList changes =
+            step.trimmed().isEmpty() || step.startsWith('#') ? QStringList() : play(step, listener);
+        if (!changes.isEmpty()) // what a step changed, on one line under it
+            std::printf("  %s\n", qUtf8Printable(changes.join("; ")));
     }
     delete g_window;
     QDesktopServices::unsetUrlHandler("http");
