@@ -45,6 +45,11 @@ QWidget *dialog()
     return nullptr;
 }
 
+QListWidget *list()
+{
+    return g_window ? g_window->findChild<QListWidget *>() : nullptr;
+}
+
 // Records as "text" count | ..., null for a null text, *N for N alike in a row.
 QString recordsOf(const QVector<PhraseEntry> &records)
 {
@@ -87,7 +92,7 @@ QString shownAs(const QWidget *w)
     return w->isVisible() ? keys.toLower().remove("window") : "hidden";
 }
 
-QString shown(const QVariant &value, const QMetaProperty &p)
+QString shown(const QVariant &value, const QMetaProperty &p = {})
 {
     const auto policy = QMetaEnum::fromType<QSizePolicy::Policy>();
     const QSizePolicy sizes = value.value<QSizePolicy>();
@@ -129,19 +134,18 @@ void dumpTree(const QObject *object, const QString &indent, QTextStream &out)
         set << (layout->itemAt(i)->widget() ? layout->itemAt(i)->widget()->objectName()
                                             : layout->itemAt(i)->layout()->objectName());
     if (layout)
-        set.prepend(QString("spacing %1 margins %2 %3 %4 %5:")
-                        .arg(layout->spacing())
-                        .arg(layout->contentsMargins().left())
-                        .arg(layout->contentsMargins().top())
-                        .arg(layout->contentsMargins().right())
-                        .arg(layout->contentsMargins().bottom()));
+        set.prepend(QString("spacing %1 ").arg(layout->spacing()) +
+                    shown(QVariant::fromValue(layout->contentsMargins())) + ':');
     QAccessibleInterface *a = QAccessible::queryAccessibleInterface(const_cast<QObject *>(object));
     if (a && a->text(QAccessible::Name) !=
                  object->property(indent.isEmpty() ? "windowTitle" : "text").toString())
         set << QString("accessible \"%1\", \"%2\"")
                    .arg(a->text(QAccessible::Name), a->text(QAccessible::Description));
     out << indent << object->metaObject()->className() << ' ' << object->objectName()
-        << (set.isEmpty() || layout ? " " : ": ") << set.join(layout ? " " : ", ") << '\n';
+        << (set.isEmpty() ? ""
+            : layout      ? " "
+                          : ": ")
+        << set.join(layout ? " " : ", ") << '\n';
     for (const QObject *child : object->children())
         dumpTree(child, indent + "  ", out);
 }
@@ -153,16 +157,13 @@ QStringList faces()
     QString dump;
     QTextStream out(&dump);
     MainWindow window;
-    const QMainWindow plainWindow;
+    const QMainWindow plain;
     for (const QWidget *top : {dialog(), static_cast<QWidget *>(&window)})
         dumpTree(top, "", out);
     presentMainWindow(window); // asks for the handheld's automatic orientation
-    bool untouched = true;     // 128 to 130 name other attributes in Qt 5 and 6
-    for (int a = 128; a <= 130; ++a)
-        untouched = untouched && window.testAttribute(Qt::WidgetAttribute(a)) ==
-                                     plainWindow.testAttribute(Qt::WidgetAttribute(a));
-    out << "orientation asked for: attribute " << window.requestedOrientationAttribute()
-        << (untouched ? ", attributes 128 to 130 as on a plain window" : ", attributes set");
+    out << "orientation asked for: attribute " << window.requestedOrientationAttribute();
+    for (auto a : {Qt::WidgetAttribute(128), Qt::WidgetAttribute(129), Qt::WidgetAttribute(130)})
+        out << (window.testAttribute(a) != plain.testAttribute(a) ? ", set " : ", untouched ") << a;
     g_early.sort();
     for (const QString &path : qAsConst(g_early)) {
         const QImage image(path);
@@ -188,10 +189,9 @@ QMap<QString, QString> state()
                                       {"dialog", "hidden 0"}};
     now["window"] = "closed";
     if (g_window) {
-        const auto *list = g_window->findChild<QListWidget *>();
         QStringList rows, disabled;
-        for (int i = 0; i < list->count(); ++i)
-            rows << list->item(i)->text();
+        for (int i = 0; i < list()->count(); ++i)
+            rows << list()->item(i)->text();
         for (const QPushButton *b :
              g_window->findChildren<QPushButton *>() + dialog()->findChildren<QPushButton *>())
             if (!b->isEnabled())
@@ -201,7 +201,7 @@ QMap<QString, QString> state()
                           ? QString("%1 | ... (%2 rows)").arg(rows.first()).arg(rows.size())
                       : rows.isEmpty() ? "-"
                                        : rows.join(" | ");
-        now["current"] = QString::number(list->currentRow());
+        now["current"] = QString::number(list()->currentRow());
         now["disabled"] = disabled.isEmpty() ? "-" : disabled.join(' ');
         now["dialog"] =
             shownAs(dialog()) + QString(" %1").arg(dialog()->findChild<QLCDNumber *>()->intValue());
@@ -220,11 +220,6 @@ QMap<QString, QString> state()
                                               : "unreadable");
     }
     return seen;
-}
-
-QListWidget *list()
-{
-    return g_window ? g_window->findChild<QListWidget *>() : nullptr;
 }
 
 // The button of that object name, in the counting dialog or the main window.
@@ -475,11 +470,16 @@ int main(int argc, char *argv[])
                      "exit_app_view", &sink, SLOT(signalled()));
     QTextStream in(stdin);
     for (QString step; in.readLineInto(&step);) {
-        std::printf("%s\n", qUtf8Printable(step));
+        // Each step with what it changed: "STEP -> CHANGE; CHANGE", or the
+        // golden dump indented under it.
         const QStringList changes =
             step.trimmed().isEmpty() || step.startsWith('#') ? QStringList() : play(step, listener);
-        if (!changes.isEmpty()) // what a step changed, on one line under it
-            std::printf("  %s\n", qUtf8Printable(changes.join("; ")));
+        const char *separator = step == "faces" ? "\n  " : "; ";
+        std::printf("%s%s%s\n", qUtf8Printable(step),
+                    changes.isEmpty() ? ""
+                    : step == "faces" ? "\n  "
+                                      : " -> ",
+                    qUtf8Printable(changes.join(separator)));
     }
     delete g_window;
     QDesktopServices::unsetUrlHandler("http");
