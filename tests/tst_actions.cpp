@@ -276,18 +276,11 @@ bool put(S file, S records) // "text count | ...", by the program's own writer
     return PhraseFile(file).save(entries);
 }
 
-bool limit(S bytes, S) // a file size limit, till the end
-{
-    const rlimit limit = {bytes.toULong(), RLIM_INFINITY};
-    return std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-}
-
-bool run(S command, S rest) // varizez-file, named as a user names it
+bool run(S command, S rest) // varizez-file with these arguments
 {
     QProcess tool;
-    tool.start("bash", QStringList{"-c", "exec -a varizez-file \"$0\" \"$@\"",
-                                   qEnvironmentVariable("VARIZEZ_FILE")} +
-                           (command + ' ' + rest).split(' ', Qt::SkipEmptyParts));
+    tool.start(qEnvironmentVariable("VARIZEZ_FILE"),
+               (command + ' ' + rest).split(' ', Qt::SkipEmptyParts));
     const bool ended = tool.waitForFinished(60000);
     // (A coverage build run as another user cannot write its data, and says so.)
     const QRegularExpression coverage("^profiling:.*\n", QRegularExpression::MultilineOption);
@@ -309,22 +302,6 @@ bool load(S path, S) // the program's reader, then its writer
                          c.stoppedAtBound ? " bound" : "",
                          c.trailingBytes ? QString(" trailing %1").arg(c.trailingBytes) : "");
     return phrases.save(c.entries);
-}
-
-bool close(S, S) // as closing the window does; then main() ends and destroys it
-{
-    const bool closed = g_window && g_window->close();
-    delete std::exchange(g_window, nullptr);
-    return closed;
-}
-
-bool click(S row, S)
-{
-    QListWidgetItem *item = list() ? list()->item(row.toInt()) : nullptr;
-    if (item)
-        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
-                          list()->visualItemRect(item).center());
-    return item;
 }
 
 bool press(S name, S answer)
@@ -355,14 +332,6 @@ bool keyOnDialog(S name, bool autoRepeat)
     return dialog() && QCoreApplication::sendEvent(dialog(), &press);
 }
 
-bool count(S times, S) // L, printing the count after each
-{
-    for (int i = 0; dialog() && i != times.toInt(); ++i)
-        QTest::keyClick(dialog(), Qt::Key_L),
-            std::printf("counted %d\n", dialog()->findChild<QLCDNumber *>()->intValue());
-    return dialog();
-}
-
 using Verb = bool (*)(S first, S rest);
 const QHash<QString, Verb> kVerbs{
     // The world around.
@@ -380,7 +349,11 @@ const QHash<QString, Verb> kVerbs{
      [](S dir, S size) {
          return !::mount("small", qPrintable(dir), "tmpfs", 0, qPrintable("size=" + size));
      }},
-    {"limit", limit},
+    {"limit",
+     [](S bytes, S) { // a file size limit, till the end
+         const rlimit limit = {bytes.toULong(), RLIM_INFINITY};
+         return std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && !::setrlimit(RLIMIT_FSIZE, &limit);
+     }},
     {"user", [](S, S) { return !::setgroups(0, nullptr) && !::setgid(65534) && !::setuid(65534); }},
     {"env",
      [](S name, S value) {
@@ -395,14 +368,30 @@ const QHash<QString, Verb> kVerbs{
          presentMainWindow(*(g_window = new MainWindow));
          return QTest::qWaitForWindowActive(g_window);
      }},
-    {"close", close},
-    {"click", click},
+    {"close",
+     [](S, S) { // as closing the window does; then main() ends and destroys it
+         const bool closed = g_window && g_window->close();
+         return delete std::exchange(g_window, nullptr), closed;
+     }},
+    {"click",
+     [](S row, S) {
+         QListWidgetItem *item = list() ? list()->item(row.toInt()) : nullptr;
+         return item && (QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
+                                           list()->visualItemRect(item).center()),
+                         true);
+     }},
     {"unselect", [](S, S) { return list() && (list()->setCurrentRow(-1), true); }},
     {"press", press},
     {"type", type},
     {"key", [](S name, S) { return keyOnDialog(name, false); }},
     {"repeat", [](S name, S) { return keyOnDialog(name, true); }},
-    {"count", count},
+    {"count",
+     [](S times, S) { // L, printing the count after each
+         for (int i = 0; dialog() && i != times.toInt(); ++i)
+             QTest::keyClick(dialog(), Qt::Key_L),
+                 std::printf("counted %d\n", dialog()->findChild<QLCDNumber *>()->intValue());
+         return dialog() != nullptr;
+     }},
     {"faces", [](S, S) { return g_events << faces(), true; }},
 };
 
