@@ -41,6 +41,9 @@ def row(player, table, name):
     """Plays the set-up steps, then the steps, and compares the steps' changes, ";" between them."""
     line = next(l for l in open(table, encoding='utf-8') if l.split('|')[0].strip() == name)
     _, set_up, steps, expected = line.split('|', 3)
+    for step in (s.split() + [''] for s in set_up.split(';')):  # "durablefs DIR": mounted here
+        if step[0] == 'durablefs' and not durable(step[1]):
+            return print('SKIP: no /dev/fuse') or 77
     seen = play(player, [s.strip() for s in set_up.split(';')] + ['# steps'] + [s.strip() for s in steps.split(';')])
     changes = '; '.join(c.strip() for c in seen.split('# steps\n')[-1].splitlines() if c.startswith('  '))
     return compare(expected.strip() + '\n', changes + '\n', name)
@@ -53,21 +56,28 @@ def records_of(path):
     return [(name, int(count)) for name, count in (line.rsplit(',', 1) for line in run.stdout.splitlines()[1:])]
 
 
+def durable(folder):
+    """Mounts the power-cut file system at folder for as long as this process runs; returns it."""
+    if not os.path.exists('/dev/fuse'):
+        return False
+    sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), 'powercut'))
+    import durablefs
+    fs = durablefs.DurableFS()
+    os.makedirs(folder)
+    return durablefs.mount(fs, folder) and fs
+
+
 def cut(times, player):
     """Kills the program at random moments while it counts, on a file system
     that keeps only what was synced, and checks the file both as the next
     start finds it and after a power cut at that moment: it must be whole and
     never behind a count whose save had returned. The seed is printed."""
-    if not os.path.exists('/dev/fuse'):
-        return print('SKIP: no /dev/fuse') or 77
     seed = int(os.environ.get('VARIZEZ_SEED', time.time_ns() % 100000))
     print(f'seed {seed} (VARIZEZ_SEED={seed} replays it)')
     rng, records, saved = random.Random(seed), [('AllahuAkbar', 0), ('SubhannAllah', 0)], False
-    sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), 'powercut'))
-    import durablefs
-    os.makedirs('/home/cut')
-    fs, folder = durablefs.DurableFS(), '/home/cut/varizez'
-    durablefs.mount(fs, '/home/cut')  # gone with this process's private mounts
+    fs, folder = durable('/home/cut'), '/home/cut/varizez'  # gone with this process's mounts
+    if not fs:
+        return print('SKIP: no /dev/fuse') or 77
     for k in range(int(times)):
         program = subprocess.Popen([player], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                                    stderr=subprocess.DEVNULL, text=True)

@@ -65,8 +65,10 @@ QString contentsOf(QByteArray bytes)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     const PhraseFileContents c = PhraseFile::read(buffer);
-    const bool whole = !c.dataRanOut && !c.corruptText && !c.trailingBytes;
-    return whole ? recordsOf(c.entries) : bytes.isEmpty() ? "no bytes" : "bytes " + bytes.toHex();
+    const QString more = bytes.size() > 32 ? QString("... (%1 bytes)").arg(bytes.size()) : "";
+    return !c.damaged()      ? recordsOf(c.entries)
+           : bytes.isEmpty() ? "no bytes"
+                             : "bytes " + bytes.left(32).toHex() + more;
 }
 
 // "HEX HEX*N ...": the group HEX*N stands for N copies of HEX.
@@ -178,8 +180,18 @@ QMap<QString, QString> state()
                           : rows.join(" | ");
         now["current"] = QString::number(list->currentRow());
         now["disabled"] = disabled.join(' ');
+        const auto *lcd = dialog()->findChild<QLCDNumber *>();
+        const QString shown = QString::number(lcd->intValue()); // if it fits the digits
         now["dialog"] =
-            shownAs(dialog()) + QString(" %1").arg(dialog()->findChild<QLCDNumber *>()->intValue());
+            shownAs(dialog()) + ' ' + (shown.size() > lcd->digitCount() ? "overflow" : shown);
+        QStringList notices; // the window's, then the dialog's if it differs
+        for (const QWidget *w : {static_cast<QWidget *>(g_window), dialog()})
+            if (const auto *notice = w->findChild<QLabel *>("notice"))
+                notices << notice->text();
+        if (!notices.isEmpty())
+            now["notice"] = notices.size() == 2 && notices.first() == notices.last()
+                                ? notices.first()
+                                : notices.join(" | ") + " (not in both windows)";
     }
     for (QDirIterator it("/home", QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
                          QDirIterator::Subdirectories);
@@ -222,6 +234,8 @@ bool act(const QString &verb, const QString &arg)
     if (verb == "env") // NAME VALUE, or NAME alone to unset it
         return rest.isEmpty() ? qunsetenv(qPrintable(first))
                               : qputenv(qPrintable(first), rest.toUtf8());
+    if (verb == "durablefs") // mounted there by rows.py
+        return QStorageInfo(arg).fileSystemType().startsWith("fuse");
     if (verb == "chmod")
         return ::chmod(QFile::encodeName(rest).constData(), first.toUInt(nullptr, 8)) == 0;
     if (verb == "mount")
@@ -234,9 +248,11 @@ bool act(const QString &verb, const QString &arg)
         return !::setgroups(0, nullptr) && !::setgid(65534) && !::setuid(65534);
     if (verb == "run") { // varizez-file with these arguments, named as a user names it
         QProcess tool;
+        if (arg.contains(" > ")) // its output to a file, such as /dev/full
+            tool.setStandardOutputFile(arg.section(" > ", 1));
         tool.start("bash", QStringList{"-c", "exec -a varizez-file \"$0\" \"$@\"",
                                        qEnvironmentVariable("VARIZEZ_FILE")} +
-                               arg.split(' ', Qt::SkipEmptyParts));
+                               arg.section(" > ", 0, 0).split(' ', Qt::SkipEmptyParts));
         const bool ended = tool.waitForFinished(60000);
         // (A coverage build run as another user cannot write its data, and says so.)
         const QRegularExpression coverage("^profiling:.*\n", QRegularExpression::MultilineOption);
