@@ -6,27 +6,45 @@
 
 #include <QAccessible>
 #include <QBoxLayout>
-#include <QLabel>
+#include <QResizeEvent>
+
+Notice::Notice(QWidget *parent)
+    : QLabel(parent)
+{
+    setObjectName(QStringLiteral("notice"));
+    setStyleSheet(QStringLiteral("color: rgb(170, 0, 0);"));
+    setWordWrap(true);
+    setTextFormat(Qt::PlainText);
+    // The path in it can be copied; selecting by mouse takes no focus.
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+}
 
 void Notice::show(QBoxLayout *layout, const QString &text)
 {
     QWidget *parent = layout->parentWidget();
-    auto *label = parent->findChild<QLabel *>(QStringLiteral("notice"), Qt::FindDirectChildrenOnly);
+    auto *notice = parent->findChild<Notice *>(QString(), Qt::FindDirectChildrenOnly);
     if (text.isEmpty()) {
-        delete label;
+        delete notice;
         return;
     }
-    if (!label) {
-        label = new QLabel(parent);
-        label->setObjectName(QStringLiteral("notice"));
-        label->setStyleSheet(QStringLiteral("color: rgb(170, 0, 0);"));
-        label->setWordWrap(true);
-        label->setTextFormat(Qt::PlainText);
-        // The path in it can be copied; selecting by mouse takes no focus.
-        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        layout->insertWidget(0, label);
+    if (!notice) {
+        notice = new Notice(parent);
+        layout->insertWidget(0, notice);
     }
-    label->setText(text);
-    QAccessibleEvent alert(label, QAccessible::Alert);
+    notice->setText(text);
+    QAccessibleEvent alert(notice, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
+}
+
+QSize Notice::sizeHint() const
+{
+    return QSize(QLabel::sizeHint().width(), heightForWidth(width()));
+}
+
+void Notice::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    if (event->oldSize().width() != width())
+        updateGeometry();
 }
