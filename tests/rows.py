@@ -92,8 +92,8 @@ def cut(times, player):
                  if line.startswith('counted ')]
         program.wait()
         floor, saved = (shown[-1] if shown else records[0][1]), saved or bool(shown)
-        for moment in ('killed', 'cut'):  # a kill between linking the new file and renaming it
-            if moment == 'cut':           # leaves it under a temporary name; the next save removes it
+        for moment in ('killed', 'cut'):  # a kill before the new file is renamed into place
+            if moment == 'cut':           # leaves it under its temporary name; the next save removes it
                 fs.cut()
             names = os.listdir(folder) if os.path.isdir(folder) else []
             assert 'varizezCount.bin' in names or not saved, f'{moment} {k}: the file is gone after {floor} was shown'
