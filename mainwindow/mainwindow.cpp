@@ -38,9 +38,8 @@ QString troubleText(const PhraseFileTrouble &trouble, const QString &file)
                                  "as it is, and nothing will be saved in it.")
             .arg(file, trouble.reason);
     case PhraseFileTrouble::CannotSave:
-        return QCoreApplication::translate(
-                   "MainWindow",
-                   "Your counts could not be saved in %1: %2. Varizez tries again at every change.")
+        return QCoreApplication::translate("MainWindow",
+                                           "Your counts could not be saved in %1: %2.")
             .arg(file, trouble.reason);
     case PhraseFileTrouble::KeptAside:
         return QCoreApplication::translate("MainWindow",

@@ -160,7 +160,7 @@ void PhraseFile::keepDamagedCopy(const QByteArray &bytes)
         }
         bool exists = false;
         if (DurableFile::create(copy, bytes, mode, &exists, &reason)) {
-            qWarning("varizez: %s is damaged; it is kept as %s", qUtf8Printable(m_location.file),
+            qWarning("varizez: %s is damaged; kept as %s", qUtf8Printable(m_location.file),
                      qUtf8Printable(copy));
             setTrouble(PhraseFileTrouble::KeptAside, copy);
             return;
