@@ -135,9 +135,11 @@ void dumpTree(const QObject *object, const QString &indent, QTextStream &out)
     for (int i = 0; layout && i < layout->count(); ++i)
         set << (layout->itemAt(i)->widget() ? layout->itemAt(i)->widget()->objectName()
                                             : layout->itemAt(i)->layout()->objectName());
-    if (layout)
-        set.prepend(QString("spacing %1 ").arg(layout->spacing()) +
-                    shown(QVariant::fromValue(layout->contentsMargins())) + ':');
+    if (layout) { // margins as QDebug prints them: Qt 5 has no QVariant of QMargins
+        QString margins;
+        QDebug(&margins).nospace() << layout->contentsMargins();
+        set.prepend(QString("spacing %1 ").arg(layout->spacing()) + margins + ':');
+    }
     QAccessibleInterface *a = QAccessible::queryAccessibleInterface(const_cast<QObject *>(object));
     if (a && a->text(QAccessible::Name) !=
                  object->property(indent.isEmpty() ? "windowTitle" : "text").toString())
