@@ -7,10 +7,12 @@
 #include "beads.h"
 #include "counterui.h"
 #include "desktopshell.h"
+#include "notice.h"
 
 #include <QKeyEvent>
 #include <QLCDNumber>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <limits>
 
 Counter::Counter(QWidget *parent)
@@ -81,9 +83,22 @@ void Counter::on_btnReset_clicked()
     emit valueChanged();
 }
 
+void Counter::showNotice(const QString &text)
+{
+    Notice::show(ui->verticalLayout, text);
+}
+
 void Counter::on_valueChanged()
 {
-    ui->lcdNumber->display(count);
+    // Five digits while the count fits in them; more only for one that
+    // does not, a minus sign taking a digit: the display never shows a
+    // number other than the count. Shown as text, since the display's own
+    // conversion of the smallest int overflows whatever the digits.
+    constexpr int kDigits = 5;
+    const QString digits = QString::number(count);
+    if (ui->lcdNumber->digitCount() != qMax(kDigits, int(digits.size())))
+        ui->lcdNumber->setDigitCount(qMax(kDigits, int(digits.size())));
+    ui->lcdNumber->display(digits);
     if (beads)
         beads->setCount(count);
 }

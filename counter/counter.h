@@ -25,6 +25,8 @@ public:
 
     // Attaches a record and starts a counting run.
     void setBeads(Beads *record);
+    // Tells what is wrong with the user's data; an empty text when all is well.
+    void showNotice(const QString &text);
 
 signals:
     void valueChanged();

@@ -7,6 +7,7 @@
 #include "beads.h"
 #include "counter.h"
 #include "mainwindowui.h"
+#include "notice.h"
 #include "orientation.h"
 
 #include <QCoreApplication>
@@ -17,11 +18,39 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
+#include <QVBoxLayout>
 
 namespace {
 
 // The maker's page in the handheld's application store.
 const char kStorePageUrl[] = "http://store.ovi.com/publisher/Razarezar";
+
+// How long the program waits at start for varizez-file to finish writing
+// the file; that takes far less.
+constexpr int kLockWaitMs = 2000;
+
+QString troubleText(const PhraseFileTrouble &trouble, const QString &file)
+{
+    switch (trouble.kind) {
+    case PhraseFileTrouble::CannotRead:
+        return QCoreApplication::translate(
+                   "MainWindow", "Your phrases could not be read from %1: %2. The file is left "
+                                 "as it is, and nothing will be saved in it.")
+            .arg(file, trouble.reason);
+    case PhraseFileTrouble::CannotSave:
+        return QCoreApplication::translate("MainWindow",
+                                           "Your counts could not be saved in %1: %2.")
+            .arg(file, trouble.reason);
+    case PhraseFileTrouble::KeptAside:
+        return QCoreApplication::translate("MainWindow",
+                                           "%1 was damaged, so phrases or counts may be missing. "
+                                           "The damaged file is kept as %2.")
+            .arg(file, trouble.reason);
+    case PhraseFileTrouble::None:
+        break;
+    }
+    return QString();
+}
 
 } // namespace
 
@@ -37,6 +66,9 @@ MainWindow::MainWindow(QWidget *parent)
 
     counter = new Counter(nullptr);
 
+    // Waits for varizez-file to finish an import, and keeps it from
+    // writing the file while the program runs.
+    phraseFile.lock(kLockWaitMs);
     if (phraseFile.exists()) {
         loadFromFile();
     } else {
@@ -46,6 +78,7 @@ MainWindow::MainWindow(QWidget *parent)
         beadsList.append(new Beads(QStringLiteral("SubhannAllah"), 0, nullptr));
     }
     populateList();
+    showTrouble();
 
     // Must come after the dialog's own connection, which copies the new count
     // into the record before this save runs.
@@ -94,6 +127,17 @@ bool MainWindow::isValidRow(int row) const
 void MainWindow::saveToFile()
 {
     phraseFile.save(beadsList);
+    showTrouble();
+}
+
+void MainWindow::showTrouble()
+{
+    if (phraseFile.trouble() == m_shownTrouble)
+        return;
+    m_shownTrouble = phraseFile.trouble();
+    const QString text = troubleText(m_shownTrouble, phraseFile.path());
+    Notice::show(ui->verticalLayout, text);
+    counter->showNotice(text);
 }
 
 void MainWindow::on_btnExit_clicked()

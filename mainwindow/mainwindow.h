@@ -50,11 +50,13 @@ private:
     void loadFromFile();
     void populateList();
     bool isValidRow(int row) const;
+    void showTrouble();
 
     MainWindowUi *ui;
     Counter *counter = nullptr;
     QVector<Beads *> beadsList;
     PhraseFile phraseFile;
+    PhraseFileTrouble m_shownTrouble;
     int m_orientationAttribute;
 };
 

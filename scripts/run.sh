@@ -27,8 +27,4 @@ The program is built at $build/app/varizez.
 MSG
     exit 1
 fi
-if [ ! -d /home/user ]; then
-    echo "run: note: /home/user does not exist, so counts will not be saved" \
-         "(the program keeps them in /home/user/varizezCount.bin)." >&2
-fi
 exec "$build/app/varizez" "$@"

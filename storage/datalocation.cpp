@@ -4,6 +4,7 @@
 
 #include "datalocation.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <unistd.h>
@@ -40,4 +41,18 @@ DataLocation DataLocation::here()
     return decide(QFileInfo(QString::fromLatin1(handheld)).isDir() &&
                       ::access(handheld.constData(), W_OK | X_OK) == 0,
                   qEnvironmentVariable("HOME"), qEnvironmentVariable("XDG_DATA_HOME"));
+}
+
+QString DataLocation::lockFileFor(const QString &file)
+{
+    QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!QDir::isAbsolutePath(folder))
+        folder = QDir::tempPath();
+    const QByteArray key = QCryptographicHash::hash(
+        QFile::encodeName(QDir::cleanPath(QFileInfo(file).absoluteFilePath())),
+        QCryptographicHash::Sha1);
+    return QStringLiteral("%1/varizez-%2-%3.lock")
+        .arg(folder)
+        .arg(::getuid())
+        .arg(QLatin1String(key.toHex().left(16)));
 }

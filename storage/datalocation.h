@@ -24,6 +24,11 @@ struct DataLocation
                                const QString &xdgDataHome);
     // The decision for this user on this machine.
     static DataLocation here();
+    // The lock that the running program holds on a phrase file, and that
+    // whatever else writes the file takes first. It lives in the user's
+    // runtime folder, so it needs no folder beside the file and is gone
+    // with the session; without one, in the system's temporary folder.
+    static QString lockFileFor(const QString &file);
 };
 
 #endif // VARIZEZ_DATALOCATION_H

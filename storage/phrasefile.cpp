@@ -5,16 +5,17 @@
 #include "phrasefile.h"
 
 #include "beads.h"
+#include "durablefile.h"
 #include "folders.h"
 
+#include <QBuffer>
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
-#include <QSaveFile>
+#include <QLockFile>
 #include <QtGlobal>
-#include <cerrno>
+#include <sys/stat.h>
 
 PhraseFile::PhraseFile(const QString &path)
     : m_location{path, QString(), QString()}
@@ -23,6 +24,22 @@ PhraseFile::PhraseFile(const QString &path)
 PhraseFile::PhraseFile(const DataLocation &location)
     : m_location(location)
 {}
+
+PhraseFile::~PhraseFile() = default;
+
+bool PhraseFile::lock(int waitMs)
+{
+    if (!m_location.problem.isEmpty())
+        return true;
+    m_lock = std::make_unique<QLockFile>(DataLocation::lockFileFor(m_location.file));
+    // A lock is stale only when its program is gone, however long it ran.
+    m_lock->setStaleLockTime(0);
+    if (m_lock->tryLock(waitMs) || m_lock->error() != QLockFile::LockFailedError)
+        return true;
+    m_location.problem = QStringLiteral("another Varizez is using it");
+    setTrouble(PhraseFileTrouble::CannotSave, m_location.problem);
+    return false;
+}
 
 bool PhraseFile::exists() const
 {
@@ -44,8 +61,11 @@ PhraseFileContents readRecords(QIODevice &device, QVector<Record> &records, Make
     in >> declared;
     contents.declaredCount = declared;
 
-    // Both variables live across the loop; every read overwrites them whole,
-    // and a failed read yields an empty text and 0.
+    // Both variables live across the loop and every read overwrites them
+    // whole: a read past the end yields a null text and 0. A text of odd
+    // length is not one the stream can read: it yields a null text, and the
+    // stream reads on from just after the length, so the count is made of
+    // the bytes that follow it.
     QString text;
     qint32 count = 0;
     if (declared > 0)
@@ -57,6 +77,8 @@ PhraseFileContents readRecords(QIODevice &device, QVector<Record> &records, Make
         }
         in >> text >> count;
         records.append(make(text, count));
+        if (in.status() == QDataStream::Ok)
+            contents.wholeRecords = i + 1;
     }
 
     switch (in.status()) {
@@ -102,13 +124,54 @@ template <typename Record, typename Make>
 PhraseFileContents PhraseFile::loadRecords(QVector<Record> &records, Make make)
 {
     QFile file(m_location.file);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
         qWarning("varizez: cannot read %s: %s", qUtf8Printable(m_location.file),
                  qUtf8Printable(file.errorString()));
         m_location.problem = QStringLiteral("it could not be read, so it is kept as it is");
+        setTrouble(PhraseFileTrouble::CannotRead, file.errorString());
         return PhraseFileContents();
     }
-    return readRecords(file, records, make);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    PhraseFileContents contents = readRecords(buffer, records, make);
+    if (contents.damaged())
+        keepDamagedCopy(bytes);
+    return contents;
+}
+
+void PhraseFile::keepDamagedCopy(const QByteArray &bytes)
+{
+    struct stat status = {};
+    const unsigned mode = ::stat(QFile::encodeName(m_location.file).constData(), &status) == 0
+                              ? status.st_mode & 0777
+                              : 0600;
+    QString reason;
+    for (int n = 1; n < 1000; ++n) {
+        const QString copy = m_location.file + QStringLiteral(".damaged") +
+                             (n > 1 ? QStringLiteral("-%1").arg(n) : QString());
+        QFile earlier(copy);
+        // A program started again on the same damaged file finds its copy.
+        if (earlier.open(QIODevice::ReadOnly) && earlier.readAll() == bytes) {
+            setTrouble(PhraseFileTrouble::KeptAside, copy);
+            return;
+        }
+        bool exists = false;
+        if (DurableFile::create(copy, bytes, mode, &exists, &reason)) {
+            qWarning("varizez: %s is damaged; kept as %s", qUtf8Printable(m_location.file),
+                     qUtf8Printable(copy));
+            setTrouble(PhraseFileTrouble::KeptAside, copy);
+            return;
+        }
+        if (!exists)
+            break;
+    }
+    m_location.problem =
+        QStringLiteral("it is damaged and no copy of it could be made (%1), so it is kept as it is")
+            .arg(reason);
+    setTrouble(PhraseFileTrouble::CannotSave, m_location.problem);
 }
 
 PhraseFileContents PhraseFile::load()
@@ -134,40 +197,20 @@ bool PhraseFile::saveRecords(const Records &records, Accessor entryOf)
         reportSaveFailure(reason);
         return false;
     }
-    QSaveFile file(m_location.file);
-    // Writing straight into the target would lose atomicity; a directory that
-    // allows no new file means no save, reported below.
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly)) {
-        reportSaveFailure(file.errorString());
-        return false;
-    }
-
-    QDataStream out(&file);
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
     out << qint32(records.size());
     for (const auto &record : records) {
         const auto [name, count] = entryOf(record);
         out << name << count;
     }
-
-    // QSaveFile::commit() ignores an error that only shows when its buffer is
-    // written out, and would install a truncated file. Flushing first makes a
-    // short write (full disk, file size limit) visible while the old file can
-    // still be kept.
-    // A failed write leaves its cause in errno; Qt's own message for it is
-    // only "Unknown error".
-    if (out.status() != QDataStream::Ok || !file.flush()) {
-        const QString cause = qt_error_string(errno);
-        file.cancelWriting();
-        reportSaveFailure(cause);
-        return false;
-    }
-    // The new file is only there for good once its folder is synced.
-    if (!file.commit() || !Folders::sync(folder, &reason)) {
-        reportSaveFailure(reason.isEmpty() ? file.errorString() : reason);
+    if (!DurableFile::replace(m_location.file, bytes, &reason)) {
+        reportSaveFailure(reason);
         return false;
     }
     m_saveFailing = false;
+    if (m_trouble.kind != PhraseFileTrouble::KeptAside)
+        m_trouble = PhraseFileTrouble();
     if (!m_staleFilesChecked) {
         m_staleFilesChecked = true;
         removeStaleTemporaryFiles();
@@ -177,27 +220,15 @@ bool PhraseFile::saveRecords(const Records &records, Accessor entryOf)
 
 void PhraseFile::removeStaleTemporaryFiles() const
 {
-    // QSaveFile writes an unnamed file and links it in under the final name.
-    // Over an existing file it first links it as "<name>.XXXXXX" and renames
-    // that over the old one; a process killed between the two steps leaves
-    // that name behind. Only names of exactly that form that hold a whole,
-    // undamaged phrase file are taken for such leftovers.
+    // A process killed while it replaced the file leaves its temporary file
+    // behind. Only names that the program makes are taken for such
+    // leftovers: never a copy that a person made, whatever its name.
     const QFileInfo target(m_location.file);
-    const QRegularExpression leftover(
-        QStringLiteral("^%1\\.[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(target.fileName())));
     const QDir dir = target.absoluteDir();
-    const QStringList candidates = dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
-    for (const QString &name : candidates) {
-        if (!leftover.match(name).hasMatch())
-            continue;
-        QFile file(dir.filePath(name));
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        const PhraseFileContents contents = read(file);
-        file.close();
-        if (!contents.dataRanOut && !contents.corruptText && contents.trailingBytes == 0)
-            QFile::remove(file.fileName());
-    }
+    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QString &name : names)
+        if (DurableFile::isTemporaryName(name, target.fileName()))
+            QFile::remove(dir.filePath(name));
 }
 
 bool PhraseFile::save(const QVector<Beads *> &records)
@@ -219,6 +250,14 @@ void PhraseFile::reportSaveFailure(const QString &reason)
     if (m_saveFailing)
         return;
     m_saveFailing = true;
+    setTrouble(PhraseFileTrouble::CannotSave, reason);
     qWarning("varizez: cannot save %s: %s", qUtf8Printable(m_location.file),
              qUtf8Printable(reason));
+}
+
+void PhraseFile::setTrouble(PhraseFileTrouble::Kind kind, const QString &reason)
+{
+    // The first failure of a streak is the one told.
+    if (m_trouble.kind == PhraseFileTrouble::None || m_trouble.kind == PhraseFileTrouble::KeptAside)
+        m_trouble = PhraseFileTrouble{kind, reason};
 }

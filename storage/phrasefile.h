@@ -9,9 +9,11 @@
 
 #include <QString>
 #include <QVector>
+#include <memory>
 
 class Beads;
 class QIODevice;
+class QLockFile;
 
 // One stored record: a phrase and its count.
 struct PhraseEntry
@@ -31,6 +33,26 @@ struct PhraseFileContents
     bool corruptText = false;    // a text length was odd
     bool stoppedAtBound = false; // declared count beyond kRecordBound, cut where data ran out
     qint64 trailingBytes = 0;    // bytes after the last declared record
+    qint32 wholeRecords = 0;     // records read before the data ended or went wrong
+
+    // Whether the file held anything that the records do not show.
+    bool damaged() const { return dataRanOut || corruptText || trailingBytes > 0; }
+};
+
+// What the user has to be told about the file. A failure is told once per
+// streak of failures and holds until a save succeeds; a damaged file kept
+// aside is told until a failure takes its place.
+struct PhraseFileTrouble
+{
+    enum Kind { None, CannotRead, CannotSave, KeptAside };
+    Kind kind = None;
+    QString reason; // the system's reason; for KeptAside where the copy is
+
+    bool operator==(const PhraseFileTrouble &o) const
+    {
+        return kind == o.kind && reason == o.reason;
+    }
+    bool operator!=(const PhraseFileTrouble &o) const { return !(*this == o); }
 };
 
 // The phrase file: a big-endian record count, then per record a QString and
@@ -51,13 +73,22 @@ public:
     explicit PhraseFile(const QString &path);
     // The file of that location; saving makes its folder when it is missing.
     explicit PhraseFile(const DataLocation &location);
+    ~PhraseFile();
 
     QString path() const { return m_location.file; }
     bool exists() const;
 
+    // Takes the lock that keeps others from writing the file while this
+    // object lives, waiting up to waitMs for one who has it. False when
+    // someone else keeps it: nothing is then saved over their work. Where no
+    // lock can be made at all, there is none to heed, and true is returned.
+    bool lock(int waitMs);
+
     // Reads the file. A file that exists but cannot be opened yields no
     // records and one warning on standard error, and is never saved over:
-    // the counts in it would be lost.
+    // the counts in it would be lost. A damaged file is first copied aside
+    // beside it, as "<name>.damaged", "<name>.damaged-2"..., never over an
+    // earlier copy; a copy that fails keeps it from being saved over.
     PhraseFileContents load();
     // The same, but appends one new record per stored one to records and
     // leaves the entries of the result empty.
@@ -66,13 +97,15 @@ public:
     // Replaces the file with these records, then syncs its folder. On failure
     // false is returned, and one warning naming the path and the reason is
     // written to standard error; further failures stay quiet until a save
-    // succeeds again. The first successful save also removes
-    // temporary files that an earlier process left when it was killed in
-    // the middle of replacing the file.
+    // succeeds again. The first successful save also removes the temporary
+    // files that an earlier process left when it was killed in the middle
+    // of replacing the file.
     bool save(const QVector<Beads *> &records);
     bool save(const QVector<PhraseEntry> &records);
 
     static PhraseFileContents read(QIODevice &device);
+
+    const PhraseFileTrouble &trouble() const { return m_trouble; }
 
 private:
     template <typename Record, typename Make>
@@ -80,11 +113,15 @@ private:
     template <typename Records, typename Accessor>
     bool saveRecords(const Records &records, Accessor entryOf);
     void reportSaveFailure(const QString &reason);
+    void keepDamagedCopy(const QByteArray &bytes);
     void removeStaleTemporaryFiles() const;
+    void setTrouble(PhraseFileTrouble::Kind kind, const QString &reason);
 
     DataLocation m_location;
     bool m_saveFailing = false;
     bool m_staleFilesChecked = false;
+    PhraseFileTrouble m_trouble;
+    std::unique_ptr<QLockFile> m_lock;
 };
 
 #endif // VARIZEZ_PHRASEFILE_H

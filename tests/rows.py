@@ -44,6 +44,9 @@ def row(player, table, name):
     named = dict(l[1:].split(' = ', 1) for l in lines if l.startswith('@'))
     line = next(l for l in lines if l.split('|')[0].strip() == name)
     _, set_up, steps, expected = re.sub(r'@(\w+)', lambda m: named[m[1]], line).split('|', 3)
+    for step in (s.split() + [''] for s in set_up.split(';')):  # "durablefs DIR": mounted here
+        if step[0] == 'durablefs' and not durable(step[1]):
+            return print('SKIP: no /dev/fuse') or 77
     seen = play(player, [s.strip() for s in set_up.split(';')] + ['# steps'] + [s.strip() for s in steps.split(';')])
     changes = '; '.join(l.split(' -> ', 1)[1] for l in seen.split('# steps\n')[-1].splitlines() if ' -> ' in l)
     if os.environ.get('VARIZEZ_REWRITE') and changes != expected.strip():
@@ -59,21 +62,28 @@ def records_of(path):
     return [(name, int(count)) for name, count in (line.rsplit(',', 1) for line in run.stdout.splitlines()[1:])]
 
 
+def durable(folder):
+    """Mounts the power-cut file system at folder for as long as this process runs; returns it."""
+    if not os.path.exists('/dev/fuse'):
+        return False
+    sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), 'powercut'))
+    import durablefs
+    fs = durablefs.DurableFS()
+    os.makedirs(folder)
+    return durablefs.mount(fs, folder) and fs
+
+
 def cut(times, player):
     """Kills the program at random moments while it counts, on a file system
     that keeps only what was synced, and checks the file both as the next
     start finds it and after a power cut at that moment: it must be whole and
     never behind a count whose save had returned. The seed is printed."""
-    if not os.path.exists('/dev/fuse'):
-        return print('SKIP: no /dev/fuse') or 77
     seed = int(os.environ.get('VARIZEZ_SEED', time.time_ns() % 100000))
     print(f'seed {seed} (VARIZEZ_SEED={seed} replays it)')
     rng, records, saved = random.Random(seed), [('AllahuAkbar', 0), ('SubhannAllah', 0)], False
-    sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), 'powercut'))
-    import durablefs
-    os.makedirs('/home/cut')
-    fs, folder = durablefs.DurableFS(), '/home/cut/varizez'
-    durablefs.mount(fs, '/home/cut')  # gone with this process's private mounts
+    fs, folder = durable('/home/cut'), '/home/cut/varizez'  # gone with this process's mounts
+    if not fs:
+        return print('SKIP: no /dev/fuse') or 77
     for k in range(int(times)):
         program = subprocess.Popen([player], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                                    stderr=subprocess.DEVNULL, text=True)
@@ -88,8 +98,8 @@ def cut(times, player):
                  if line.startswith('counted ')]
         program.wait()
         floor, saved = (shown[-1] if shown else records[0][1]), saved or bool(shown)
-        for moment in ('killed', 'cut'):  # a kill between linking the new file and renaming it
-            if moment == 'cut':           # leaves it under a temporary name; the next save removes it
+        for moment in ('killed', 'cut'):  # a kill before the new file is renamed into place
+            if moment == 'cut':           # leaves it under its temporary name; the next save removes it
                 fs.cut()
             names = os.listdir(folder) if os.path.isdir(folder) else []
             assert 'varizezCount.bin' in names or not saved, f'{moment} {k}: the file is gone after {floor} was shown'

@@ -70,8 +70,10 @@ QString contentsOf(QByteArray bytes)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     const PhraseFileContents c = PhraseFile::read(buffer);
-    const bool whole = !c.dataRanOut && !c.corruptText && !c.trailingBytes;
-    return whole ? recordsOf(c.entries) : bytes.isEmpty() ? "no bytes" : "bytes " + bytes.toHex();
+    const QString more = bytes.size() > 32 ? QString("... (%1 bytes)").arg(bytes.size()) : "";
+    return !c.damaged()      ? recordsOf(c.entries)
+           : bytes.isEmpty() ? "no bytes"
+                             : "bytes " + bytes.left(32).toHex() + more;
 }
 
 // "HEX HEX*N ...": the group HEX*N stands for N copies of HEX.
@@ -133,9 +135,11 @@ void dumpTree(const QObject *object, const QString &indent, QTextStream &out)
     for (int i = 0; layout && i < layout->count(); ++i)
         set << (layout->itemAt(i)->widget() ? layout->itemAt(i)->widget()->objectName()
                                             : layout->itemAt(i)->layout()->objectName());
-    if (layout)
-        set.prepend(QString("spacing %1 ").arg(layout->spacing()) +
-                    shown(QVariant::fromValue(layout->contentsMargins())) + ':');
+    if (layout) { // margins as QDebug prints them: Qt 5 has no QVariant of QMargins
+        QString margins;
+        QDebug(&margins).nospace() << layout->contentsMargins();
+        set.prepend(QString("spacing %1 ").arg(layout->spacing()) + margins + ':');
+    }
     QAccessibleInterface *a = QAccessible::queryAccessibleInterface(const_cast<QObject *>(object));
     if (a && a->text(QAccessible::Name) !=
                  object->property(indent.isEmpty() ? "windowTitle" : "text").toString())
@@ -203,8 +207,19 @@ QMap<QString, QString> state()
                                        : rows.join(" | ");
         now["current"] = QString::number(list()->currentRow());
         now["disabled"] = disabled.isEmpty() ? "-" : disabled.join(' ');
+        const auto *lcd = dialog()->findChild<QLCDNumber *>();
+        const QString shown = QString::number(lcd->intValue()); // if it fits the digits
         now["dialog"] =
-            shownAs(dialog()) + QString(" %1").arg(dialog()->findChild<QLCDNumber *>()->intValue());
+            shownAs(dialog()) + ' ' + (shown.size() > lcd->digitCount() ? "overflow" : shown);
+        QStringList notices; // the window's, then the dialog's if it differs
+        for (const QWidget *w : {static_cast<QWidget *>(g_window), dialog()})
+            if (const auto *notice = w->findChild<QLabel *>("notice"))
+                notices << notice->text();
+        now.remove("notice");
+        if (!notices.isEmpty())
+            now["notice"] = notices.size() == 2 && notices.first() == notices.last()
+                                ? notices.first()
+                                : notices.join(" | ") + " (not in both windows)";
     }
     QMap<QString, QString> seen = now;
     for (QDirIterator it("/home", QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
@@ -276,11 +291,14 @@ bool put(S file, S records) // "text count | ...", by the program's own writer
     return PhraseFile(file).save(entries);
 }
 
-bool run(S command, S rest) // varizez-file with these arguments
+bool run(S command, S rest) // varizez-file with these arguments [> FILE, its output]
 {
     QProcess tool;
+    const QString line = command + ' ' + rest;
+    if (line.contains(" > "))
+        tool.setStandardOutputFile(line.section(" > ", 1));
     tool.start(qEnvironmentVariable("VARIZEZ_FILE"),
-               (command + ' ' + rest).split(' ', Qt::SkipEmptyParts));
+               line.section(" > ", 0, 0).split(' ', Qt::SkipEmptyParts));
     const bool ended = tool.waitForFinished(60000);
     // (A coverage build run as another user cannot write its data, and says so.)
     const QRegularExpression coverage("^profiling:.*\n", QRegularExpression::MultilineOption);
@@ -361,6 +379,8 @@ const QHash<QString, Verb> kVerbs{
                                 : qputenv(qPrintable(name), value.toUtf8());
      }},
     {"run", run},
+    {"durablefs", // mounted there by rows.py
+     [](S dir, S) { return QStorageInfo(dir).fileSystemType().startsWith("fuse"); }},
     {"load", load},
     // What the user does.
     {"open",

@@ -7,7 +7,8 @@
 Every file has its current content and its durable content: fsync or fdatasync of the file
 makes the current content durable. Every folder has its current entries and its durable
 entries: fsync of the folder (open it O_RDONLY|O_DIRECTORY, then fsync) makes them durable.
-cut() throws everything else away, as a power cut would.
+cut() throws everything else away, as a power cut would. While a file named fail-fsync
+is at the top, every sync fails with EIO.
 
 The test driver runs in the same python process; the program under test runs as another
 process that writes through the mount, and must be killed (and waited for) before cut():
@@ -111,7 +112,10 @@ class DurableFS(fusepy.Operations):
 
     # fsync and fdatasync of a file make its content (and size) durable, fsync of a folder its
     # entries: one method does both, as a file has no entries and a folder no content.
+    # A file named fail-fsync at the top makes every sync fail, as a failing disk does.
     def fsync(self, path, datasync, fh):
+        if 'fail-fsync' in self.root.kids:
+            raise fusepy.FuseOSError(errno.EIO)
         n = self.nodes[fh]
         n.durable, n.durable_kids = n.data, dict(n.kids)
 

@@ -12,7 +12,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
-#include <QTextStream>
+#include <cerrno>
 #include <cstdio>
 
 namespace {
@@ -23,6 +23,23 @@ int fail(const QString &message)
 {
     std::fprintf(stderr, "varizez-file: %s\n", qUtf8Printable(message));
     return 1;
+}
+
+// Usage errors, of options, commands and arguments alike, end with 2.
+int usageError(const QString &message)
+{
+    return fail(message) + 1;
+}
+
+void print(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+}
+
+QString phrases(int n)
+{
+    return n == 1 ? QStringLiteral("1 phrase") : QStringLiteral("%1 phrases").arg(n);
 }
 
 bool readFile(const QString &path, PhraseFileContents *contents, QString *error)
@@ -45,9 +62,11 @@ QStringList problems(const PhraseFileContents &c)
         found << QStringLiteral("implausible record count %1: the file holds data for only %2")
                      .arg(c.declaredCount)
                      .arg(c.entries.size());
+    else if (c.dataRanOut && c.declaredCount == 0)
+        found << QStringLiteral("short file: it ends before the record count");
     else if (c.dataRanOut)
-        found << QStringLiteral("short file: it ends before record %1 of %2")
-                     .arg(c.entries.size())
+        found << QStringLiteral("short file: it ends in record %1 of %2")
+                     .arg(c.wholeRecords + 1)
                      .arg(c.declaredCount);
     if (c.corruptText)
         found << QStringLiteral("bad text length (odd number of bytes)");
@@ -62,19 +81,18 @@ int show(const QString &path)
     QString error;
     if (!readFile(path, &contents, &error))
         return fail(error);
-    QTextStream out(stdout);
     int width = 6;
     for (const PhraseEntry &e : qAsConst(contents.entries))
         width = qMax(width, qMin(60, int(e.name.size())));
-    out << QStringLiteral("%1  %2\n")
-               .arg(QStringLiteral("Phrase"), -width)
-               .arg(QStringLiteral("Count"));
+    QString table = QStringLiteral("%1  %2\n")
+                        .arg(QStringLiteral("Phrase"), -width)
+                        .arg(QStringLiteral("Count"));
     for (const PhraseEntry &e : qAsConst(contents.entries)) {
         QString name = e.name;
         name.replace(QLatin1Char('\n'), QLatin1String("\\n"));
-        out << QStringLiteral("%1  %2\n").arg(name, -width).arg(e.count);
+        table += QStringLiteral("%1  %2\n").arg(name, -width).arg(e.count);
     }
-    out << QStringLiteral("%1 phrases\n").arg(contents.entries.size());
+    print(table + phrases(contents.entries.size()) + QLatin1Char('\n'));
     return problems(contents).isEmpty() ? 0 : fail(problems(contents).join(QLatin1String("; ")));
 }
 
@@ -91,7 +109,7 @@ int check(const QString &path)
                          qUtf8Printable(problem));
         return 1;
     }
-    std::printf("%s: ok, %d phrases\n", qUtf8Printable(path), int(contents.entries.size()));
+    print(path + QStringLiteral(": ok, ") + phrases(contents.entries.size()) + QLatin1Char('\n'));
     return 0;
 }
 
@@ -108,19 +126,46 @@ int exportCsv(const QString &path)
     for (const PhraseEntry &e : qAsConst(contents.entries))
         csv += Csv::quoteField(e.name) + QLatin1Char(',') + QString::number(e.count) +
                QLatin1String("\r\n");
-    const QByteArray bytes = csv.toUtf8();
-    return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size())
-               ? 0
-               : 1;
+    print(csv);
+    return 0;
+}
+
+// Replaces the file, unless the program is running on it: its next save
+// would write its own list back over what was written here.
+int replaceFile(const DataLocation &target, const QVector<PhraseEntry> &entries)
+{
+    PhraseFile file(target);
+    if (!file.lock(0))
+        return fail(QStringLiteral("%1 is in use by a running Varizez; close it, then try again. "
+                                   "The file is unchanged.")
+                        .arg(target.file));
+    if (!file.save(entries))
+        return fail(QStringLiteral("could not write %1; it is unchanged").arg(target.file));
+    print(QStringLiteral("wrote %1 to %2\n").arg(phrases(entries.size()), target.file));
+    return 0;
+}
+
+// The records of a phrase file that were read whole, such as those of a
+// damaged file that the program kept aside.
+int restore(const QString &copy, const DataLocation &target)
+{
+    PhraseFileContents contents;
+    QString error;
+    if (!readFile(copy, &contents, &error))
+        return fail(error);
+    contents.entries.resize(contents.damaged() ? contents.wholeRecords : contents.entries.size());
+    return replaceFile(target, contents.entries);
 }
 
 int importCsv(const QString &csvPath, const DataLocation &target)
 {
-    const QString path = target.file;
     QFile input(csvPath);
     if (!input.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("cannot read %1: %2").arg(csvPath, input.errorString()));
-    const QByteArray raw = input.readAll();
+    QByteArray raw = input.readAll();
+    // Spreadsheets begin their UTF-8 with a byte order mark.
+    if (raw.startsWith("\xEF\xBB\xBF"))
+        raw.remove(0, 3);
     const QString text = QString::fromUtf8(raw);
     if (text.toUtf8() != raw)
         return fail(QStringLiteral("%1 is not valid UTF-8").arg(csvPath));
@@ -129,6 +174,9 @@ int importCsv(const QString &csvPath, const DataLocation &target)
     QString error;
     if (!Csv::parse(text, &rows, &errorLine, &error))
         return fail(QStringLiteral("%1:%2: %3").arg(csvPath).arg(errorLine).arg(error));
+    // ... and end them with blank lines.
+    while (!rows.isEmpty() && rows.last().fields == QStringList(QString()))
+        rows.removeLast();
     if (rows.isEmpty() || rows.first().fields.join(QLatin1Char(',')) != kHeader)
         return fail(QStringLiteral("%1:1: expected the header line \"%2\"").arg(csvPath, kHeader));
     QVector<PhraseEntry> entries;
@@ -148,11 +196,45 @@ int importCsv(const QString &csvPath, const DataLocation &target)
                             .arg(row.fields.at(1)));
         entries.append(PhraseEntry{row.fields.at(0), count});
     }
-    PhraseFile file(target);
-    if (!file.save(entries))
-        return fail(QStringLiteral("could not write %1; it is unchanged").arg(path));
-    std::printf("wrote %d phrases to %s\n", int(entries.size()), qUtf8Printable(path));
-    return 0;
+    return replaceFile(target, entries);
+}
+
+int run(const QStringList &args, const DataLocation &here)
+{
+    if (args.isEmpty())
+        return usageError(QStringLiteral("no command given; see --help"));
+    const QString command = args.first();
+    const QStringList rest = args.mid(1);
+    const auto fileArg = [&](int index) {
+        return rest.size() > index ? rest.at(index) : here.file;
+    };
+
+    if (command == QLatin1String("import") || command == QLatin1String("restore")) {
+        if (rest.isEmpty() || rest.size() > 2)
+            return usageError(QStringLiteral("usage: varizez-file %1 %2 [FILE]")
+                                  .arg(command, command == QLatin1String("import")
+                                                    ? QStringLiteral("CSV")
+                                                    : QStringLiteral("COPY")));
+        const DataLocation target =
+            rest.size() > 1 ? DataLocation{rest.at(1), QString(), QString()} : here;
+        return command == QLatin1String("import") ? importCsv(rest.first(), target)
+                                                  : restore(rest.first(), target);
+    }
+    if (rest.size() > 1)
+        return usageError(QStringLiteral("too many arguments; see --help"));
+    if (command == QLatin1String("path") && rest.isEmpty()) {
+        if (!here.problem.isEmpty())
+            return fail(here.file + QStringLiteral(": ") + here.problem);
+        print(here.file + QLatin1Char('\n'));
+        return 0;
+    }
+    if (command == QLatin1String("show"))
+        return show(fileArg(0));
+    if (command == QLatin1String("check"))
+        return check(fileArg(0));
+    if (command == QLatin1String("export"))
+        return exportCsv(fileArg(0));
+    return usageError(QStringLiteral("unknown command \"%1\"; see --help").arg(command));
 }
 
 } // namespace
@@ -172,7 +254,12 @@ int main(int argc, char *argv[])
                        "  check [FILE]         say what is wrong with a damaged file (exit 1)\n"
                        "  export [FILE]        write the phrases as CSV to standard output\n"
                        "  import CSV [FILE]    replace FILE with the phrases of a CSV file\n"
+                       "  restore COPY [FILE]  replace FILE with the whole records of a phrase\n"
+                       "                       file, such as a damaged file's .damaged copy\n"
                        "  path                 print where the program keeps its phrases\n\n"
+                       "import and restore refuse while Varizez runs on FILE.\n"
+                       "Exit status: 0 done; 1 a file damaged, unreadable or not written, or\n"
+                       "the output not written; 2 a wrong option, command or argument.\n\n"
                        "FILE defaults to the program's own file, here ") +
         here.file +
         QStringLiteral(". That is /home/user/varizezCount.bin where /home/user is a folder you "
@@ -181,38 +268,17 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("show, check, export, import or path"));
-    parser.addPositionalArgument(QStringLiteral("args"), QStringLiteral("[CSV] [FILE]"),
+                                 QStringLiteral("show, check, export, import, restore or path"));
+    parser.addPositionalArgument(QStringLiteral("args"), QStringLiteral("[CSV|COPY] [FILE]"),
                                  QStringLiteral("[args...]"));
-    parser.process(app);
+    if (!parser.parse(QCoreApplication::arguments()))
+        return usageError(parser.errorText());
+    parser.process(app); // --help and --version: prints and ends the program
 
-    const QStringList args = parser.positionalArguments();
-    if (args.isEmpty())
-        return fail(QStringLiteral("no command given; see --help")) + 1;
-    const QString command = args.first();
-    const QStringList rest = args.mid(1);
-    const auto fileArg = [&](int index) {
-        return rest.size() > index ? rest.at(index) : here.file;
-    };
-
-    if (command == QLatin1String("import")) {
-        if (rest.isEmpty() || rest.size() > 2)
-            return fail(QStringLiteral("usage: varizez-file import CSV [FILE]")) + 1;
-        return importCsv(rest.first(),
-                         rest.size() > 1 ? DataLocation{rest.at(1), QString(), QString()} : here);
-    }
-    if (rest.size() > 1)
-        return fail(QStringLiteral("too many arguments; see --help")) + 1;
-    if (command == QLatin1String("path") && rest.isEmpty()) {
-        if (!here.problem.isEmpty())
-            return fail(here.file + QStringLiteral(": ") + here.problem);
-        return std::printf("%s\n", qUtf8Printable(here.file)), 0;
-    }
-    if (command == QLatin1String("show"))
-        return show(fileArg(0));
-    if (command == QLatin1String("check"))
-        return check(fileArg(0));
-    if (command == QLatin1String("export"))
-        return exportCsv(fileArg(0));
-    return fail(QStringLiteral("unknown command \"%1\"; see --help").arg(command)) + 1;
+    const int status = run(parser.positionalArguments(), here);
+    // Output that never arrived (a full disk, a closed pipe) is a failure:
+    // a backup made with export would be empty.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        return fail(QStringLiteral("cannot write the output: %1").arg(qt_error_string(errno)));
+    return status;
 }
