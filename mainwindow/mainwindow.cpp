@@ -23,6 +23,9 @@ namespace {
 // The maker's page in the handheld's application store.
 const char kStorePageUrl[] = "http://store.ovi.com/publisher/Razarezar";
 
+// Where the program's source is published.
+const char kSourceUrl[] = "https://varizez.org/";
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -156,8 +159,26 @@ void MainWindow::on_btnStart_clicked()
 
 void MainWindow::on_btnAbout_clicked()
 {
-    QMessageBox box;
-    box.setText(QString::fromLatin1(""));
+    // The licence asks an interactive program to show its notices: what it
+    // is, whose it is, under which licence, that there is no warranty, and
+    // where its source is.
+    QMessageBox box(this);
+    box.setWindowTitle(QCoreApplication::translate("MainWindow", "About Varizez"));
+    box.setText(QCoreApplication::translate("MainWindow", "Varizez %1")
+                    .arg(QString::fromLatin1(VARIZEZ_VERSION)));
+    const QStringList notices = {
+        QCoreApplication::translate(
+            "MainWindow", "Counts repetitions of devotional phrases, the way prayer beads are used."),
+        QStringLiteral("\u00a9 2026 Varizez developers"),
+        QCoreApplication::translate(
+            "MainWindow",
+            "This program is free software: you can share and change it under the terms of the "
+            "GNU General Public License, version 3 or any later version (GPL-3.0-or-later). It "
+            "comes with NO WARRANTY, to the extent permitted by law."),
+        QCoreApplication::translate("MainWindow", "Source code: %1")
+            .arg(QString::fromLatin1(kSourceUrl)),
+    };
+    box.setInformativeText(notices.join(QStringLiteral("\n\n")));
     box.exec();
 }
 

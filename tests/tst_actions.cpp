@@ -11,6 +11,7 @@
 #include "mainwindow.h"
 #include "phrasefile.h"
 #include "startup.h"
+#include "translations.h"
 
 #include <QtDBus>
 #include <QtTest>
@@ -257,7 +258,8 @@ bool act(const QString &verb, const QString &arg)
                              c.trailingBytes ? QString(" trailing %1").arg(c.trailingBytes) : "");
         return phrases.save(c.entries);
     }
-    if (verb == "open") { // what the user does
+    if (verb == "open") { // what the user does, in the language the environment names
+        installTranslations();
         presentMainWindow(*(g_window = new MainWindow));
         return QTest::qWaitForWindowActive(g_window);
     }
