@@ -168,7 +168,8 @@ void MainWindow::on_btnAbout_clicked()
                     .arg(QString::fromLatin1(VARIZEZ_VERSION)));
     const QStringList notices = {
         QCoreApplication::translate(
-            "MainWindow", "Counts repetitions of devotional phrases, the way prayer beads are used."),
+            "MainWindow",
+            "Counts repetitions of devotional phrases, the way prayer beads are used."),
         QStringLiteral("\u00a9 2026 Varizez developers"),
         QCoreApplication::translate(
             "MainWindow",

@@ -197,6 +197,40 @@ QMap<QString, QString> state()
     return now;
 }
 
+// A window's texts as its user reads them: which way it runs, whether it fits
+// in the size it opens at (the main window and the counting dialog), its
+// title, then every text it shows, in the order of its widgets.
+QString textsOf(const QWidget *top)
+{
+    const QMap<QString, QSize> opensAt = {{"MainWindow", {287, 335}}, {"Counter", {378, 388}}};
+    const QSize least = top->minimumSizeHint(), size = opensAt.value(top->objectName(), least);
+    QStringList all = {
+        top->objectName().isEmpty() ? top->metaObject()->className() : top->objectName(),
+        top->isRightToLeft() ? "rtl" : "ltr", least.boundedTo(size) == least ? "fits" : "too small",
+        '"' + top->windowTitle() + '"'};
+    for (const QWidget *w : top->findChildren<QWidget *>())
+        if (w->isVisible() && !w->property("text").toString().isEmpty())
+            all << '"' + w->property("text").toString().replace('\n', "\\n") + '"';
+    return "texts: " + all.join(' ');
+}
+
+// "texts": the windows in front; "texts NAME": the dialog that the button NAME
+// opens, which is then closed.
+void texts(QPushButton *button)
+{
+    if (button)
+        QTimer::singleShot(0,
+                           [] {
+                               g_events << textsOf(QApplication::activeModalWidget());
+                               QApplication::activeModalWidget()->close();
+                           }),
+            QTest::mouseClick(button, Qt::LeftButton);
+    for (const QWidget *top : button ? QWidgetList() : QApplication::topLevelWidgets())
+        if (top->isVisible())
+            g_events << textsOf(top);
+    std::sort(g_events.begin(), g_events.end()); // whatever order Qt keeps its windows in
+}
+
 bool act(const QString &verb, const QString &arg)
 {
     const QString first = arg.section(' ', 0, 0), rest = arg.section(' ', 1);
@@ -310,7 +344,9 @@ bool act(const QString &verb, const QString &arg)
             std::printf("counted %d\n", dialog()->findChild<QLCDNumber *>()->intValue());
     if (verb == "faces")
         g_events << faces();
-    return verb == "count" || verb == "faces";
+    if (verb == "texts")
+        texts(first.isEmpty() ? nullptr : button);
+    return verb == "count" || verb == "faces" || verb == "texts";
 }
 
 // Does a step; returns what changed and what else happened, a line each.

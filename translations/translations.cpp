@@ -12,13 +12,20 @@
 
 namespace {
 
-// Texts that Qt asks for and the program must carry itself: Qt ships no
-// translation of the dialog buttons for some of the program's languages,
-// and none that says which way Urdu is written. Listed here so that lupdate
-// keeps them in every .ts file.
+// Texts of Qt's that the program shows and must carry itself: Qt ships no
+// translation of them for some of the program's languages (the dialog
+// buttons, --help's frame), or an older one that lacks some, and none that
+// says which way Urdu is written. Listed here so that lupdate keeps them in
+// every .ts file.
 [[maybe_unused]] const char *const kQtTexts[] = {
     QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
     QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Usage: %1"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "[options]"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays version information."),
     //: "RTL" where the language is written from right to left, else "LTR".
     QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION"),
 };

@@ -112,6 +112,33 @@
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>الاستخدام: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[خيارات]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>الخيارات:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>يعرض المساعدة عن خيارات سطر الأوامر.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>يعرض المساعدة ومعها خيارات Qt الخاصة.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>يعرض معلومات الإصدار.</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>

@@ -112,6 +112,33 @@
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>ব্যবহার: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[অপশন]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>অপশন:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>কমান্ড লাইন অপশনের সহায়তা দেখায়।</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Qt-এর নিজস্ব অপশনসহ সহায়তা দেখায়।</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>সংস্করণের তথ্য দেখায়।</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>

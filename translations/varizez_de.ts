@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>You can also use key A to decrease, key L to increase</source>
-        <translation>Sie können auch die Taste A zum Verringern und die Taste L zum Erhöhen verwenden</translation>
+        <translation>Auch: Taste A verringert, Taste L erhöht</translation>
     </message>
     <message>
         <source>Count up</source>
@@ -109,6 +109,33 @@
     <message>
         <source>The phrases you count</source>
         <translation>Die Bittgebete, die Sie zählen</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Aufruf: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[Optionen]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt Hilfe zu den Befehlszeilenoptionen an.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Zeigt Hilfe einschließlich der Qt-eigenen Optionen an.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Zeigt Versionsinformationen an.</translation>
     </message>
 </context>
 <context>

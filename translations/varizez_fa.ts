@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>You can also use key A to decrease, key L to increase</source>
-        <translation>برای کاهش از کلید A و برای افزایش از کلید L هم می‌توانید استفاده کنید</translation>
+        <translation>کلید A هم کم می‌کند، کلید L زیاد</translation>
     </message>
     <message>
         <source>Count up</source>
@@ -109,6 +109,33 @@
     <message>
         <source>The phrases you count</source>
         <translation>ذکرهایی که می‌شمارید</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>کاربرد: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[گزینه‌ها]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>گزینه‌ها:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>راهنمای گزینه‌های خط فرمان را نشان می‌دهد.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>راهنما را همراه با گزینه‌های ویژهٔ Qt نشان می‌دهد.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>اطلاعات نسخه را نشان می‌دهد.</translation>
     </message>
 </context>
 <context>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>You can also use key A to decrease, key L to increase</source>
-        <translation>Vous pouvez aussi utiliser la touche A pour diminuer, la touche L pour augmenter</translation>
+        <translation>Aussi : touche A pour diminuer, L pour augmenter</translation>
     </message>
     <message>
         <source>Count up</source>
@@ -109,6 +109,33 @@
     <message>
         <source>The phrases you count</source>
         <translation>Les invocations que vous comptez</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Utilisation : %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[options]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options :</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Affiche l’aide sur les options de la ligne de commande.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Affiche l’aide, options propres à Qt comprises.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Affiche les informations de version.</translation>
     </message>
 </context>
 <context>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>You can also use key A to decrease, key L to increase</source>
-        <translation>Anda juga bisa memakai tombol A untuk mengurangi, tombol L untuk menambah</translation>
+        <translation>Tombol A juga mengurangi, tombol L menambah</translation>
     </message>
     <message>
         <source>Count up</source>
@@ -109,6 +109,33 @@
     <message>
         <source>The phrases you count</source>
         <translation>Zikir yang Anda hitung</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Penggunaan: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opsi]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opsi:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Menampilkan bantuan tentang opsi baris perintah.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Menampilkan bantuan beserta opsi khusus Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Menampilkan informasi versi.</translation>
     </message>
 </context>
 <context>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>You can also use key A to decrease, key L to increase</source>
-        <translation>Anda juga boleh menggunakan kekunci A untuk mengurangkan, kekunci L untuk menambah</translation>
+        <translation>Kekunci A juga mengurangkan, kekunci L menambah</translation>
     </message>
     <message>
         <source>Count up</source>
@@ -109,6 +109,33 @@
     <message>
         <source>The phrases you count</source>
         <translation>Zikir yang anda kira</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Penggunaan: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[pilihan]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Pilihan:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Memaparkan bantuan tentang pilihan baris perintah.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Memaparkan bantuan termasuk pilihan khusus Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Memaparkan maklumat versi.</translation>
     </message>
 </context>
 <context>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>You can also use key A to decrease, key L to increase</source>
-        <translation>Можно также нажимать клавишу A, чтобы уменьшить, и клавишу L, чтобы увеличить</translation>
+        <translation>Также: клавиша A — меньше, клавиша L — больше</translation>
     </message>
     <message>
         <source>Count up</source>
@@ -109,6 +109,33 @@
     <message>
         <source>The phrases you count</source>
         <translation>Зикры, которые вы считаете</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Использование: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[параметры]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Параметры:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Показывает справку по параметрам командной строки.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Показывает справку, включая параметры Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Показывает сведения о версии.</translation>
     </message>
 </context>
 <context>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>You can also use key A to decrease, key L to increase</source>
-        <translation>Azaltmak için A tuşunu, artırmak için L tuşunu da kullanabilirsiniz</translation>
+        <translation>A tuşuyla da azaltın, L tuşuyla artırın</translation>
     </message>
     <message>
         <source>Count up</source>
@@ -109,6 +109,33 @@
     <message>
         <source>The phrases you count</source>
         <translation>Saydığınız zikirler</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Kullanım: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[seçenekler]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Seçenekler:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Komut satırı seçenekleri için yardımı gösterir.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Qt’ye özgü seçenekler dahil yardımı gösterir.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Sürüm bilgisini gösterir.</translation>
     </message>
 </context>
 <context>

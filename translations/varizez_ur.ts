@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>You can also use key A to decrease, key L to increase</source>
-        <translation>گھٹانے کے لیے کلید A اور بڑھانے کے لیے کلید L بھی استعمال کر سکتے ہیں</translation>
+        <translation>کلید A سے بھی گھٹائیں، کلید L سے بڑھائیں</translation>
     </message>
     <message>
         <source>Count up</source>
@@ -109,6 +109,33 @@
     <message>
         <source>The phrases you count</source>
         <translation>وہ اذکار جو آپ گنتے ہیں</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>استعمال: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[اختیارات]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>اختیارات:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>کمانڈ لائن اختیارات کی مدد دکھاتا ہے۔</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Qt کے مخصوص اختیارات سمیت مدد دکھاتا ہے۔</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>ورژن کی معلومات دکھاتا ہے۔</translation>
     </message>
 </context>
 <context>
