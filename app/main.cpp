@@ -55,6 +55,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "minimal");
     QApplication app(argc, argv);
     installTranslations();
+    preferWholeArabicScriptFont();
     QApplication::setApplicationVersion(QStringLiteral(VARIZEZ_VERSION));
     // On Wayland this is the app id the shell matches to the desktop entry,
     // for the window's icon and name.

@@ -23,6 +23,10 @@ namespace {
 // The maker's page in the handheld's application store.
 const char kStorePageUrl[] = "http://store.ovi.com/publisher/Razarezar";
 
+// The window's buttons reach their dialogs too, with the text up to their
+// rounded border; the dialogs' buttons get room around it.
+const char kDialogButtonsPadding[] = "QPushButton { padding: 3px 10px; }";
+
 // Where the program's source is published.
 const char kSourceUrl[] = "https://varizez.org/";
 
@@ -121,11 +125,15 @@ void MainWindow::on_listWidget_itemSelectionChanged()
 
 void MainWindow::on_btnAdd_clicked()
 {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(this, QCoreApplication::translate("MainWindow", "Enter varizez"),
-                              QCoreApplication::translate("MainWindow", "Enter varizez"),
-                              QLineEdit::Normal, QString(), &ok, Qt::WindowFlags());
+    // QInputDialog::getText() as it is, with room around the buttons' texts.
+    QInputDialog input(this, Qt::WindowFlags());
+    input.setWindowTitle(QCoreApplication::translate("MainWindow", "Enter varizez"));
+    input.setLabelText(QCoreApplication::translate("MainWindow", "Enter varizez"));
+    input.setTextEchoMode(QLineEdit::Normal);
+    input.setTextValue(QString());
+    input.setStyleSheet(QString::fromLatin1(kDialogButtonsPadding));
+    const bool ok = input.exec() == QDialog::Accepted;
+    const QString text = input.textValue();
     if (!ok || text.isEmpty())
         return;
     ui->listWidget->insertItem(ui->listWidget->count(), text);
@@ -163,6 +171,7 @@ void MainWindow::on_btnAbout_clicked()
     // is, whose it is, under which licence, that there is no warranty, and
     // where its source is.
     QMessageBox box(this);
+    box.setStyleSheet(QString::fromLatin1(kDialogButtonsPadding));
     box.setWindowTitle(QCoreApplication::translate("MainWindow", "About Varizez"));
     box.setText(QCoreApplication::translate("MainWindow", "Varizez %1")
                     .arg(QString::fromLatin1(VARIZEZ_VERSION)));

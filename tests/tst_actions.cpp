@@ -294,6 +294,7 @@ bool act(const QString &verb, const QString &arg)
     }
     if (verb == "open") { // what the user does, in the language the environment names
         installTranslations();
+        preferWholeArabicScriptFont();
         presentMainWindow(*(g_window = new MainWindow));
         return QTest::qWaitForWindowActive(g_window);
     }

@@ -5,6 +5,9 @@
 #include "translations.h"
 
 #include <QCoreApplication>
+#include <QFont>
+#include <QFontDatabase>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStringList>
@@ -61,4 +64,23 @@ void installTranslations()
         QCoreApplication::installTranslator(&program);
         return;
     }
+}
+
+void preferWholeArabicScriptFont()
+{
+    // Families that cover the whole script, the plainest first.
+    const char *const whole[] = {"Noto Sans Arabic UI", "Noto Sans Arabic", "Noto Naskh Arabic UI",
+                                 "Noto Naskh Arabic"};
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    const QStringList installed = QFontDatabase::families(QFontDatabase::Arabic);
+#else
+    const QStringList installed = QFontDatabase().families(QFontDatabase::Arabic);
+#endif
+    for (const char *family : whole)
+        if (installed.contains(QLatin1String(family))) {
+            // Asked for every letter the usual font lacks, before the
+            // desktop's own choice for the script.
+            QFont::insertSubstitution(QGuiApplication::font().family(), QLatin1String(family));
+            return;
+        }
 }

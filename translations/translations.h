@@ -13,4 +13,12 @@
 // before any window; calling it again replaces what it installed.
 void installTranslations();
 
+// Has text in Arabic script (Arabic, Persian, Urdu: the phrases as much as
+// the translations) drawn by one font that holds all its letters, where such
+// a font is installed. The font a desktop offers first for the script often
+// lacks the letters of Persian and Urdu (such as U+06C1, heh goal), and a
+// letter taken from another font no longer joins its neighbours. Call it
+// after the application object is built and before any window.
+void preferWholeArabicScriptFont();
+
 #endif // VARIZEZ_TRANSLATIONS_H

@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Reset</source>
-        <translation>Nolkan</translation>
+        <translation>Atur ulang</translation>
     </message>
     <message>
         <source>Back</source>

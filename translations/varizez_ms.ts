@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Reset</source>
-        <translation>Sifarkan</translation>
+        <translation>Set semula</translation>
     </message>
     <message>
         <source>Back</source>
