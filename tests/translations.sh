@@ -14,7 +14,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 whole() { # the .ts file, and what to call it
     local said
-    said=$("$lrelease" "$1" -qm "$work/out.qm" 2>&1)
+    said=$("$lrelease" "$1" -qm "$work/out.qm" 2>&1 | grep -v '^Updating' | sed 's/^ *//')
     echo "$2: ${said//$'\n'/ }"
     grep -Eq '\([0-9]+ finished and 0 unfinished\)' <<<"$said" && ! grep -q untranslated <<<"$said"
 }
