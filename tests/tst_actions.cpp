@@ -198,12 +198,13 @@ QMap<QString, QString> state()
 }
 
 // A window's texts as its user reads them: which way it runs, whether it fits
-// in the size it opens at (the main window and the counting dialog), its
-// title, then every text it shows, in the order of its widgets.
+// in the size it opens at (the main window; the others size themselves to
+// their texts, or take the whole screen), its title, then every text it
+// shows, in the order of its widgets.
 QString textsOf(const QWidget *top)
 {
-    const QMap<QString, QSize> opensAt = {{"MainWindow", {287, 335}}, {"Counter", {378, 388}}};
-    const QSize least = top->minimumSizeHint(), size = opensAt.value(top->objectName(), least);
+    const QSize least = top->minimumSizeHint();
+    const QSize size = top->objectName() == "MainWindow" ? QSize(287, 335) : least;
     QStringList all = {
         top->objectName().isEmpty() ? top->metaObject()->className() : top->objectName(),
         top->isRightToLeft() ? "rtl" : "ltr", least.boundedTo(size) == least ? "fits" : "too small",

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>You can also use key A to decrease, key L to increase</source>
-        <translation>Kekunci A juga mengurangkan, kekunci L menambah</translation>
+        <translation>Kekunci A juga mengurangkan, L menambah</translation>
     </message>
     <message>
         <source>Count up</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>You can also use key A to decrease, key L to increase</source>
-        <translation>Также: клавиша A — меньше, клавиша L — больше</translation>
+        <translation>Также: клавиша A — меньше, L — больше</translation>
     </message>
     <message>
         <source>Count up</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>More Apps!</source>
-        <translation>Ещё программы!</translation>
+        <translation>Ещё!</translation>
     </message>
     <message>
         <source>About</source>

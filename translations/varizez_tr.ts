@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>More Apps!</source>
-        <translation>Diğer uygulamalar!</translation>
+        <translation>Uygulamalar!</translation>
     </message>
     <message>
         <source>About</source>
