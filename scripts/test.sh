@@ -24,12 +24,25 @@ passed=0 failed=0 skipped=0
 failures=()
 
 count_results() {
-    # Reads ctest's JUnit report: one <testcase> per test.
-    local report=$1 name=$2
-    local total fail skip
+    # Reads ctest's JUnit report: one <testcase> per test. A skipped test is
+    # printed with its reason; under CI it fails the run, since a skipped
+    # test proves nothing.
+    local report=$1 name=$2 total fail skip
     total=$(grep -o '<testcase [^>]*>' "$report" | grep -c . || true)
     fail=$(grep -o '<testcase [^>]*>' "$report" | grep -c 'status="fail"' || true)
     skip=$(grep -o '<testcase [^>]*>' "$report" | grep -c 'status="notrun"\|status="disabled"' || true)
+    python3 - "$report" <<'PY'
+import sys, xml.etree.ElementTree as tree
+for case in tree.parse(sys.argv[1]).iter('testcase'):
+    if case.get('status') in ('notrun', 'disabled'):
+        out = case.findtext('system-out') or ''
+        why = next((l for l in out.splitlines() if l.startswith('SKIP')), 'no reason given')
+        print(f"SKIPPED: {case.get('name')}: {why}")
+PY
+    if [ "${CI:-}" = true ] && [ "$skip" -gt 0 ]; then
+        fail=$((fail + skip)) skip=0
+        failures+=("$name: skipped tests under CI")
+    fi
     passed=$((passed + total - fail - skip))
     failed=$((failed + fail))
     skipped=$((skipped + skip))

@@ -13,11 +13,11 @@
                                     N times while it counts
 The player is tst_actions; it must run in a private /home (with-private-home.sh).
 """
-import difflib, os, random, subprocess, sys, time
+import difflib, os, random, re, subprocess, sys, time
 
 
 def play(player, steps):
-    """The transcript of the steps: each step, then what it changed, indented."""
+    """The transcript of the steps: each step with what it changed, "STEP -> CHANGES"."""
     run = subprocess.run([player], input='\n'.join(steps) + '\n', stdout=subprocess.PIPE, text=True, timeout=600)
     assert run.returncode == 0, f'the player ended with {run.returncode}'
     return run.stdout
@@ -30,7 +30,7 @@ def compare(expected, seen, name):
 
 def script(player, path):
     expected = open(path, encoding='utf-8').read()
-    seen = play(player, [line for line in expected.rstrip('\n').split('\n') if not line.startswith('  ')])
+    seen = play(player, [l.split(' -> ')[0] for l in expected.rstrip('\n').split('\n') if not l.startswith('  ')])
     if os.environ.get('VARIZEZ_REWRITE') and seen != expected:
         open(path, 'w', encoding='utf-8').write(seen)
         return print(f'rewrote {path}: review its diff') or 0
@@ -38,11 +38,17 @@ def script(player, path):
 
 
 def row(player, table, name):
-    """Plays the set-up steps, then the steps, and compares the steps' changes, ";" between them."""
-    line = next(l for l in open(table, encoding='utf-8') if l.split('|')[0].strip() == name)
-    _, set_up, steps, expected = line.split('|', 3)
+    """Plays the set-up steps, then the steps, and compares the steps' changes, ";" between them.
+    A line "@NAME = TEXT" names data that rows use as @NAME."""
+    lines = open(table, encoding='utf-8').read().split('\n')
+    named = dict(l[1:].split(' = ', 1) for l in lines if l.startswith('@'))
+    line = next(l for l in lines if l.split('|')[0].strip() == name)
+    _, set_up, steps, expected = re.sub(r'@(\w+)', lambda m: named[m[1]], line).split('|', 3)
     seen = play(player, [s.strip() for s in set_up.split(';')] + ['# steps'] + [s.strip() for s in steps.split(';')])
-    changes = '; '.join(c.strip() for c in seen.split('# steps\n')[-1].splitlines() if c.startswith('  '))
+    changes = '; '.join(l.split(' -> ', 1)[1] for l in seen.split('# steps\n')[-1].splitlines() if ' -> ' in l)
+    if os.environ.get('VARIZEZ_REWRITE') and changes != expected.strip():
+        lines[lines.index(line)] = line[:len(line) - len(expected)] + ' ' + changes
+        return open(table, 'w', encoding='utf-8').write('\n'.join(lines)) and 0
     return compare(expected.strip() + '\n', changes + '\n', name)
 
 

@@ -46,6 +46,11 @@ QWidget *dialog()
     return nullptr;
 }
 
+QListWidget *list()
+{
+    return g_window ? g_window->findChild<QListWidget *>() : nullptr;
+}
+
 // Records as "text" count | ..., null for a null text, *N for N alike in a row.
 QString recordsOf(const QVector<PhraseEntry> &records)
 {
@@ -88,51 +93,67 @@ QString shownAs(const QWidget *w)
     return w->isVisible() ? keys.toLower().remove("window") : "hidden";
 }
 
-// One object a line, children indented: widgets with what a user can tell
-// apart and what a screen reader says of them, layouts with their items.
+QString shown(const QVariant &value, const QMetaProperty &p = {})
+{
+    const auto policy = QMetaEnum::fromType<QSizePolicy::Policy>();
+    const QSizePolicy sizes = value.value<QSizePolicy>();
+    QString text; // QDebug's quoting, without its "QVariant(type, ...)"
+    QDebug(&text).nospace() << value;
+    return p.isEnumType() ? p.enumerator().valueToKeys(value.toInt())
+           : value.userType() == QMetaType::QSize
+               ? QString("%1x%2").arg(value.toSize().width()).arg(value.toSize().height())
+           : value.canConvert<QSizePolicy>()
+               ? QString(policy.valueToKey(sizes.horizontalPolicy())) + '/' +
+                     policy.valueToKey(sizes.verticalPolicy())
+               : text.mid(text.indexOf(", ") + 2).chopped(1);
+}
+
+// One object a line, children indented: layouts with their spacing, margins
+// and items; widgets with what was set on them (values that are Qt's defaults
+// for every widget are left out, and so is a size that the layout decides)
+// and what a screen reader says of them when it is not their text.
 void dumpTree(const QObject *object, const QString &indent, QTextStream &out)
 {
-    static const QByteArrayList shown =
-        QByteArray(
-            "windowTitle size minimumSize maximumSize sizePolicy enabled text styleSheet wordWrap "
-            "editTriggers showDropIndicator alternatingRowColors selectionBehavior intValue "
-            "digitCount focusPolicy")
+    static const QByteArrayList watched =
+        QByteArray("windowTitle size minimumSize maximumSize sizePolicy text styleSheet wordWrap "
+                   "editTriggers showDropIndicator alternatingRowColors selectionBehavior intValue")
             .split(' ');
+    static const QStringList defaults{"\"\"", "0x0", "16777215x16777215", "false",
+                                      "Preferred/Preferred"};
     if (!object->objectName().contains(QRegularExpression("^(?!_|qt_).")))
         return; // no name, or one Qt gave it
-    out << indent << object->metaObject()->className() << ' ' << object->objectName();
-    const auto *layout = qobject_cast<const QLayout *>(object);
-    if (layout)
-        QDebug(out.string()).nospace()
-            << " spacing " << layout->spacing() << ' ' << layout->contentsMargins() << ':';
-    for (int i = 0; layout && i < layout->count(); ++i) {
-        QLayoutItem *item = layout->itemAt(i);
-        out << ' '
-            << (item->widget() ? item->widget()->objectName() : item->layout()->objectName());
-    }
-    for (const QByteArray &name : object->isWidgetType() ? shown : QByteArrayList()) {
+    QStringList set;
+    for (const QByteArray &name : object->isWidgetType() ? watched : QByteArrayList()) {
         const QMetaProperty p =
             object->metaObject()->property(object->metaObject()->indexOfProperty(name));
-        QString value; // QDebug's "QVariant(type, value)", less the wrapping
-        QDebug(&value).nospace() << p.read(object);
-        if (p.isValid() && (indent.isEmpty() || name != "size"))
-            out << '\n'
-                << indent << "    " << name << ": "
-                << (p.isEnumType() ? p.enumerator().valueToKeys(p.read(object).toInt())
-                                   : value.mid(value.indexOf(", ") + 2).chopped(1));
+        const QString value = p.isValid() ? shown(p.read(object), p) : "\"\"";
+        if (!defaults.contains(value) && (indent.isEmpty() || name != "size"))
+            set << name + ' ' + value;
     }
-    if (QAccessibleInterface *a =
-            QAccessible::queryAccessibleInterface(const_cast<QObject *>(object)))
-        out << '\n'
-            << indent << "    accessible: \"" << a->text(QAccessible::Name) << "\", \""
-            << a->text(QAccessible::Description) << '"';
-    out << '\n';
+    const auto *layout = qobject_cast<const QLayout *>(object);
+    for (int i = 0; layout && i < layout->count(); ++i)
+        set << (layout->itemAt(i)->widget() ? layout->itemAt(i)->widget()->objectName()
+                                            : layout->itemAt(i)->layout()->objectName());
+    QString margins; // (Qt 5 keeps no QMargins in a QVariant)
+    if (layout)
+        QDebug(&margins).nospace() << layout->contentsMargins(),
+            set.prepend(QString("spacing %1 ").arg(layout->spacing()) + margins + ':');
+    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(const_cast<QObject *>(object));
+    if (a && a->text(QAccessible::Name) !=
+                 object->property(indent.isEmpty() ? "windowTitle" : "text").toString())
+        set << QString("accessible \"%1\", \"%2\"")
+                   .arg(a->text(QAccessible::Name), a->text(QAccessible::Description));
+    out << indent << object->metaObject()->className() << ' ' << object->objectName()
+        << (set.isEmpty() ? ""
+            : layout      ? " "
+                          : ": ")
+        << set.join(layout ? " " : ", ") << '\n';
     for (const QObject *child : object->children())
         dumpTree(child, indent + "  ", out);
 }
 
 // Both windows as the program builds them, what it asks of the window system,
-// and the images compiled into it.
+// and the images compiled into it, opened before main().
 QStringList faces()
 {
     QString dump;
@@ -143,15 +164,14 @@ QStringList faces()
         dumpTree(top, "", out);
     presentMainWindow(window); // asks for the handheld's automatic orientation
     out << "orientation asked for: attribute " << window.requestedOrientationAttribute();
-    for (int a = 128; a <= 130; ++a) // the numbers Qt 5 and 6 gave to other attributes
-        out << ", " << a << ' ' << window.testAttribute(Qt::WidgetAttribute(a))
-            << " (on a plain window " << plain.testAttribute(Qt::WidgetAttribute(a)) << ')';
+    for (auto a : {Qt::WidgetAttribute(128), Qt::WidgetAttribute(129), Qt::WidgetAttribute(130)})
+        out << (window.testAttribute(a) != plain.testAttribute(a) ? ", set " : ", untouched ") << a;
     g_early.sort();
-    for (const QString &path : qAsConst(g_early)) { // the images, open before main()
+    for (const QString &path : qAsConst(g_early)) {
         const QImage image(path);
         out << '\n'
-            << path << ": " << QFileInfo(path).size() << " bytes, " << image.width() << 'x'
-            << image.height() << ' ' << image.format()
+            << path << ": " << image.width() << 'x' << image.height() << ' '
+            << QMetaEnum::fromType<QImage::Format>().valueToKey(image.format())
             << ", alpha at (1,1) (128,10) (128,128): " << qAlpha(image.pixel(1, 1)) << ' '
             << qAlpha(image.pixel(128, 10)) << ' ' << qAlpha(image.pixel(128, 128))
             << ", compression " << QResource(path).compressionAlgorithm();
@@ -160,15 +180,20 @@ QStringList faces()
 }
 
 // What the user and the disk show: the windows, and every file under /home
-// as "MODE INODE CONTENTS", a file written anew having a new inode.
+// as "MODE INODE CONTENTS", a file written anew having a new inode. A closed
+// program shows "window: closed" and otherwise what it last showed, so a
+// start shows only what it changed.
 QMap<QString, QString> state()
 {
-    QMap<QString, QString> now;
+    static QMap<QString, QString> now{{"list", "-"},
+                                      {"current", "-1"},
+                                      {"disabled", "btnStart btnRemove"},
+                                      {"dialog", "hidden 0"}};
+    now["window"] = "closed";
     if (g_window) {
-        const auto *list = g_window->findChild<QListWidget *>();
         QStringList rows, disabled;
-        for (int i = 0; i < list->count(); ++i)
-            rows << list->item(i)->text();
+        for (int i = 0; i < list()->count(); ++i)
+            rows << list()->item(i)->text();
         for (const QPushButton *b :
              g_window->findChildren<QPushButton *>() + dialog()->findChildren<QPushButton *>())
             if (!b->isEnabled())
@@ -176,187 +201,240 @@ QMap<QString, QString> state()
         now["window"] = shownAs(g_window);
         now["list"] = rows.size() > 6
                           ? QString("%1 | ... (%2 rows)").arg(rows.first()).arg(rows.size())
-                          : rows.join(" | ");
-        now["current"] = QString::number(list->currentRow());
-        now["disabled"] = disabled.join(' ');
+                      : rows.isEmpty() ? "-"
+                                       : rows.join(" | ");
+        now["current"] = QString::number(list()->currentRow());
+        now["disabled"] = disabled.isEmpty() ? "-" : disabled.join(' ');
         now["dialog"] =
             shownAs(dialog()) + QString(" %1").arg(dialog()->findChild<QLCDNumber *>()->intValue());
     }
+    QMap<QString, QString> seen = now;
     for (QDirIterator it("/home", QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
                          QDirIterator::Subdirectories);
          it.hasNext();) {
         struct stat status = {};
         QFile file(it.next());
         ::lstat(QFile::encodeName(it.filePath()).constData(), &status);
-        now[it.filePath()] =
+        seen[it.filePath()] =
             QString("%1 %2 ").arg(status.st_mode & 07777, 0, 8).arg(status.st_ino) +
             (S_ISDIR(status.st_mode)          ? "folder"
              : file.open(QIODevice::ReadOnly) ? contentsOf(file.readAll())
                                               : "unreadable");
     }
-    return now;
+    return seen;
 }
 
-// A window's texts as its user reads them: which way it runs, whether it fits
-// in the size it opens at (the main window; the others size themselves to
-// their texts, or take the whole screen), its title, then every text it
-// shows, in the order of its widgets.
-QString textsOf(const QWidget *top)
+// The button of that object name, in the counting dialog or the main window.
+QPushButton *button(const QString &name)
 {
-    const QSize least = top->minimumSizeHint();
-    const QSize size = top->objectName() == "MainWindow" ? QSize(287, 335) : least;
-    QStringList all = {
-        top->objectName().isEmpty() ? top->metaObject()->className() : top->objectName(),
-        top->isRightToLeft() ? "rtl" : "ltr", least.boundedTo(size) == least ? "fits" : "too small",
-        '"' + top->windowTitle() + '"'};
-    for (const QWidget *w : top->findChildren<QWidget *>())
-        if (w->isVisible() && !w->property("text").toString().isEmpty())
-            all << '"' + w->property("text").toString().replace('\n', "\\n") + '"';
-    return "texts: " + all.join(' ');
+    QPushButton *b = dialog() ? dialog()->findChild<QPushButton *>(name) : nullptr;
+    return b || !g_window ? b : g_window->findChild<QPushButton *>(name);
 }
 
-// "texts": the windows in front; "texts NAME": the dialog that the button NAME
-// opens, which is then closed.
-void texts(QPushButton *button)
+int keyNamed(const QString &name)
 {
-    if (button)
-        QTimer::singleShot(0,
-                           [] {
-                               g_events << textsOf(QApplication::activeModalWidget());
-                               QApplication::activeModalWidget()->close();
-                           }),
-            QTest::mouseClick(button, Qt::LeftButton);
-    for (const QWidget *top : button ? QWidgetList() : QApplication::topLevelWidgets())
-        if (top->isVisible())
-            g_events << textsOf(top);
-    std::sort(g_events.begin(), g_events.end()); // whatever order Qt keeps its windows in
+    return QMetaEnum::fromType<Qt::Key>().keyToValue(qPrintable("Key_" + name));
 }
 
-bool act(const QString &verb, const QString &arg)
+QString unquoted(QString text)
 {
-    const QString first = arg.section(' ', 0, 0), rest = arg.section(' ', 1);
-    const QRegularExpression quotes("^\"|\"$");
-    const int key = QMetaEnum::fromType<Qt::Key>().keyToValue(qPrintable("Key_" + first));
-    QFile file(first);
-    auto *list = g_window ? g_window->findChild<QListWidget *>() : nullptr;
-    auto *button = dialog() ? dialog()->findChild<QPushButton *>(first) : nullptr;
-    button = button || !g_window ? button : g_window->findChild<QPushButton *>(first);
-    if (verb == "mkdir" || verb == "rmdir") // the world around
-        return verb == "mkdir" ? QDir().mkpath(arg) : QDir(arg).removeRecursively();
-    if (verb == "put") { // written by the program's own writer
-        QVector<PhraseEntry> records;
-        for (const QString &r : rest.split(" | ", Qt::SkipEmptyParts))
-            records << PhraseEntry{r.section(' ', 0, -2).remove(quotes),
-                                   r.section(' ', -1).toInt()};
-        return PhraseFile(first).save(records);
-    }
-    if (verb == "puthex" || verb == "write") // bytes in hex, or text with \r and \n
-        return QDir().mkpath(QFileInfo(first).path()) && file.open(QIODevice::WriteOnly) &&
-               file.write(verb == "puthex"
-                              ? bytesOf(rest)
-                              : rest.toUtf8().replace("\\r", "\r").replace("\\n", "\n")) >= 0;
-    if (verb == "env") // NAME VALUE, or NAME alone to unset it
-        return rest.isEmpty() ? qunsetenv(qPrintable(first))
-                              : qputenv(qPrintable(first), rest.toUtf8());
-    if (verb == "chmod")
-        return ::chmod(QFile::encodeName(rest).constData(), first.toUInt(nullptr, 8)) == 0;
-    if (verb == "mount")
-        return ::mount("varizez-small", qPrintable(first), "tmpfs", 0,
-                       qPrintable("size=" + rest)) == 0;
-    const rlimit limit = {arg.toULong(), RLIM_INFINITY};
-    if (verb == "limit") // a file size limit, till the end
-        return std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    if (verb == "user") // nobody, till the end
-        return !::setgroups(0, nullptr) && !::setgid(65534) && !::setuid(65534);
-    if (verb == "run") { // varizez-file with these arguments, named as a user names it
-        QProcess tool;
-        tool.start("bash", QStringList{"-c", "exec -a varizez-file \"$0\" \"$@\"",
-                                       qEnvironmentVariable("VARIZEZ_FILE")} +
-                               arg.split(' ', Qt::SkipEmptyParts));
-        const bool ended = tool.waitForFinished(60000);
-        // (A coverage build run as another user cannot write its data, and says so.)
-        const QRegularExpression coverage("^profiling:.*\n", QRegularExpression::MultilineOption);
-        for (const QString &out :
-             {"stdout: " + QString::fromUtf8(tool.readAllStandardOutput()),
-              "stderr: " + QString::fromUtf8(tool.readAllStandardError()).remove(coverage)})
-            if (out.size() > 8)
-                g_events << QString(out).replace('\r', "\\r").replace('\n', "\\n");
-        return g_events << QString("status: %1").arg(tool.exitCode()), ended;
-    }
-    if (verb == "load") { // the program's reader, then its writer, on this file
-        PhraseFile phrases(arg);
-        const PhraseFileContents c = phrases.load();
-        g_events << "records: " + recordsOf(c.entries)
-                 << QString("damage:%1%2%3%4")
-                        .arg(c.dataRanOut ? " short" : "", c.corruptText ? " odd" : "",
-                             c.stoppedAtBound ? " bound" : "",
-                             c.trailingBytes ? QString(" trailing %1").arg(c.trailingBytes) : "");
-        return phrases.save(c.entries);
-    }
-    if (verb == "open") { // what the user does, in the language the environment names
-        installTranslations();
-        preferWholeArabicScriptFont();
-        presentMainWindow(*(g_window = new MainWindow));
-        return QTest::qWaitForWindowActive(g_window);
-    }
-    if (verb == "close")
-        return delete g_window, g_window = nullptr, true;
-    if (verb == "click" && list && list->item(arg.toInt()))
-        return QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                                 list->visualItemRect(list->item(arg.toInt())).center()),
-               true;
-    if (verb == "unselect" && list)
-        return list->setCurrentRow(-1), true;
-    if (verb == "press" && button && first == "btnExit") { // Exit ends an event loop: run one
-        QTimer::singleShot(0, button, &QPushButton::click);
+    return text.remove(QRegularExpression("^\"|\"$"));
+}
+
+// A dialog opened by what comes next gets this answer: an input dialog takes
+// the text ("cancel" cancels it), any other dialog is closed.
+void answerNextDialog(const QString &answer)
+{
+    QTimer::singleShot(0, [answer = unquoted(answer)] {
+        QWidget *modal = QApplication::activeModalWidget();
+        auto *input = qobject_cast<QInputDialog *>(modal);
+        if (modal)
+            g_events << QString("shown: %1 \"%2\" \"%3\"")
+                            .arg(modal->metaObject()->className(), modal->windowTitle(),
+                                 input ? input->labelText() : modal->property("text").toString());
+        if (input && answer != "cancel")
+            input->setTextValue(answer), input->accept();
+        else if (modal)
+            modal->close();
+    });
+}
+
+// The verbs of the steps (actions/README). Each takes the first word of what
+// follows it and the rest, and says whether it could be done.
+using S = const QString &;
+
+bool putBytes(S path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
+           file.write(bytes) == bytes.size();
+}
+
+bool put(S file, S records) // "text count | ...", by the program's own writer
+{
+    QVector<PhraseEntry> entries;
+    for (const QString &r : records.split(" | ", Qt::SkipEmptyParts))
+        entries << PhraseEntry{unquoted(r.section(' ', 0, -2)), r.section(' ', -1).toInt()};
+    return PhraseFile(file).save(entries);
+}
+
+bool run(S command, S rest) // varizez-file with these arguments
+{
+    QProcess tool;
+    tool.start(qEnvironmentVariable("VARIZEZ_FILE"),
+               (command + ' ' + rest).split(' ', Qt::SkipEmptyParts));
+    const bool ended = tool.waitForFinished(60000);
+    // (A coverage build run as another user cannot write its data, and says so.)
+    const QRegularExpression coverage("^profiling:.*\n", QRegularExpression::MultilineOption);
+    for (const QString &out :
+         {"stdout: " + QString::fromUtf8(tool.readAllStandardOutput()),
+          "stderr: " + QString::fromUtf8(tool.readAllStandardError()).remove(coverage)})
+        if (out.size() > 8)
+            g_events << QString(out).replace('\r', "\\r").replace('\n', "\\n");
+    return g_events << QString("status: %1").arg(tool.exitCode()), ended;
+}
+
+bool load(S path, S) // the program's reader, then its writer
+{
+    PhraseFile phrases(path);
+    const PhraseFileContents c = phrases.load();
+    g_events << "records: " + recordsOf(c.entries)
+             << QString("damage:%1%2%3%4")
+                    .arg(c.dataRanOut ? " short" : "", c.corruptText ? " odd" : "",
+                         c.stoppedAtBound ? " bound" : "",
+                         c.trailingBytes ? QString(" trailing %1").arg(c.trailingBytes) : "");
+    return phrases.save(c.entries);
+}
+
+bool press(S name, S answer)
+{
+    QPushButton *b = button(name);
+    if (b && name == "btnExit") { // Exit ends an event loop: run one
+        QTimer::singleShot(0, b, &QPushButton::click);
         QTimer::singleShot(20000, [] { QCoreApplication::exit(99); });
         return g_events << QString("status: %1").arg(QCoreApplication::exec()), true;
     }
-    if ((verb == "press" && button) || (verb == "type" && g_window)) {
-        // An input dialog that this opens gets the rest of the step as its answer
-        // ("cancel" cancels it); any other dialog is closed.
-        QTimer::singleShot(0, [answer = QString(rest).remove(quotes)] {
-            QWidget *modal = QApplication::activeModalWidget();
-            auto *input = qobject_cast<QInputDialog *>(modal);
-            if (modal)
-                g_events << QString("shown: %1 \"%2\" \"%3\"")
-                                .arg(modal->metaObject()->className(), modal->windowTitle(),
-                                     input ? input->labelText()
-                                           : modal->property("text").toString());
-            if (input && answer != "cancel")
-                input->setTextValue(answer), input->accept();
-            else if (modal)
-                modal->close();
-        });
-        if (verb == "press")
-            return QTest::mouseClick(button, Qt::LeftButton), true;
-        // A key press where the focus is, in the window in front.
-        if (!QApplication::activeWindow() &&
-            (g_window->activateWindow(), !QTest::qWaitForWindowActive(g_window)))
-            return false;
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-        const QWidget *focus = QApplication::focusWidget();
-        return g_events << "focus: " + (focus ? focus->objectName() : "none"), true;
-    }
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), verb == "repeat");
-    if ((verb == "key" || verb == "repeat") && dialog()) // on the counting dialog, Qt's key names
-        return QCoreApplication::sendEvent(dialog(), &press);
-    for (int i = 0; verb == "count" && dialog() && i != arg.toInt(); ++i) // L, printing the count
-        QTest::keyClick(dialog(), Qt::Key_L),
-            std::printf("counted %d\n", dialog()->findChild<QLCDNumber *>()->intValue());
-    if (verb == "faces")
-        g_events << faces();
-    if (verb == "texts")
-        texts(first.isEmpty() ? nullptr : button);
-    return verb == "count" || verb == "faces" || verb == "texts";
+    return b && (answerNextDialog(answer), QTest::mouseClick(b, Qt::LeftButton), true);
 }
+
+bool type(S key, S answer) // where the focus is, in the window in front
+{
+    if (!g_window || (!QApplication::activeWindow() &&
+                      (g_window->activateWindow(), !QTest::qWaitForWindowActive(g_window))))
+        return false;
+    answerNextDialog(answer);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(keyNamed(key)));
+    const QWidget *focus = QApplication::focusWidget();
+    return g_events << "focus: " + (focus ? focus->objectName() : "none"), true;
+}
+
+bool keyOnDialog(S name, bool autoRepeat)
+{
+    QKeyEvent press(QEvent::KeyPress, keyNamed(name), Qt::NoModifier, QString(), autoRepeat);
+    return dialog() && QCoreApplication::sendEvent(dialog(), &press);
+}
+
+// A window as its user reads it: which way it runs, whether the main window
+// fits the size it opens at, its title, then every text it shows.
+QString textsOf(const QWidget *top)
+{
+    const QSize least = top->minimumSizeHint();
+    QStringList all = {top->metaObject()->className(), top->isRightToLeft() ? "rtl" : "ltr"};
+    if (top == g_window)
+        all << (least.boundedTo({287, 335}) == least ? "fits" : "too small");
+    all << '"' + top->windowTitle() + '"';
+    for (const QWidget *w : top->findChildren<QWidget *>())
+        if (w->isVisibleTo(top) && !w->property("text").toString().isEmpty())
+            all << '"' + w->property("text").toString().replace('\n', "\\n") + '"';
+    return all.join(' ');
+}
+
+bool texts(S name, S) // both windows, or the dialog that the button NAME opens
+{
+    if (QPushButton *b = name.isEmpty() ? nullptr : button(name))
+        return QTimer::singleShot(0,
+                                  [] {
+                                      g_events << textsOf(QApplication::activeModalWidget());
+                                      QApplication::activeModalWidget()->close();
+                                  }),
+               QTest::mouseClick(b, Qt::LeftButton), true;
+    return g_window && (g_events << textsOf(g_window) << textsOf(dialog()), true);
+}
+
+using Verb = bool (*)(S first, S rest);
+const QHash<QString, Verb> kVerbs{
+    // The world around.
+    {"mkdir", [](S dir, S) { return QDir().mkpath(dir); }},
+    {"rmdir", [](S dir, S) { return QDir(dir).removeRecursively(); }},
+    {"put", put},
+    {"puthex", [](S file, S hex) { return putBytes(file, bytesOf(hex)); }},
+    {"write",
+     [](S file, S text) {
+         return putBytes(file, QString(text).replace("\\r", "\r").replace("\\n", "\n").toUtf8());
+     }},
+    {"chmod",
+     [](S mode, S path) { return ::chmod(qPrintable(path), mode.toUInt(nullptr, 8)) == 0; }},
+    {"mount",
+     [](S dir, S size) {
+         return !::mount("small", qPrintable(dir), "tmpfs", 0, qPrintable("size=" + size));
+     }},
+    {"limit",
+     [](S bytes, S) { // a file size limit, till the end
+         const rlimit limit = {bytes.toULong(), RLIM_INFINITY};
+         return std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && !::setrlimit(RLIMIT_FSIZE, &limit);
+     }},
+    {"user", [](S, S) { return !::setgroups(0, nullptr) && !::setgid(65534) && !::setuid(65534); }},
+    {"env",
+     [](S name, S value) {
+         return value.isEmpty() ? qunsetenv(qPrintable(name))
+                                : qputenv(qPrintable(name), value.toUtf8());
+     }},
+    {"run", run},
+    {"load", load},
+    // What the user does.
+    {"open",
+     [](S, S) { // in the language the environment names
+         installTranslations();
+         preferWholeArabicScriptFont();
+         presentMainWindow(*(g_window = new MainWindow));
+         return QTest::qWaitForWindowActive(g_window);
+     }},
+    {"close",
+     [](S, S) { // as closing the window does; then main() ends and destroys it
+         const bool closed = g_window && g_window->close();
+         return delete std::exchange(g_window, nullptr), closed;
+     }},
+    {"click",
+     [](S row, S) {
+         QListWidgetItem *item = list() ? list()->item(row.toInt()) : nullptr;
+         return item && (QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
+                                           list()->visualItemRect(item).center()),
+                         true);
+     }},
+    {"unselect", [](S, S) { return list() && (list()->setCurrentRow(-1), true); }},
+    {"press", press},
+    {"type", type},
+    {"key", [](S name, S) { return keyOnDialog(name, false); }},
+    {"repeat", [](S name, S) { return keyOnDialog(name, true); }},
+    {"count",
+     [](S times, S) { // L, printing the count after each
+         for (int i = 0; dialog() && i != times.toInt(); ++i)
+             QTest::keyClick(dialog(), Qt::Key_L),
+                 std::printf("counted %d\n", dialog()->findChild<QLCDNumber *>()->intValue());
+         return dialog() != nullptr;
+     }},
+    {"faces", [](S, S) { return g_events << faces(), true; }},
+    {"texts", texts},
+};
 
 // Does a step; returns what changed and what else happened, a line each.
 QStringList play(const QString &step, const QDBusConnection &listener)
 {
     const QMap<QString, QString> before = state();
     g_events.clear();
-    if (!act(step.section(' ', 0, 0), step.section(' ', 1)))
+    const QString arg = step.section(' ', 1);
+    const Verb verb = kVerbs.value(step.section(' ', 0, 0));
+    if (!verb || !verb(arg.section(' ', 0, 0), arg.section(' ', 1)))
         g_events << "failed: " + step;
     const auto ping = QDBusMessage::createMethodCall(
         "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "GetId");
@@ -366,17 +444,21 @@ QStringList play(const QString &step, const QDBusConnection &listener)
     QMap<QString, QString> after = state(), keys = before;
     keys.insert(after);
     QStringList changes;
-    for (const QString &key : keys.keys()) {
+    for (const QString &key : keys.keys()) { // files by their path under /home
         const QString old = before.value(key, "-"), now = after.value(key, "gone");
-        const QString mode = now.section(' ', 0, 0) + ' ', contents = now.section(' ', 2);
+        const QString mode = now.section(' ', 0, 0), contents = now.section(' ', 2);
         if (old != now)
-            changes << key + ": " +
-                           (!key.startsWith('/') || now == "gone" ? (now.isEmpty() ? "-" : now)
-                            : old.startsWith(mode) && old.section(' ', 2) == contents
-                                ? mode + "written again"
-                                : mode + contents);
+            changes << (key.startsWith('/') ? key.mid(6) : key) + ": " +
+                           (!key.startsWith('/') || now == "gone"
+                                ? now
+                                : (old.startsWith(mode + ' ') ? "" : mode + ' ') +
+                                      (old.section(' ', 2) == contents ? "written again"
+                                                                       : contents));
     }
-    return changes + g_events;
+    // What the world around was made to be is set-up, not what a case checks.
+    static const QStringList setUp{"mkdir", "rmdir", "put",   "puthex",
+                                   "write", "chmod", "mount", "env"};
+    return setUp.contains(step.section(' ', 0, 0)) ? g_events : changes + g_events;
 }
 
 } // namespace
@@ -409,11 +491,16 @@ int main(int argc, char *argv[])
                      "exit_app_view", &sink, SLOT(signalled()));
     QTextStream in(stdin);
     for (QString step; in.readLineInto(&step);) {
-        std::printf("%s\n", qUtf8Printable(step));
-        for (const QString &change : step.trimmed().isEmpty() || step.startsWith('#')
-                                         ? QStringList()
-                                         : play(step, listener))
-            std::printf("  %s\n", qUtf8Printable(change));
+        // Each step with what it changed: "STEP -> CHANGE; CHANGE", or the
+        // golden dump indented under it.
+        const QStringList changes =
+            step.trimmed().isEmpty() || step.startsWith('#') ? QStringList() : play(step, listener);
+        const char *separator = step == "faces" ? "\n  " : "; ";
+        std::printf("%s%s%s\n", qUtf8Printable(step),
+                    changes.isEmpty() ? ""
+                    : step == "faces" ? "\n  "
+                                      : " -> ",
+                    qUtf8Printable(changes.join(separator)));
     }
     delete g_window;
     QDesktopServices::unsetUrlHandler("http");
