@@ -172,21 +172,26 @@ void MainWindow::on_btnAbout_clicked()
     // where its source is.
     QMessageBox box(this);
     box.setStyleSheet(QString::fromLatin1(kDialogButtonsPadding));
+    // In a right-to-left window a line that begins with a Latin word (the
+    // name, the copyright) would still run and align left to right, and the
+    // address's last "/" would leave it: marks of direction keep both in place.
+    const bool rtl = isRightToLeft();
+    const QString line = rtl ? QStringLiteral("\u200f") : QString();
+    const QString address = QString::fromLatin1(kSourceUrl) + (rtl ? "\u200e" : "");
     box.setWindowTitle(QCoreApplication::translate("MainWindow", "About Varizez"));
-    box.setText(QCoreApplication::translate("MainWindow", "Varizez %1")
-                    .arg(QString::fromLatin1(VARIZEZ_VERSION)));
+    box.setText(line + QCoreApplication::translate("MainWindow", "Varizez %1")
+                           .arg(QString::fromLatin1(VARIZEZ_VERSION)));
     const QStringList notices = {
         QCoreApplication::translate(
             "MainWindow",
             "Counts repetitions of devotional phrases, the way prayer beads are used."),
-        QStringLiteral("\u00a9 2026 Varizez developers"),
+        line + QStringLiteral("\u00a9 2026 Varizez developers"),
         QCoreApplication::translate(
             "MainWindow",
             "This program is free software: you can share and change it under the terms of the "
             "GNU General Public License, version 3 or any later version (GPL-3.0-or-later). It "
             "comes with NO WARRANTY, to the extent permitted by law."),
-        QCoreApplication::translate("MainWindow", "Source code: %1")
-            .arg(QString::fromLatin1(kSourceUrl)),
+        QCoreApplication::translate("MainWindow", "Source code: %1").arg(address),
     };
     box.setInformativeText(notices.join(QStringLiteral("\n\n")));
     box.exec();
