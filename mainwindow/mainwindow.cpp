@@ -177,7 +177,8 @@ void MainWindow::on_btnAbout_clicked()
     // address's last "/" would leave it: marks of direction keep both in place.
     const bool rtl = isRightToLeft();
     const QString line = rtl ? QStringLiteral("\u200f") : QString();
-    const QString address = QString::fromLatin1(kSourceUrl) + (rtl ? "\u200e" : "");
+    const QString address =
+        QString::fromLatin1(kSourceUrl) + (rtl ? QStringLiteral("\u200e") : QString());
     box.setWindowTitle(QCoreApplication::translate("MainWindow", "About Varizez"));
     box.setText(line + QCoreApplication::translate("MainWindow", "Varizez %1")
                            .arg(QString::fromLatin1(VARIZEZ_VERSION)));
