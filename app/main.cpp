@@ -5,6 +5,7 @@
 #include "mainwindow.h"
 #include "singleinstance.h"
 #include "startup.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -53,6 +54,8 @@ int main(int argc, char *argv[])
     if (terminalOnly)
         qputenv("QT_QPA_PLATFORM", "minimal");
     QApplication app(argc, argv);
+    installTranslations();
+    preferWholeArabicScriptFont();
     QApplication::setApplicationVersion(QStringLiteral(VARIZEZ_VERSION));
     // On Wayland this is the app id the shell matches to the desktop entry,
     // for the window's icon and name.

@@ -52,6 +52,13 @@ QString troubleText(const PhraseFileTrouble &trouble, const QString &file)
     return QString();
 }
 
+// The window's buttons reach their dialogs too, with the text up to their
+// rounded border; the dialogs' buttons get room around it.
+const char kDialogButtonsPadding[] = "QPushButton { padding: 3px 10px; }";
+
+// Where the program's source is published.
+const char kSourceUrl[] = "https://varizez.org/";
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -162,11 +169,15 @@ void MainWindow::on_listWidget_itemSelectionChanged()
 
 void MainWindow::on_btnAdd_clicked()
 {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(this, QCoreApplication::translate("MainWindow", "Enter varizez"),
-                              QCoreApplication::translate("MainWindow", "Enter varizez"),
-                              QLineEdit::Normal, QString(), &ok, Qt::WindowFlags());
+    // QInputDialog::getText() as it is, with room around the buttons' texts.
+    QInputDialog input(this, Qt::WindowFlags());
+    input.setWindowTitle(QCoreApplication::translate("MainWindow", "Enter varizez"));
+    input.setLabelText(QCoreApplication::translate("MainWindow", "Enter varizez"));
+    input.setTextEchoMode(QLineEdit::Normal);
+    input.setTextValue(QString());
+    input.setStyleSheet(QString::fromLatin1(kDialogButtonsPadding));
+    const bool ok = input.exec() == QDialog::Accepted;
+    const QString text = input.textValue();
     if (!ok || text.isEmpty())
         return;
     ui->listWidget->insertItem(ui->listWidget->count(), text);
@@ -200,8 +211,34 @@ void MainWindow::on_btnStart_clicked()
 
 void MainWindow::on_btnAbout_clicked()
 {
-    QMessageBox box;
-    box.setText(QString::fromLatin1(""));
+    // The licence asks an interactive program to show its notices: what it
+    // is, whose it is, under which licence, that there is no warranty, and
+    // where its source is.
+    QMessageBox box(this);
+    box.setStyleSheet(QString::fromLatin1(kDialogButtonsPadding));
+    // In a right-to-left window a line that begins with a Latin word (the
+    // name, the copyright) would still run and align left to right, and the
+    // address's last "/" would leave it: marks of direction keep both in place.
+    const bool rtl = isRightToLeft();
+    const QString line = rtl ? QStringLiteral("\u200f") : QString();
+    const QString address =
+        QString::fromLatin1(kSourceUrl) + (rtl ? QStringLiteral("\u200e") : QString());
+    box.setWindowTitle(QCoreApplication::translate("MainWindow", "About Varizez"));
+    box.setText(line + QCoreApplication::translate("MainWindow", "Varizez %1")
+                           .arg(QString::fromLatin1(VARIZEZ_VERSION)));
+    const QStringList notices = {
+        QCoreApplication::translate(
+            "MainWindow",
+            "Counts repetitions of devotional phrases, the way prayer beads are used."),
+        line + QStringLiteral("\u00a9 2026 Varizez developers"),
+        QCoreApplication::translate(
+            "MainWindow",
+            "This program is free software: you can share and change it under the terms of the "
+            "GNU General Public License, version 3 or any later version (GPL-3.0-or-later). It "
+            "comes with NO WARRANTY, to the extent permitted by law."),
+        QCoreApplication::translate("MainWindow", "Source code: %1").arg(address),
+    };
+    box.setInformativeText(notices.join(QStringLiteral("\n\n")));
     box.exec();
 }
 

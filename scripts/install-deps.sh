@@ -11,9 +11,14 @@
 #   scripts/install-deps.sh --run    only what building and running need
 set -euo pipefail
 
+# Qt's translation tools build the program's languages; Qt's own
+# translations and fonts for Arabic script are what a user in those
+# languages needs to run it.
 build_packages=(cmake g++ make pkg-config help2man
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libpng-dev)
-test_packages=(qtbase5-dev qtbase5-dev-tools
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libpng-dev
+    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+    qt6-translations-l10n fonts-noto-core)
+test_packages=(qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools qttranslations5-l10n
     clang libclang-rt-14-dev
     dbus dbus-bin xvfb xauth xdotool x11-utils openbox wmctrl
     desktop-file-utils dpkg-dev file util-linux python3 python3-fusepy fuse3 strace

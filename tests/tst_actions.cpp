@@ -11,6 +11,7 @@
 #include "mainwindow.h"
 #include "phrasefile.h"
 #include "startup.h"
+#include "translations.h"
 
 #include <QtDBus>
 #include <QtTest>
@@ -135,11 +136,10 @@ void dumpTree(const QObject *object, const QString &indent, QTextStream &out)
     for (int i = 0; layout && i < layout->count(); ++i)
         set << (layout->itemAt(i)->widget() ? layout->itemAt(i)->widget()->objectName()
                                             : layout->itemAt(i)->layout()->objectName());
-    if (layout) { // margins as QDebug prints them: Qt 5 has no QVariant of QMargins
-        QString margins;
-        QDebug(&margins).nospace() << layout->contentsMargins();
-        set.prepend(QString("spacing %1 ").arg(layout->spacing()) + margins + ':');
-    }
+    QString margins; // (Qt 5 keeps no QMargins in a QVariant)
+    if (layout)
+        QDebug(&margins).nospace() << layout->contentsMargins(),
+            set.prepend(QString("spacing %1 ").arg(layout->spacing()) + margins + ':');
     QAccessibleInterface *a = QAccessible::queryAccessibleInterface(const_cast<QObject *>(object));
     if (a && a->text(QAccessible::Name) !=
                  object->property(indent.isEmpty() ? "windowTitle" : "text").toString())
@@ -350,6 +350,33 @@ bool keyOnDialog(S name, bool autoRepeat)
     return dialog() && QCoreApplication::sendEvent(dialog(), &press);
 }
 
+// A window as its user reads it: which way it runs, whether the main window
+// fits the size it opens at, its title, then every text it shows.
+QString textsOf(const QWidget *top)
+{
+    const QSize least = top->minimumSizeHint();
+    QStringList all = {top->metaObject()->className(), top->isRightToLeft() ? "rtl" : "ltr"};
+    if (top == g_window)
+        all << (least.boundedTo({287, 335}) == least ? "fits" : "too small");
+    all << '"' + top->windowTitle() + '"';
+    for (const QWidget *w : top->findChildren<QWidget *>())
+        if (w->isVisibleTo(top) && !w->property("text").toString().isEmpty())
+            all << '"' + w->property("text").toString().replace('\n', "\\n") + '"';
+    return all.join(' ');
+}
+
+bool texts(S name, S) // both windows, or the dialog that the button NAME opens
+{
+    if (QPushButton *b = name.isEmpty() ? nullptr : button(name))
+        return QTimer::singleShot(0,
+                                  [] {
+                                      g_events << textsOf(QApplication::activeModalWidget());
+                                      QApplication::activeModalWidget()->close();
+                                  }),
+               QTest::mouseClick(b, Qt::LeftButton), true;
+    return g_window && (g_events << textsOf(g_window) << textsOf(dialog()), true);
+}
+
 using Verb = bool (*)(S first, S rest);
 const QHash<QString, Verb> kVerbs{
     // The world around.
@@ -384,7 +411,9 @@ const QHash<QString, Verb> kVerbs{
     {"load", load},
     // What the user does.
     {"open",
-     [](S, S) {
+     [](S, S) { // in the language the environment names
+         installTranslations();
+         preferWholeArabicScriptFont();
          presentMainWindow(*(g_window = new MainWindow));
          return QTest::qWaitForWindowActive(g_window);
      }},
@@ -413,6 +442,7 @@ const QHash<QString, Verb> kVerbs{
          return dialog() != nullptr;
      }},
     {"faces", [](S, S) { return g_events << faces(), true; }},
+    {"texts", texts},
 };
 
 // Does a step; returns what changed and what else happened, a line each.

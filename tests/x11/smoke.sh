@@ -40,7 +40,9 @@ first=$!
 until_true window Varizez && until_true maximized || fail "no maximized main window"
 main=$id
 eval "$(xdotool getwindowgeometry --shell "$main")"
-click 60 66                            # the first phrase, under the label
+# The first phrase by key: where its row stands depends on the fonts.
+click $((WIDTH / 2)) $((HEIGHT / 2))   # the list, below its two rows
+xdotool key --delay 100 Down Up    # the second phrase, then the first
 click $((WIDTH / 2)) $((HEIGHT - 130)) # Start, in the upper row of buttons
 until_true window Dialog && until_true active || fail "Start did not open the counting dialog"
 dialog=$id

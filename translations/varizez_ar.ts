@@ -1,0 +1,175 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar">
+<context>
+    <name>Counter</name>
+    <message>
+        <source>Dialog</source>
+        <translation>حوار</translation>
+    </message>
+    <message>
+        <source>You can also use key A to decrease, key L to increase</source>
+        <translation>يمكنك أيضًا استخدام المفتاح A للإنقاص والمفتاح L للزيادة</translation>
+    </message>
+    <message>
+        <source>Count up</source>
+        <translation>زيادة العدد</translation>
+    </message>
+    <message>
+        <source>Adds one to the count</source>
+        <translation>يضيف واحدًا إلى العدد</translation>
+    </message>
+    <message>
+        <source>Count down</source>
+        <translation>إنقاص العدد</translation>
+    </message>
+    <message>
+        <source>Takes one from the count</source>
+        <translation>يطرح واحدًا من العدد</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>العدد</translation>
+    </message>
+    <message>
+        <source>How often the phrase has been said</source>
+        <translation>عدد مرات قول الذكر</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>تصفير</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>رجوع</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Enter varizez</source>
+        <translation>أدخل الذكر</translation>
+    </message>
+    <message>
+        <source>About Varizez</source>
+        <translation>حول Varizez</translation>
+    </message>
+    <message>
+        <source>Varizez %1</source>
+        <translation>Varizez %1</translation>
+    </message>
+    <message>
+        <source>Counts repetitions of devotional phrases, the way prayer beads are used.</source>
+        <translation>يعدّ تكرار الأدعية والأذكار كما تُستعمل المسبحة.</translation>
+    </message>
+    <message>
+        <source>This program is free software: you can share and change it under the terms of the GNU General Public License, version 3 or any later version (GPL-3.0-or-later). It comes with NO WARRANTY, to the extent permitted by law.</source>
+        <translation>هذا البرنامج حر: يمكنك نشره وتعديله وفق شروط رخصة جنو العمومية العامة، الإصدار 3 أو أي إصدار لاحق (GPL-3.0-or-later). يأتي دون أي ضمان، في الحدود التي يسمح بها القانون.</translation>
+    </message>
+    <message>
+        <source>Source code: %1</source>
+        <translation>الشفرة المصدرية: %1</translation>
+    </message>
+    <message>
+        <source>Varizez</source>
+        <translation>Varizez</translation>
+    </message>
+    <message>
+        <source>Click on a dua below, and then on Start</source>
+        <translation>انقر على دعاء أدناه، ثم على «ابدأ»</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>إضافة</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>ابدأ</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>More Apps!</source>
+        <translation>تطبيقات أخرى!</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>حول</translation>
+    </message>
+    <message>
+        <source>Phrases</source>
+        <translation>الأذكار</translation>
+    </message>
+    <message>
+        <source>The phrases you count</source>
+        <translation>الأذكار التي تعدّها</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>الاستخدام: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[خيارات]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>الخيارات:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>يعرض المساعدة عن خيارات سطر الأوامر.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>يعرض المساعدة ومعها خيارات Qt الخاصة.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>يعرض معلومات الإصدار.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;RTL&quot; where the language is written from right to left, else &quot;LTR&quot;.</extracomment>
+        <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Varizez counts repetitions of devotional phrases (duas), the way prayer beads are used. Keep a list of phrases, pick one, press Start and count with the big + and - buttons or the keys L (up) and A (down). Every count is saved the moment it changes.
+
+The phrases and counts are kept in one file: /home/user/varizezCount.bin when /home/user is a folder you can write (the handheld the program was made for); otherwise varizez/varizezCount.bin in $XDG_DATA_HOME, or in ~/.local/share when XDG_DATA_HOME is not set. &quot;varizez-file path&quot; prints the one in use, and varizez-file backs it up and restores it (see varizez-file --help).
+
+Only one copy runs in a desktop session: starting it again brings the running one to the front. Qt&apos;s own options, such as -platform and -style, are listed by --help-all; any other arguments are ignored.</source>
+        <translation>يعدّ Varizez تكرار الأدعية والأذكار كما تُستعمل المسبحة. احتفظ بقائمة من الأذكار، واختر واحدًا، واضغط «ابدأ» وعُدّ بالزرّين الكبيرين + و- أو بالمفتاحين L (زيادة) وA (إنقاص). يُحفَظ كل عدد لحظة تغيّره.
+
+تُحفَظ الأذكار وأعدادها في ملف واحد: /home/user/varizezCount.bin إذا كان /home/user مجلدًا يمكنك الكتابة فيه (الجهاز المحمول الذي صُنع له البرنامج)؛ وإلا ففي varizez/varizezCount.bin داخل $XDG_DATA_HOME، أو داخل ~/.local/share إذا لم يكن XDG_DATA_HOME معيّنًا. يطبع الأمر &quot;varizez-file path&quot; الملف المستعمل، وvarizez-file يأخذ منه نسخة احتياطية ويستعيدها (انظر varizez-file --help).
+
+لا تعمل إلا نسخة واحدة في جلسة سطح المكتب: تشغيله مرة أخرى يُظهر النسخة العاملة في المقدمة. خيارات Qt الخاصة، مثل -platform و-style، يسردها --help-all؛ وتُتجاهَل أي وسائط أخرى.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,175 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="bn">
+<context>
+    <name>Counter</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ডায়ালগ</translation>
+    </message>
+    <message>
+        <source>You can also use key A to decrease, key L to increase</source>
+        <translation>কমাতে A কী, আর বাড়াতে L কী-ও ব্যবহার করতে পারেন</translation>
+    </message>
+    <message>
+        <source>Count up</source>
+        <translation>গণনা বাড়ান</translation>
+    </message>
+    <message>
+        <source>Adds one to the count</source>
+        <translation>গণনায় এক যোগ করে</translation>
+    </message>
+    <message>
+        <source>Count down</source>
+        <translation>গণনা কমান</translation>
+    </message>
+    <message>
+        <source>Takes one from the count</source>
+        <translation>গণনা থেকে এক বাদ দেয়</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>গণনা</translation>
+    </message>
+    <message>
+        <source>How often the phrase has been said</source>
+        <translation>জিকিরটি কতবার পড়া হয়েছে</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>শূন্য করুন</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>ফিরে যান</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Enter varizez</source>
+        <translation>জিকির লিখুন</translation>
+    </message>
+    <message>
+        <source>About Varizez</source>
+        <translation>Varizez পরিচিতি</translation>
+    </message>
+    <message>
+        <source>Varizez %1</source>
+        <translation>Varizez %1</translation>
+    </message>
+    <message>
+        <source>Counts repetitions of devotional phrases, the way prayer beads are used.</source>
+        <translation>তসবিহর মতো করে দোয়া ও জিকিরের পুনরাবৃত্তি গণনা করে।</translation>
+    </message>
+    <message>
+        <source>This program is free software: you can share and change it under the terms of the GNU General Public License, version 3 or any later version (GPL-3.0-or-later). It comes with NO WARRANTY, to the extent permitted by law.</source>
+        <translation>এটি মুক্ত সফটওয়্যার: গনু জেনারেল পাবলিক লাইসেন্স, সংস্করণ ৩ বা পরবর্তী যেকোনো সংস্করণের (GPL-3.0-or-later) শর্ত মেনে আপনি এটি বিতরণ ও পরিবর্তন করতে পারেন। আইন যতটা অনুমতি দেয়, এর কোনো ওয়ারেন্টি নেই।</translation>
+    </message>
+    <message>
+        <source>Source code: %1</source>
+        <translation>সোর্স কোড: %1</translation>
+    </message>
+    <message>
+        <source>Varizez</source>
+        <translation>Varizez</translation>
+    </message>
+    <message>
+        <source>Click on a dua below, and then on Start</source>
+        <translation>নিচের একটি দোয়ায় ক্লিক করুন, তারপর «শুরু»-তে</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>যোগ</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>শুরু</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>মুছুন</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>প্রস্থান</translation>
+    </message>
+    <message>
+        <source>More Apps!</source>
+        <translation>আরও অ্যাপ!</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>পরিচিতি</translation>
+    </message>
+    <message>
+        <source>Phrases</source>
+        <translation>জিকির</translation>
+    </message>
+    <message>
+        <source>The phrases you count</source>
+        <translation>যে জিকিরগুলো আপনি গণনা করেন</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>ব্যবহার: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[অপশন]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>অপশন:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>কমান্ড লাইন অপশনের সহায়তা দেখায়।</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Qt-এর নিজস্ব অপশনসহ সহায়তা দেখায়।</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>সংস্করণের তথ্য দেখায়।</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;RTL&quot; where the language is written from right to left, else &quot;LTR&quot;.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>ঠিক আছে</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>বাতিল</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Varizez counts repetitions of devotional phrases (duas), the way prayer beads are used. Keep a list of phrases, pick one, press Start and count with the big + and - buttons or the keys L (up) and A (down). Every count is saved the moment it changes.
+
+The phrases and counts are kept in one file: /home/user/varizezCount.bin when /home/user is a folder you can write (the handheld the program was made for); otherwise varizez/varizezCount.bin in $XDG_DATA_HOME, or in ~/.local/share when XDG_DATA_HOME is not set. &quot;varizez-file path&quot; prints the one in use, and varizez-file backs it up and restores it (see varizez-file --help).
+
+Only one copy runs in a desktop session: starting it again brings the running one to the front. Qt&apos;s own options, such as -platform and -style, are listed by --help-all; any other arguments are ignored.</source>
+        <translation>Varizez তসবিহর মতো করে দোয়া ও জিকিরের পুনরাবৃত্তি গণনা করে। জিকিরের একটি তালিকা রাখুন, একটি বেছে নিন, «শুরু» চাপুন এবং বড় + ও - বোতাম অথবা L (বাড়াতে) ও A (কমাতে) কী দিয়ে গণনা করুন। প্রতিটি গণনা বদলানোর সঙ্গে সঙ্গে সংরক্ষিত হয়।
+
+জিকির ও তার গণনা একটি ফাইলে রাখা হয়: /home/user যদি এমন ফোল্ডার হয় যেখানে আপনি লিখতে পারেন (যে হ্যান্ডহেল্ডের জন্য প্রোগ্রামটি তৈরি), তবে /home/user/varizezCount.bin; নইলে $XDG_DATA_HOME-এ, অথবা XDG_DATA_HOME নির্ধারিত না থাকলে ~/.local/share-এ varizez/varizezCount.bin। &quot;varizez-file path&quot; ব্যবহৃত ফাইলটি দেখায়, আর varizez-file এর ব্যাকআপ নেয় ও পুনরুদ্ধার করে (দেখুন varizez-file --help)।
+
+একটি ডেস্কটপ সেশনে কেবল একটি কপি চলে: আবার চালু করলে চলমান কপিটি সামনে আসে। Qt-এর নিজস্ব অপশন, যেমন -platform ও -style, --help-all তালিকাভুক্ত করে; অন্য যেকোনো আর্গুমেন্ট উপেক্ষা করা হয়।</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,175 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Counter</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>You can also use key A to decrease, key L to increase</source>
+        <translation>Auch: Taste A verringert, Taste L erhöht</translation>
+    </message>
+    <message>
+        <source>Count up</source>
+        <translation>Hochzählen</translation>
+    </message>
+    <message>
+        <source>Adds one to the count</source>
+        <translation>Zählt eins dazu</translation>
+    </message>
+    <message>
+        <source>Count down</source>
+        <translation>Herunterzählen</translation>
+    </message>
+    <message>
+        <source>Takes one from the count</source>
+        <translation>Zieht eins vom Zähler ab</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Zähler</translation>
+    </message>
+    <message>
+        <source>How often the phrase has been said</source>
+        <translation>Wie oft das Bittgebet gesprochen wurde</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Enter varizez</source>
+        <translation>Bittgebet eingeben</translation>
+    </message>
+    <message>
+        <source>About Varizez</source>
+        <translation>Über Varizez</translation>
+    </message>
+    <message>
+        <source>Varizez %1</source>
+        <translation>Varizez %1</translation>
+    </message>
+    <message>
+        <source>Counts repetitions of devotional phrases, the way prayer beads are used.</source>
+        <translation>Zählt Wiederholungen von Bittgebeten (Duas), wie mit einer Gebetskette.</translation>
+    </message>
+    <message>
+        <source>This program is free software: you can share and change it under the terms of the GNU General Public License, version 3 or any later version (GPL-3.0-or-later). It comes with NO WARRANTY, to the extent permitted by law.</source>
+        <translation>Dieses Programm ist freie Software: Sie können es unter den Bedingungen der GNU General Public License, Version 3 oder jeder späteren Version (GPL-3.0-or-later), weitergeben und verändern. Es wird OHNE JEDE GEWÄHRLEISTUNG bereitgestellt, soweit gesetzlich zulässig.</translation>
+    </message>
+    <message>
+        <source>Source code: %1</source>
+        <translation>Quellcode: %1</translation>
+    </message>
+    <message>
+        <source>Varizez</source>
+        <translation>Varizez</translation>
+    </message>
+    <message>
+        <source>Click on a dua below, and then on Start</source>
+        <translation>Klicken Sie unten auf eine Dua und dann auf „Starten“</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>More Apps!</source>
+        <translation>Mehr Apps!</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Phrases</source>
+        <translation>Bittgebete</translation>
+    </message>
+    <message>
+        <source>The phrases you count</source>
+        <translation>Die Bittgebete, die Sie zählen</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Aufruf: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[Optionen]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt Hilfe zu den Befehlszeilenoptionen an.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Zeigt Hilfe einschließlich der Qt-eigenen Optionen an.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Zeigt Versionsinformationen an.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;RTL&quot; where the language is written from right to left, else &quot;LTR&quot;.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Varizez counts repetitions of devotional phrases (duas), the way prayer beads are used. Keep a list of phrases, pick one, press Start and count with the big + and - buttons or the keys L (up) and A (down). Every count is saved the moment it changes.
+
+The phrases and counts are kept in one file: /home/user/varizezCount.bin when /home/user is a folder you can write (the handheld the program was made for); otherwise varizez/varizezCount.bin in $XDG_DATA_HOME, or in ~/.local/share when XDG_DATA_HOME is not set. &quot;varizez-file path&quot; prints the one in use, and varizez-file backs it up and restores it (see varizez-file --help).
+
+Only one copy runs in a desktop session: starting it again brings the running one to the front. Qt&apos;s own options, such as -platform and -style, are listed by --help-all; any other arguments are ignored.</source>
+        <translation>Varizez zählt Wiederholungen von Bittgebeten (Duas), wie mit einer Gebetskette. Führen Sie eine Liste von Bittgebeten, wählen Sie eines, drücken Sie „Starten“ und zählen Sie mit den großen Knöpfen + und - oder den Tasten L (hoch) und A (herunter). Jeder Zählerstand wird gespeichert, sobald er sich ändert.
+
+Die Bittgebete und ihre Zähler liegen in einer Datei: /home/user/varizezCount.bin, wenn /home/user ein Ordner ist, in den Sie schreiben können (das Handgerät, für das das Programm gemacht wurde); sonst varizez/varizezCount.bin in $XDG_DATA_HOME oder in ~/.local/share, wenn XDG_DATA_HOME nicht gesetzt ist. &quot;varizez-file path&quot; gibt die verwendete aus, und varizez-file sichert sie und stellt sie wieder her (siehe varizez-file --help).
+
+In einer Desktop-Sitzung läuft nur eine Kopie: ein erneuter Start holt die laufende nach vorn. Qts eigene Optionen wie -platform und -style listet --help-all auf; alle anderen Argumente werden ignoriert.</translation>
+    </message>
+</context>
+</TS>

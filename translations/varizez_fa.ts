@@ -1,0 +1,175 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fa">
+<context>
+    <name>Counter</name>
+    <message>
+        <source>Dialog</source>
+        <translation>گفتگو</translation>
+    </message>
+    <message>
+        <source>You can also use key A to decrease, key L to increase</source>
+        <translation>کلید A هم کم می‌کند، کلید L زیاد</translation>
+    </message>
+    <message>
+        <source>Count up</source>
+        <translation>افزایش شمار</translation>
+    </message>
+    <message>
+        <source>Adds one to the count</source>
+        <translation>یکی به شمار می‌افزاید</translation>
+    </message>
+    <message>
+        <source>Count down</source>
+        <translation>کاهش شمار</translation>
+    </message>
+    <message>
+        <source>Takes one from the count</source>
+        <translation>یکی از شمار می‌کاهد</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>شمار</translation>
+    </message>
+    <message>
+        <source>How often the phrase has been said</source>
+        <translation>تعداد دفعاتی که ذکر گفته شده است</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>صفر کردن</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>بازگشت</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Enter varizez</source>
+        <translation>ذکر را وارد کنید</translation>
+    </message>
+    <message>
+        <source>About Varizez</source>
+        <translation>درباره Varizez</translation>
+    </message>
+    <message>
+        <source>Varizez %1</source>
+        <translation>Varizez %1</translation>
+    </message>
+    <message>
+        <source>Counts repetitions of devotional phrases, the way prayer beads are used.</source>
+        <translation>تکرار ذکرها و دعاها را می‌شمارد، همان‌گونه که با تسبیح شمرده می‌شود.</translation>
+    </message>
+    <message>
+        <source>This program is free software: you can share and change it under the terms of the GNU General Public License, version 3 or any later version (GPL-3.0-or-later). It comes with NO WARRANTY, to the extent permitted by law.</source>
+        <translation>این برنامه آزاد است: می‌توانید آن را طبق شرایط پروانهٔ عمومی همگانی گنو، نسخهٔ ۳ یا هر نسخهٔ بعدی (GPL-3.0-or-later)، هم‌رسانی و تغییر دهید. این برنامه تا جایی که قانون اجازه می‌دهد بدون هیچ ضمانتی ارائه می‌شود.</translation>
+    </message>
+    <message>
+        <source>Source code: %1</source>
+        <translation>کد منبع: %1</translation>
+    </message>
+    <message>
+        <source>Varizez</source>
+        <translation>Varizez</translation>
+    </message>
+    <message>
+        <source>Click on a dua below, and then on Start</source>
+        <translation>روی یک دعا در پایین کلیک کنید، سپس روی «شروع»</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>افزودن</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>شروع</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>More Apps!</source>
+        <translation>برنامه‌های دیگر!</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>درباره</translation>
+    </message>
+    <message>
+        <source>Phrases</source>
+        <translation>ذکرها</translation>
+    </message>
+    <message>
+        <source>The phrases you count</source>
+        <translation>ذکرهایی که می‌شمارید</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>کاربرد: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[گزینه‌ها]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>گزینه‌ها:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>راهنمای گزینه‌های خط فرمان را نشان می‌دهد.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>راهنما را همراه با گزینه‌های ویژهٔ Qt نشان می‌دهد.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>اطلاعات نسخه را نشان می‌دهد.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;RTL&quot; where the language is written from right to left, else &quot;LTR&quot;.</extracomment>
+        <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>تأیید</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>لغو</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Varizez counts repetitions of devotional phrases (duas), the way prayer beads are used. Keep a list of phrases, pick one, press Start and count with the big + and - buttons or the keys L (up) and A (down). Every count is saved the moment it changes.
+
+The phrases and counts are kept in one file: /home/user/varizezCount.bin when /home/user is a folder you can write (the handheld the program was made for); otherwise varizez/varizezCount.bin in $XDG_DATA_HOME, or in ~/.local/share when XDG_DATA_HOME is not set. &quot;varizez-file path&quot; prints the one in use, and varizez-file backs it up and restores it (see varizez-file --help).
+
+Only one copy runs in a desktop session: starting it again brings the running one to the front. Qt&apos;s own options, such as -platform and -style, are listed by --help-all; any other arguments are ignored.</source>
+        <translation>Varizez تکرار ذکرها و دعاها را می‌شمارد، همان‌گونه که با تسبیح شمرده می‌شود. فهرستی از ذکرها نگه دارید، یکی را برگزینید، «شروع» را بزنید و با دکمه‌های بزرگ + و - یا کلیدهای L (افزایش) و A (کاهش) بشمارید. هر شمار همان لحظه که تغییر کند ذخیره می‌شود.
+
+ذکرها و شمارشان در یک پرونده نگه داشته می‌شوند: /home/user/varizezCount.bin اگر /home/user پوشه‌ای باشد که بتوانید در آن بنویسید (دستگاه دستی‌ای که برنامه برایش ساخته شده)؛ وگرنه varizez/varizezCount.bin در $XDG_DATA_HOME، یا در ~/.local/share اگر XDG_DATA_HOME تنظیم نشده باشد. &quot;varizez-file path&quot; پرونده‌ای را که به کار می‌رود چاپ می‌کند، و varizez-file از آن پشتیبان می‌گیرد و آن را بازمی‌گرداند (varizez-file --help را ببینید).
+
+در هر نشست میزکار تنها یک نسخه اجرا می‌شود: اجرای دوباره، نسخهٔ در حال اجرا را به جلو می‌آورد. گزینه‌های خود Qt، مانند -platform و -style، با --help-all فهرست می‌شوند؛ آرگومان‌های دیگر نادیده گرفته می‌شوند.</translation>
+    </message>
+</context>
+</TS>

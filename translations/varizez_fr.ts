@@ -1,0 +1,175 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Counter</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialogue</translation>
+    </message>
+    <message>
+        <source>You can also use key A to decrease, key L to increase</source>
+        <translation>Aussi : touche A pour diminuer, L pour augmenter</translation>
+    </message>
+    <message>
+        <source>Count up</source>
+        <translation>Augmenter le compte</translation>
+    </message>
+    <message>
+        <source>Adds one to the count</source>
+        <translation>Ajoute un au compte</translation>
+    </message>
+    <message>
+        <source>Count down</source>
+        <translation>Diminuer le compte</translation>
+    </message>
+    <message>
+        <source>Takes one from the count</source>
+        <translation>Retire un du compte</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>How often the phrase has been said</source>
+        <translation>Combien de fois l’invocation a été dite</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Remettre à zéro</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Enter varizez</source>
+        <translation>Saisir une invocation</translation>
+    </message>
+    <message>
+        <source>About Varizez</source>
+        <translation>À propos de Varizez</translation>
+    </message>
+    <message>
+        <source>Varizez %1</source>
+        <translation>Varizez %1</translation>
+    </message>
+    <message>
+        <source>Counts repetitions of devotional phrases, the way prayer beads are used.</source>
+        <translation>Compte les répétitions d’invocations (douas), comme avec un chapelet.</translation>
+    </message>
+    <message>
+        <source>This program is free software: you can share and change it under the terms of the GNU General Public License, version 3 or any later version (GPL-3.0-or-later). It comes with NO WARRANTY, to the extent permitted by law.</source>
+        <translation>Ce programme est un logiciel libre : vous pouvez le partager et le modifier selon les termes de la Licence publique générale GNU, version 3 ou toute version ultérieure (GPL-3.0-or-later). Il est fourni SANS AUCUNE GARANTIE, dans les limites permises par la loi.</translation>
+    </message>
+    <message>
+        <source>Source code: %1</source>
+        <translation>Code source : %1</translation>
+    </message>
+    <message>
+        <source>Varizez</source>
+        <translation>Varizez</translation>
+    </message>
+    <message>
+        <source>Click on a dua below, and then on Start</source>
+        <translation>Cliquez sur une invocation ci-dessous, puis sur Démarrer</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>More Apps!</source>
+        <translation>Autres applis !</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Phrases</source>
+        <translation>Invocations</translation>
+    </message>
+    <message>
+        <source>The phrases you count</source>
+        <translation>Les invocations que vous comptez</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Utilisation : %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[options]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options :</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Affiche l’aide sur les options de la ligne de commande.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Affiche l’aide, options propres à Qt comprises.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Affiche les informations de version.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;RTL&quot; where the language is written from right to left, else &quot;LTR&quot;.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Varizez counts repetitions of devotional phrases (duas), the way prayer beads are used. Keep a list of phrases, pick one, press Start and count with the big + and - buttons or the keys L (up) and A (down). Every count is saved the moment it changes.
+
+The phrases and counts are kept in one file: /home/user/varizezCount.bin when /home/user is a folder you can write (the handheld the program was made for); otherwise varizez/varizezCount.bin in $XDG_DATA_HOME, or in ~/.local/share when XDG_DATA_HOME is not set. &quot;varizez-file path&quot; prints the one in use, and varizez-file backs it up and restores it (see varizez-file --help).
+
+Only one copy runs in a desktop session: starting it again brings the running one to the front. Qt&apos;s own options, such as -platform and -style, are listed by --help-all; any other arguments are ignored.</source>
+        <translation>Varizez compte les répétitions d’invocations (douas), comme avec un chapelet. Gardez une liste d’invocations, choisissez-en une, appuyez sur Démarrer et comptez avec les grands boutons + et - ou les touches L (plus) et A (moins). Chaque compte est enregistré dès qu’il change.
+
+Les invocations et leurs comptes sont gardés dans un seul fichier : /home/user/varizezCount.bin si /home/user est un dossier où vous pouvez écrire (l’appareil de poche pour lequel le programme a été conçu) ; sinon varizez/varizezCount.bin dans $XDG_DATA_HOME, ou dans ~/.local/share si XDG_DATA_HOME n’est pas défini. « varizez-file path » affiche celui qui est utilisé, et varizez-file le sauvegarde et le restaure (voir varizez-file --help).
+
+Une seule copie tourne dans une session de bureau : la relancer amène au premier plan celle qui tourne. Les options propres à Qt, comme -platform et -style, sont listées par --help-all ; tout autre argument est ignoré.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,175 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="id">
+<context>
+    <name>Counter</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>You can also use key A to decrease, key L to increase</source>
+        <translation>Tombol A juga mengurangi, tombol L menambah</translation>
+    </message>
+    <message>
+        <source>Count up</source>
+        <translation>Tambah hitungan</translation>
+    </message>
+    <message>
+        <source>Adds one to the count</source>
+        <translation>Menambah satu pada hitungan</translation>
+    </message>
+    <message>
+        <source>Count down</source>
+        <translation>Kurangi hitungan</translation>
+    </message>
+    <message>
+        <source>Takes one from the count</source>
+        <translation>Mengurangi satu dari hitungan</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Hitungan</translation>
+    </message>
+    <message>
+        <source>How often the phrase has been said</source>
+        <translation>Berapa kali zikir sudah diucapkan</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Atur ulang</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Kembali</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Enter varizez</source>
+        <translation>Masukkan zikir</translation>
+    </message>
+    <message>
+        <source>About Varizez</source>
+        <translation>Tentang Varizez</translation>
+    </message>
+    <message>
+        <source>Varizez %1</source>
+        <translation>Varizez %1</translation>
+    </message>
+    <message>
+        <source>Counts repetitions of devotional phrases, the way prayer beads are used.</source>
+        <translation>Menghitung pengulangan doa dan zikir, seperti memakai tasbih.</translation>
+    </message>
+    <message>
+        <source>This program is free software: you can share and change it under the terms of the GNU General Public License, version 3 or any later version (GPL-3.0-or-later). It comes with NO WARRANTY, to the extent permitted by law.</source>
+        <translation>Program ini adalah perangkat lunak bebas: Anda boleh membagikan dan mengubahnya menurut ketentuan GNU General Public License, versi 3 atau versi mana pun yang lebih baru (GPL-3.0-or-later). Program ini TANPA JAMINAN, sejauh diizinkan oleh hukum.</translation>
+    </message>
+    <message>
+        <source>Source code: %1</source>
+        <translation>Kode sumber: %1</translation>
+    </message>
+    <message>
+        <source>Varizez</source>
+        <translation>Varizez</translation>
+    </message>
+    <message>
+        <source>Click on a dua below, and then on Start</source>
+        <translation>Klik sebuah doa di bawah, lalu Mulai</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Tambah</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Mulai</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Hapus</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Keluar</translation>
+    </message>
+    <message>
+        <source>More Apps!</source>
+        <translation>Aplikasi lain!</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Tentang</translation>
+    </message>
+    <message>
+        <source>Phrases</source>
+        <translation>Zikir</translation>
+    </message>
+    <message>
+        <source>The phrases you count</source>
+        <translation>Zikir yang Anda hitung</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Penggunaan: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opsi]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opsi:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Menampilkan bantuan tentang opsi baris perintah.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Menampilkan bantuan beserta opsi khusus Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Menampilkan informasi versi.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;RTL&quot; where the language is written from right to left, else &quot;LTR&quot;.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Oke</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Varizez counts repetitions of devotional phrases (duas), the way prayer beads are used. Keep a list of phrases, pick one, press Start and count with the big + and - buttons or the keys L (up) and A (down). Every count is saved the moment it changes.
+
+The phrases and counts are kept in one file: /home/user/varizezCount.bin when /home/user is a folder you can write (the handheld the program was made for); otherwise varizez/varizezCount.bin in $XDG_DATA_HOME, or in ~/.local/share when XDG_DATA_HOME is not set. &quot;varizez-file path&quot; prints the one in use, and varizez-file backs it up and restores it (see varizez-file --help).
+
+Only one copy runs in a desktop session: starting it again brings the running one to the front. Qt&apos;s own options, such as -platform and -style, are listed by --help-all; any other arguments are ignored.</source>
+        <translation>Varizez menghitung pengulangan doa dan zikir, seperti memakai tasbih. Simpan daftar zikir, pilih satu, tekan Mulai, lalu hitung dengan tombol besar + dan - atau tombol L (naik) dan A (turun). Setiap hitungan disimpan begitu berubah.
+
+Zikir dan hitungannya disimpan dalam satu berkas: /home/user/varizezCount.bin bila /home/user adalah folder yang bisa Anda tulisi (perangkat genggam tempat program ini dibuat); selain itu varizez/varizezCount.bin di $XDG_DATA_HOME, atau di ~/.local/share bila XDG_DATA_HOME tidak diatur. &quot;varizez-file path&quot; menampilkan berkas yang dipakai, dan varizez-file mencadangkan serta memulihkannya (lihat varizez-file --help).
+
+Hanya satu salinan berjalan dalam satu sesi desktop: menjalankannya lagi membawa salinan yang berjalan ke depan. Opsi milik Qt, seperti -platform dan -style, dicantumkan oleh --help-all; argumen lain diabaikan.</translation>
+    </message>
+</context>
+</TS>

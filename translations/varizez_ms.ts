@@ -1,0 +1,175 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ms">
+<context>
+    <name>Counter</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>You can also use key A to decrease, key L to increase</source>
+        <translation>Kekunci A juga mengurangkan, L menambah</translation>
+    </message>
+    <message>
+        <source>Count up</source>
+        <translation>Tambah kiraan</translation>
+    </message>
+    <message>
+        <source>Adds one to the count</source>
+        <translation>Menambah satu pada kiraan</translation>
+    </message>
+    <message>
+        <source>Count down</source>
+        <translation>Kurangkan kiraan</translation>
+    </message>
+    <message>
+        <source>Takes one from the count</source>
+        <translation>Mengurangkan satu daripada kiraan</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Kiraan</translation>
+    </message>
+    <message>
+        <source>How often the phrase has been said</source>
+        <translation>Berapa kali zikir telah diucapkan</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Set semula</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Kembali</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Enter varizez</source>
+        <translation>Masukkan zikir</translation>
+    </message>
+    <message>
+        <source>About Varizez</source>
+        <translation>Perihal Varizez</translation>
+    </message>
+    <message>
+        <source>Varizez %1</source>
+        <translation>Varizez %1</translation>
+    </message>
+    <message>
+        <source>Counts repetitions of devotional phrases, the way prayer beads are used.</source>
+        <translation>Mengira ulangan doa dan zikir, seperti menggunakan tasbih.</translation>
+    </message>
+    <message>
+        <source>This program is free software: you can share and change it under the terms of the GNU General Public License, version 3 or any later version (GPL-3.0-or-later). It comes with NO WARRANTY, to the extent permitted by law.</source>
+        <translation>Program ini ialah perisian bebas: anda boleh berkongsi dan mengubahnya menurut syarat GNU General Public License, versi 3 atau mana-mana versi kemudian (GPL-3.0-or-later). Program ini TIDAK DISERTAKAN SEBARANG JAMINAN, setakat yang dibenarkan oleh undang-undang.</translation>
+    </message>
+    <message>
+        <source>Source code: %1</source>
+        <translation>Kod sumber: %1</translation>
+    </message>
+    <message>
+        <source>Varizez</source>
+        <translation>Varizez</translation>
+    </message>
+    <message>
+        <source>Click on a dua below, and then on Start</source>
+        <translation>Klik pada doa di bawah, kemudian pada Mula</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Tambah</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Mula</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Buang</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Keluar</translation>
+    </message>
+    <message>
+        <source>More Apps!</source>
+        <translation>Aplikasi lain!</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Perihal</translation>
+    </message>
+    <message>
+        <source>Phrases</source>
+        <translation>Zikir</translation>
+    </message>
+    <message>
+        <source>The phrases you count</source>
+        <translation>Zikir yang anda kira</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Penggunaan: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[pilihan]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Pilihan:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Memaparkan bantuan tentang pilihan baris perintah.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Memaparkan bantuan termasuk pilihan khusus Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Memaparkan maklumat versi.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;RTL&quot; where the language is written from right to left, else &quot;LTR&quot;.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Okey</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Varizez counts repetitions of devotional phrases (duas), the way prayer beads are used. Keep a list of phrases, pick one, press Start and count with the big + and - buttons or the keys L (up) and A (down). Every count is saved the moment it changes.
+
+The phrases and counts are kept in one file: /home/user/varizezCount.bin when /home/user is a folder you can write (the handheld the program was made for); otherwise varizez/varizezCount.bin in $XDG_DATA_HOME, or in ~/.local/share when XDG_DATA_HOME is not set. &quot;varizez-file path&quot; prints the one in use, and varizez-file backs it up and restores it (see varizez-file --help).
+
+Only one copy runs in a desktop session: starting it again brings the running one to the front. Qt&apos;s own options, such as -platform and -style, are listed by --help-all; any other arguments are ignored.</source>
+        <translation>Varizez mengira ulangan doa dan zikir, seperti menggunakan tasbih. Simpan senarai zikir, pilih satu, tekan Mula dan kira dengan butang besar + dan - atau kekunci L (naik) dan A (turun). Setiap kiraan disimpan sebaik sahaja ia berubah.
+
+Zikir dan kiraannya disimpan dalam satu fail: /home/user/varizezCount.bin jika /home/user ialah folder yang boleh anda tulis (peranti pegang tangan yang program ini dibuat untuknya); jika tidak, varizez/varizezCount.bin dalam $XDG_DATA_HOME, atau dalam ~/.local/share jika XDG_DATA_HOME tidak ditetapkan. &quot;varizez-file path&quot; mencetak fail yang digunakan, dan varizez-file membuat sandaran dan memulihkannya (lihat varizez-file --help).
+
+Hanya satu salinan berjalan dalam satu sesi desktop: memulakannya semula membawa salinan yang sedang berjalan ke hadapan. Pilihan Qt sendiri, seperti -platform dan -style, disenaraikan oleh --help-all; hujah lain diabaikan.</translation>
+    </message>
+</context>
+</TS>

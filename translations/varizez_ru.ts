@@ -1,0 +1,175 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+<context>
+    <name>Counter</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Диалог</translation>
+    </message>
+    <message>
+        <source>You can also use key A to decrease, key L to increase</source>
+        <translation>Также: клавиша A — меньше, L — больше</translation>
+    </message>
+    <message>
+        <source>Count up</source>
+        <translation>Прибавить</translation>
+    </message>
+    <message>
+        <source>Adds one to the count</source>
+        <translation>Прибавляет единицу к счёту</translation>
+    </message>
+    <message>
+        <source>Count down</source>
+        <translation>Убавить</translation>
+    </message>
+    <message>
+        <source>Takes one from the count</source>
+        <translation>Отнимает единицу от счёта</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Счёт</translation>
+    </message>
+    <message>
+        <source>How often the phrase has been said</source>
+        <translation>Сколько раз прочитан зикр</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сбросить</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Enter varizez</source>
+        <translation>Введите зикр</translation>
+    </message>
+    <message>
+        <source>About Varizez</source>
+        <translation>О программе Varizez</translation>
+    </message>
+    <message>
+        <source>Varizez %1</source>
+        <translation>Varizez %1</translation>
+    </message>
+    <message>
+        <source>Counts repetitions of devotional phrases, the way prayer beads are used.</source>
+        <translation>Считает повторения дуа и зикров, как на чётках.</translation>
+    </message>
+    <message>
+        <source>This program is free software: you can share and change it under the terms of the GNU General Public License, version 3 or any later version (GPL-3.0-or-later). It comes with NO WARRANTY, to the extent permitted by law.</source>
+        <translation>Это свободная программа: вы можете распространять и изменять её на условиях GNU General Public License версии 3 или любой более поздней версии (GPL-3.0-or-later). Она предоставляется БЕЗ КАКИХ-ЛИБО ГАРАНТИЙ в той мере, в какой это допускает закон.</translation>
+    </message>
+    <message>
+        <source>Source code: %1</source>
+        <translation>Исходный код: %1</translation>
+    </message>
+    <message>
+        <source>Varizez</source>
+        <translation>Varizez</translation>
+    </message>
+    <message>
+        <source>Click on a dua below, and then on Start</source>
+        <translation>Нажмите на дуа в списке ниже, затем на «Начать»</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Начать</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>More Apps!</source>
+        <translation>Ещё!</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Phrases</source>
+        <translation>Зикры</translation>
+    </message>
+    <message>
+        <source>The phrases you count</source>
+        <translation>Зикры, которые вы считаете</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Использование: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[параметры]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Параметры:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Показывает справку по параметрам командной строки.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Показывает справку, включая параметры Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Показывает сведения о версии.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;RTL&quot; where the language is written from right to left, else &quot;LTR&quot;.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Varizez counts repetitions of devotional phrases (duas), the way prayer beads are used. Keep a list of phrases, pick one, press Start and count with the big + and - buttons or the keys L (up) and A (down). Every count is saved the moment it changes.
+
+The phrases and counts are kept in one file: /home/user/varizezCount.bin when /home/user is a folder you can write (the handheld the program was made for); otherwise varizez/varizezCount.bin in $XDG_DATA_HOME, or in ~/.local/share when XDG_DATA_HOME is not set. &quot;varizez-file path&quot; prints the one in use, and varizez-file backs it up and restores it (see varizez-file --help).
+
+Only one copy runs in a desktop session: starting it again brings the running one to the front. Qt&apos;s own options, such as -platform and -style, are listed by --help-all; any other arguments are ignored.</source>
+        <translation>Varizez считает повторения дуа и зикров, как на чётках. Ведите список зикров, выберите один, нажмите «Начать» и считайте большими кнопками + и - или клавишами L (больше) и A (меньше). Каждое значение сохраняется в тот же миг, как изменилось.
+
+Зикры и их счёт хранятся в одном файле: /home/user/varizezCount.bin, если /home/user — папка, в которую вы можете писать (карманное устройство, для которого создана программа); иначе varizez/varizezCount.bin в $XDG_DATA_HOME или в ~/.local/share, если XDG_DATA_HOME не задана. &quot;varizez-file path&quot; выводит используемый файл, а varizez-file делает его резервную копию и восстанавливает его (см. varizez-file --help).
+
+В сеансе рабочего стола работает только одна копия: повторный запуск выводит работающую на передний план. Собственные параметры Qt, такие как -platform и -style, перечисляет --help-all; остальные аргументы не учитываются.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,175 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr">
+<context>
+    <name>Counter</name>
+    <message>
+        <source>Dialog</source>
+        <translation>İletişim kutusu</translation>
+    </message>
+    <message>
+        <source>You can also use key A to decrease, key L to increase</source>
+        <translation>A tuşuyla da azaltın, L tuşuyla artırın</translation>
+    </message>
+    <message>
+        <source>Count up</source>
+        <translation>Sayıyı artır</translation>
+    </message>
+    <message>
+        <source>Adds one to the count</source>
+        <translation>Sayıya bir ekler</translation>
+    </message>
+    <message>
+        <source>Count down</source>
+        <translation>Sayıyı azalt</translation>
+    </message>
+    <message>
+        <source>Takes one from the count</source>
+        <translation>Sayıdan bir çıkarır</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Sayı</translation>
+    </message>
+    <message>
+        <source>How often the phrase has been said</source>
+        <translation>Zikrin kaç kez söylendiği</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Sıfırla</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Geri</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Enter varizez</source>
+        <translation>Zikir girin</translation>
+    </message>
+    <message>
+        <source>About Varizez</source>
+        <translation>Varizez hakkında</translation>
+    </message>
+    <message>
+        <source>Varizez %1</source>
+        <translation>Varizez %1</translation>
+    </message>
+    <message>
+        <source>Counts repetitions of devotional phrases, the way prayer beads are used.</source>
+        <translation>Dua ve zikirlerin tekrarını tesbih gibi sayar.</translation>
+    </message>
+    <message>
+        <source>This program is free software: you can share and change it under the terms of the GNU General Public License, version 3 or any later version (GPL-3.0-or-later). It comes with NO WARRANTY, to the extent permitted by law.</source>
+        <translation>Bu program özgür yazılımdır: GNU Genel Kamu Lisansı sürüm 3 veya daha sonraki bir sürümün (GPL-3.0-or-later) koşulları altında paylaşabilir ve değiştirebilirsiniz. Yasaların izin verdiği ölçüde HİÇBİR GARANTİ olmadan sunulur.</translation>
+    </message>
+    <message>
+        <source>Source code: %1</source>
+        <translation>Kaynak kodu: %1</translation>
+    </message>
+    <message>
+        <source>Varizez</source>
+        <translation>Varizez</translation>
+    </message>
+    <message>
+        <source>Click on a dua below, and then on Start</source>
+        <translation>Aşağıdan bir duaya, ardından Başlat’a tıklayın</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ekle</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Başlat</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Sil</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Çıkış</translation>
+    </message>
+    <message>
+        <source>More Apps!</source>
+        <translation>Uygulamalar!</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Hakkında</translation>
+    </message>
+    <message>
+        <source>Phrases</source>
+        <translation>Zikirler</translation>
+    </message>
+    <message>
+        <source>The phrases you count</source>
+        <translation>Saydığınız zikirler</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Kullanım: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[seçenekler]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Seçenekler:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Komut satırı seçenekleri için yardımı gösterir.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Qt’ye özgü seçenekler dahil yardımı gösterir.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Sürüm bilgisini gösterir.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;RTL&quot; where the language is written from right to left, else &quot;LTR&quot;.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Varizez counts repetitions of devotional phrases (duas), the way prayer beads are used. Keep a list of phrases, pick one, press Start and count with the big + and - buttons or the keys L (up) and A (down). Every count is saved the moment it changes.
+
+The phrases and counts are kept in one file: /home/user/varizezCount.bin when /home/user is a folder you can write (the handheld the program was made for); otherwise varizez/varizezCount.bin in $XDG_DATA_HOME, or in ~/.local/share when XDG_DATA_HOME is not set. &quot;varizez-file path&quot; prints the one in use, and varizez-file backs it up and restores it (see varizez-file --help).
+
+Only one copy runs in a desktop session: starting it again brings the running one to the front. Qt&apos;s own options, such as -platform and -style, are listed by --help-all; any other arguments are ignored.</source>
+        <translation>Varizez, dua ve zikirlerin tekrarını tesbih gibi sayar. Bir zikir listesi tutun, birini seçin, Başlat’a basın ve büyük + ile - düğmeleriyle ya da L (artır) ve A (azalt) tuşlarıyla sayın. Her sayı değiştiği anda kaydedilir.
+
+Zikirler ve sayıları tek bir dosyada tutulur: /home/user yazabildiğiniz bir klasörse (programın yapıldığı el cihazı) /home/user/varizezCount.bin; değilse $XDG_DATA_HOME içinde, XDG_DATA_HOME ayarlı değilse ~/.local/share içinde varizez/varizezCount.bin. &quot;varizez-file path&quot; kullanılan dosyayı yazdırır; varizez-file onu yedekler ve geri yükler (bkz. varizez-file --help).
+
+Bir masaüstü oturumunda yalnızca bir kopya çalışır: yeniden başlatmak çalışan kopyayı öne getirir. Qt’nin kendi seçenekleri (-platform, -style gibi) --help-all ile listelenir; diğer argümanlar yok sayılır.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,175 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ur">
+<context>
+    <name>Counter</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ڈائیلاگ</translation>
+    </message>
+    <message>
+        <source>You can also use key A to decrease, key L to increase</source>
+        <translation>کلید A سے بھی گھٹائیں، کلید L سے بڑھائیں</translation>
+    </message>
+    <message>
+        <source>Count up</source>
+        <translation>گنتی بڑھائیں</translation>
+    </message>
+    <message>
+        <source>Adds one to the count</source>
+        <translation>گنتی میں ایک کا اضافہ کرتا ہے</translation>
+    </message>
+    <message>
+        <source>Count down</source>
+        <translation>گنتی گھٹائیں</translation>
+    </message>
+    <message>
+        <source>Takes one from the count</source>
+        <translation>گنتی سے ایک کم کرتا ہے</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>گنتی</translation>
+    </message>
+    <message>
+        <source>How often the phrase has been said</source>
+        <translation>ذکر کتنی بار پڑھا گیا</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>صفر کریں</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>واپس</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Enter varizez</source>
+        <translation>ذکر درج کریں</translation>
+    </message>
+    <message>
+        <source>About Varizez</source>
+        <translation>Varizez کا تعارف</translation>
+    </message>
+    <message>
+        <source>Varizez %1</source>
+        <translation>Varizez %1</translation>
+    </message>
+    <message>
+        <source>Counts repetitions of devotional phrases, the way prayer beads are used.</source>
+        <translation>دعاؤں اور اذکار کی تکرار گنتا ہے، جیسے تسبیح پر گنا جاتا ہے۔</translation>
+    </message>
+    <message>
+        <source>This program is free software: you can share and change it under the terms of the GNU General Public License, version 3 or any later version (GPL-3.0-or-later). It comes with NO WARRANTY, to the extent permitted by law.</source>
+        <translation>یہ پروگرام آزاد سافٹ ویئر ہے: آپ اسے گنو جنرل پبلک لائسنس، ورژن 3 یا اس کے بعد کے کسی بھی ورژن (GPL-3.0-or-later) کی شرائط کے تحت بانٹ اور بدل سکتے ہیں۔ قانون جہاں تک اجازت دیتا ہے، اس کی کوئی ضمانت نہیں۔</translation>
+    </message>
+    <message>
+        <source>Source code: %1</source>
+        <translation>سورس کوڈ: %1</translation>
+    </message>
+    <message>
+        <source>Varizez</source>
+        <translation>Varizez</translation>
+    </message>
+    <message>
+        <source>Click on a dua below, and then on Start</source>
+        <translation>نیچے کسی دعا پر کلک کریں، پھر «شروع» پر</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>شامل کریں</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>شروع</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>ہٹائیں</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>باہر</translation>
+    </message>
+    <message>
+        <source>More Apps!</source>
+        <translation>مزید ایپس!</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>تعارف</translation>
+    </message>
+    <message>
+        <source>Phrases</source>
+        <translation>اذکار</translation>
+    </message>
+    <message>
+        <source>The phrases you count</source>
+        <translation>وہ اذکار جو آپ گنتے ہیں</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>استعمال: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[اختیارات]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>اختیارات:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>کمانڈ لائن اختیارات کی مدد دکھاتا ہے۔</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Qt کے مخصوص اختیارات سمیت مدد دکھاتا ہے۔</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>ورژن کی معلومات دکھاتا ہے۔</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;RTL&quot; where the language is written from right to left, else &quot;LTR&quot;.</extracomment>
+        <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>ٹھیک ہے</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>منسوخ</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Varizez counts repetitions of devotional phrases (duas), the way prayer beads are used. Keep a list of phrases, pick one, press Start and count with the big + and - buttons or the keys L (up) and A (down). Every count is saved the moment it changes.
+
+The phrases and counts are kept in one file: /home/user/varizezCount.bin when /home/user is a folder you can write (the handheld the program was made for); otherwise varizez/varizezCount.bin in $XDG_DATA_HOME, or in ~/.local/share when XDG_DATA_HOME is not set. &quot;varizez-file path&quot; prints the one in use, and varizez-file backs it up and restores it (see varizez-file --help).
+
+Only one copy runs in a desktop session: starting it again brings the running one to the front. Qt&apos;s own options, such as -platform and -style, are listed by --help-all; any other arguments are ignored.</source>
+        <translation>Varizez دعاؤں اور اذکار کی تکرار گنتا ہے، جیسے تسبیح پر گنا جاتا ہے۔ اذکار کی ایک فہرست رکھیں، ایک چنیں، «شروع» دبائیں اور بڑے + اور - بٹنوں یا کلید L (بڑھائیں) اور A (گھٹائیں) سے گنیں۔ ہر گنتی بدلتے ہی محفوظ ہو جاتی ہے۔
+
+اذکار اور ان کی گنتی ایک فائل میں رکھی جاتی ہے: /home/user/varizezCount.bin اگر /home/user ایسا فولڈر ہو جس میں آپ لکھ سکیں (وہ ہینڈ ہیلڈ جس کے لیے پروگرام بنا تھا)؛ ورنہ $XDG_DATA_HOME میں varizez/varizezCount.bin، یا XDG_DATA_HOME مقرر نہ ہو تو ~/.local/share میں۔ &quot;varizez-file path&quot; زیر استعمال فائل دکھاتا ہے، اور varizez-file اس کا بیک اپ لیتا اور بحال کرتا ہے (دیکھیں varizez-file --help)۔
+
+ڈیسک ٹاپ سیشن میں ایک ہی نسخہ چلتا ہے: دوبارہ شروع کرنے سے چلتا ہوا نسخہ سامنے آ جاتا ہے۔ Qt کے اپنے اختیارات، جیسے -platform اور -style، --help-all میں درج ہیں؛ باقی دلائل نظر انداز کیے جاتے ہیں۔</translation>
+    </message>
+</context>
+</TS>
