@@ -17,6 +17,7 @@ build_packages=(cmake g++ make pkg-config help2man
 test_packages=(qtbase5-dev qtbase5-dev-tools
     clang libclang-rt-14-dev
     dbus dbus-bin xvfb xauth xdotool x11-utils openbox wmctrl x11-xkb-utils python3-xlib
+    sway qt6-wayland
     desktop-file-utils dpkg-dev file util-linux python3 python3-fusepy fuse3 strace
     lintian appstream reuse)
 
