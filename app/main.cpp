@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "launchtokens.h"
 #include "mainwindow.h"
 #include "singleinstance.h"
 #include "startup.h"
@@ -51,7 +52,7 @@ int main(int argc, char *argv[])
     // a QApplication on it still takes and lists Qt's own options (-style,
     // -platform, ...), which a bare QCoreApplication would reject.
     const bool terminalOnly = asksForHelpOrVersion(argc, argv);
-    const QVariantMap launchTokens = SingleInstance::launchTokens();
+    const QVariantMap launchTokens = LaunchTokens::ofThisStart();
     if (terminalOnly)
         qputenv("QT_QPA_PLATFORM", "minimal");
     QApplication app(argc, argv);
@@ -80,7 +81,7 @@ int main(int argc, char *argv[])
         return 0;
     MainWindow window;
     QObject::connect(&instance, &SingleInstance::activated, &window,
-                     [&window] { showAgain(window); });
+                     [&window](const QVariantMap &tokens) { showAgain(window, tokens); });
     presentMainWindow(window);
     return app.exec();
 }

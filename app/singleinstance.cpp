@@ -6,25 +6,11 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QGuiApplication>
-#include <utility>
 
 SingleInstance::SingleInstance(const QString &applicationId)
     : m_id(applicationId)
     , m_path(QLatin1Char('/') + QString(applicationId).replace(QLatin1Char('.'), QLatin1Char('/')))
 {}
-
-QVariantMap SingleInstance::launchTokens()
-{
-    const std::pair<const char *, QString> tokens[] = {
-        {"XDG_ACTIVATION_TOKEN", QStringLiteral("activation-token")},
-        {"DESKTOP_STARTUP_ID", QStringLiteral("desktop-startup-id")}};
-    QVariantMap platformData;
-    for (const auto &[variable, key] : tokens)
-        if (qEnvironmentVariableIsSet(variable))
-            platformData.insert(key, qEnvironmentVariable(variable));
-    return platformData;
-}
 
 bool SingleInstance::claim(const QVariantMap &platformData)
 {
@@ -48,11 +34,5 @@ bool SingleInstance::claim(const QVariantMap &platformData)
 
 void SingleInstance::Activate(const QVariantMap &platformData)
 {
-    // Qt's Wayland client presents the token in this variable with the next
-    // activation request, then clears it; without one, compositors refuse to
-    // bring a window to the front.
-    const QString token = platformData.value(QStringLiteral("activation-token")).toString();
-    if (!token.isEmpty() && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
-        qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
-    emit activated();
+    emit activated(platformData);
 }

@@ -23,18 +23,14 @@ class SingleInstance : public QObject
 public:
     explicit SingleInstance(const QString &applicationId);
 
-    // The tokens the launcher gave this start to take the focus with, as
-    // Activate's platform data. Read before the QApplication exists: Qt's X11
-    // support takes DESKTOP_STARTUP_ID out of the environment.
-    static QVariantMap launchTokens();
-
     // True if this copy is to run: it is the first, or there is no bus to
     // ask. False once another copy has been asked to come to the front,
     // handing it the launcher's tokens: this copy shows no window of its own.
     bool claim(const QVariantMap &platformData);
 
 signals:
-    void activated();
+    // Another start asks to come to the front, with its launcher's tokens.
+    void activated(const QVariantMap &platformData);
 
 public slots:
     Q_SCRIPTABLE void Activate(const QVariantMap &platformData);

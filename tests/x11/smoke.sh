@@ -29,10 +29,13 @@ click() { xdotool mousemove --window "$id" "$1" "$2" click 1; sleep 0.3; }
 
 HOME=$WORK openbox & wm=$! # its own files too stay out of the real /home
 dbus-monitor "interface='org.freedesktop.Application'" >"$WORK/bus" & monitor=$!
-trap 'kill $wm $monitor $! 2>/dev/null; wait; rm -rf "$WORK"' EXIT
+/usr/bin/python3 -c 'from Xlib import X, display # startup notification messages, as a launcher reads them
+x = display.Display(); x.screen().root.change_attributes(event_mask=X.PropertyChangeMask); x.sync(); print(flush=True)
+while e := x.next_event(): e.type == X.ClientMessage and print(bytes(e.data[1]).decode(), end="", flush=True)' >"$WORK/startup" & launcher=$!
+trap 'kill $wm $monitor $launcher $! 2>/dev/null; wait; rm -rf "$WORK"' EXIT
 # openbox announces itself before it manages windows: one mapped in between
 # would stay unmanaged.
-until_true eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window' && sleep 1 || fail "no window manager"
+until_true eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window' && until_true test -s "$WORK/startup" && sleep 1 || fail "no window manager, or no listener"
 "$(dirname "$0")/../support/with-private-home.sh" sh -c '
     mkdir /home/tester || exit 90
     "$@"
@@ -53,9 +56,9 @@ until_true eval '! window Dialog' || fail "another key did not minimize the dial
 
 # (LeakSanitizer cannot work under strace.) scripts/bench.sh measures how long
 # it takes; the timeout here only stops a start that hangs.
-ASAN_OPTIONS=detect_leaks=0 XDG_ACTIVATION_TOKEN=token-1 DESKTOP_STARTUP_ID=id-2 timeout 60 nsenter --mount --target $first -- strace -f -qq -e trace=%file -o "$WORK/second" "$program" || fail "a second start ended with $?"
+ASAN_OPTIONS=detect_leaks=0 XDG_ACTIVATION_TOKEN=token-1 DESKTOP_STARTUP_ID=id-2_TIME0 timeout 60 nsenter --mount --target $first -- strace -f -qq -e trace=%file -o "$WORK/second" "$program" || fail "a second start ended with $?"
 grep varizezCount "$WORK/second" && fail "a second start touched the data file"
-until_true grep -qz 'activation-token"[^"]*"token-1.*desktop-startup-id"[^"]*"id-2' "$WORK/bus" || fail "the second start did not hand on its tokens"
+until_true grep -qz 'activation-token"[^"]*"token-1.*desktop-startup-id"[^"]*"id-2' "$WORK/bus" && until_true grep -qa 'remove: ID="id-2_TIME0"' "$WORK/startup" || fail "the second start did not hand on its tokens, or the launcher's startup notification did not end"
 until_true window Dialog && [ "$id" = "$dialog" ] && until_true active || fail "the counting dialog did not come back"
 xdotool key l
 eval "$(xdotool getwindowgeometry --shell "$dialog")"
