@@ -88,9 +88,12 @@ CountingKeys::Action CountingKeys::actionOf(const QKeyEvent &event)
     const quint32 keycode = event.nativeScanCode();
     if (keycode == 0) // made up by a program: only the letter is known
         return Other;
-    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         // An X key event's state carries the active layout in bits 13 and 14.
-        return onX11(keycode, (event.nativeModifiers() >> 13) & 3, event.nativeVirtualKey());
+        const quint32 group = (event.nativeModifiers() >> 13) & 3;
+        if (xkb_keymap *keymap = keymapFor(keycode, group, event.nativeVirtualKey()))
+            return onX11(keymap, keycode, group);
+    }
     // Elsewhere the layouts are the compositor's: a letter of another script
     // tells that a non-Latin layout is active, and the US places decide.
     const QVector<uint> text = event.text().toUcs4();
@@ -99,10 +102,9 @@ CountingKeys::Action CountingKeys::actionOf(const QKeyEvent &event)
                : Other;
 }
 
-CountingKeys::Action CountingKeys::onX11(quint32 keycode, quint32 group, quint32 keysym)
+CountingKeys::Action CountingKeys::onX11(xkb_keymap *keymap, quint32 keycode, quint32 group)
 {
-    xkb_keymap *keymap = keymapFor(keycode, group, keysym);
-    if (!keymap || group >= xkb_keymap_num_layouts(keymap) || isLatinLayout(keymap, group))
+    if (group >= xkb_keymap_num_layouts(keymap) || isLatinLayout(keymap, group))
         return Other; // the letter has decided
     for (quint32 layout = 0; layout < xkb_keymap_num_layouts(keymap); ++layout) {
         if (isLatinLayout(keymap, layout)) {

@@ -34,8 +34,8 @@ public:
     Action actionOf(const QKeyEvent &event);
 
 private:
-    // A key press from an X server, with the number of the active layout.
-    Action onX11(quint32 keycode, quint32 group, quint32 keysym);
+    // A key press from an X server, in its keymap, on the active layout.
+    static Action onX11(xkb_keymap *keymap, quint32 keycode, quint32 group);
     // The X server's keymap, read again when it no longer gives this key the
     // symbol the press delivered (the user has changed the layouts).
     xkb_keymap *keymapFor(quint32 keycode, quint32 group, quint32 keysym);
