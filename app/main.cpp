@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "launchtokens.h"
 #include "mainwindow.h"
 #include "singleinstance.h"
 #include "startup.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <cstring>
 
 namespace {
@@ -51,6 +53,7 @@ int main(int argc, char *argv[])
     // a QApplication on it still takes and lists Qt's own options (-style,
     // -platform, ...), which a bare QCoreApplication would reject.
     const bool terminalOnly = asksForHelpOrVersion(argc, argv);
+    const QVariantMap launchTokens = LaunchTokens::ofThisStart();
     if (terminalOnly)
         qputenv("QT_QPA_PLATFORM", "minimal");
     QApplication app(argc, argv);
@@ -71,12 +74,17 @@ int main(int argc, char *argv[])
         parser.showHelp();
     }
 
+    // Docks and task switchers show the window with its own icon; on X11
+    // they find its desktop entry by the window's class, "varizez", which
+    // the entry names as StartupWMClass.
+    QApplication::setWindowIcon(QIcon::fromTheme(
+        QStringLiteral(VARIZEZ_APP_ID), QIcon(QStringLiteral(":/icons/icons/varizez.png"))));
     SingleInstance instance(QStringLiteral(VARIZEZ_APP_ID));
-    if (!instance.claim())
+    if (!instance.claim(launchTokens))
         return 0;
     MainWindow window;
     QObject::connect(&instance, &SingleInstance::activated, &window,
-                     [&window] { showAgain(window); });
+                     [&window](const QVariantMap &tokens) { showAgain(window, tokens); });
     presentMainWindow(window);
     return app.exec();
 }

@@ -12,7 +12,7 @@ SingleInstance::SingleInstance(const QString &applicationId)
     , m_path(QLatin1Char('/') + QString(applicationId).replace(QLatin1Char('.'), QLatin1Char('/')))
 {}
 
-bool SingleInstance::claim()
+bool SingleInstance::claim(const QVariantMap &platformData)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
@@ -24,7 +24,7 @@ bool SingleInstance::claim()
         return true;
     QDBusMessage activate = QDBusMessage::createMethodCall(
         m_id, m_path, QStringLiteral("org.freedesktop.Application"), QStringLiteral("Activate"));
-    activate << QVariantMap();
+    activate << platformData;
     const QDBusMessage reply = bus.call(activate, QDBus::Block, 1500);
     if (reply.type() == QDBusMessage::ErrorMessage)
         qWarning("varizez: another copy is running but does not answer: %s",
@@ -32,7 +32,7 @@ bool SingleInstance::claim()
     return false;
 }
 
-void SingleInstance::Activate(const QVariantMap &)
+void SingleInstance::Activate(const QVariantMap &platformData)
 {
-    emit activated();
+    emit activated(platformData);
 }

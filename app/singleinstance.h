@@ -24,11 +24,13 @@ public:
     explicit SingleInstance(const QString &applicationId);
 
     // True if this copy is to run: it is the first, or there is no bus to
-    // ask. False once another copy has been asked to come to the front.
-    bool claim();
+    // ask. False once another copy has been asked to come to the front,
+    // handing it the launcher's tokens: this copy shows no window of its own.
+    bool claim(const QVariantMap &platformData);
 
 signals:
-    void activated();
+    // Another start asks to come to the front, with its launcher's tokens.
+    void activated(const QVariantMap &platformData);
 
 public slots:
     Q_SCRIPTABLE void Activate(const QVariantMap &platformData);

@@ -4,6 +4,7 @@
 
 #include "startup.h"
 
+#include "launchtokens.h"
 #include "mainwindow.h"
 
 #include <QApplication>
@@ -14,7 +15,7 @@ void presentMainWindow(MainWindow &window)
     window.showMaximized();
 }
 
-void showAgain(MainWindow &window)
+void showAgain(MainWindow &window, const QVariantMap &launchTokens)
 {
     QWidget *front = &window;
     for (QWidget *widget : QApplication::topLevelWidgets())
@@ -27,5 +28,6 @@ void showAgain(MainWindow &window)
     else
         front->showFullScreen();
     front->raise();
+    LaunchTokens::useFor(launchTokens, front);
     front->activateWindow();
 }

@@ -108,14 +108,16 @@ void Counter::keyPressEvent(QKeyEvent *event)
     // The base class is never asked: Escape must not close the dialog.
     if (!active)
         return;
-    switch (event->key()) {
-    case Qt::Key_L:
+    switch (keys.actionOf(*event)) {
+    case CountingKeys::CountUp:
         countUp();
         break;
-    case Qt::Key_A:
+    case CountingKeys::CountDown:
         countDown();
         break;
-    default:
+    case CountingKeys::Nothing: // a modifier or a layout switch, alone
+        break;
+    case CountingKeys::Other:
         showMinimized();
         DesktopShell::sendExitAppView();
         break;

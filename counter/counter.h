@@ -5,6 +5,8 @@
 #ifndef VARIZEZ_COUNTER_H
 #define VARIZEZ_COUNTER_H
 
+#include "countingkeys.h"
+
 #include <QDialog>
 #include <QPointer>
 
@@ -52,6 +54,7 @@ private:
     QPointer<Beads> beads;
     // True from setBeads() until Back: the keys count only during a run.
     bool active = false;
+    CountingKeys keys;
 };
 
 #endif // VARIZEZ_COUNTER_H

@@ -6,10 +6,12 @@
 
 # The real program as a user meets it on a desktop, in a private /home with no
 # /home/user: started with arguments it does not know, it shows its window
-# maximized; a phrase, Start, the key L three times, another key (the dialog
-# minimizes); a second start brings the counting dialog back to the front and
-# ends at once with status 0, touching no file; L once more, Back; closed
-# through the window manager it ends with status 0, and its file holds 4.
+# maximized, with the class its desktop entry names and its icon; a phrase,
+# Start, the key L three times, another key (the dialog minimizes); a second
+# start brings the counting dialog back to the front, handing it the
+# launcher's tokens, and ends at once with status 0, touching no file; L once
+# more, Back; closed through the window manager it ends with status 0, and its
+# file holds 4.
 # It runs in an X server of its own with a session bus of its own (xvfb-run,
 # dbus-run-session), under a small window manager, so that maximized,
 # full-screen and minimized windows behave as on a desktop.
@@ -26,10 +28,14 @@ active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$id" ]; }
 click() { xdotool mousemove --window "$id" "$1" "$2" click 1; sleep 0.3; }
 
 HOME=$WORK openbox & wm=$! # its own files too stay out of the real /home
-trap 'kill $wm $! 2>/dev/null; wait; rm -rf "$WORK"' EXIT
+dbus-monitor "interface='org.freedesktop.Application'" >"$WORK/bus" & monitor=$!
+/usr/bin/python3 -c 'from Xlib import X, display # startup notification messages, as a launcher reads them
+x = display.Display(); x.screen().root.change_attributes(event_mask=X.PropertyChangeMask); x.sync(); print(flush=True)
+while e := x.next_event(): e.type == X.ClientMessage and print(bytes(e.data[1]).decode(), end="", flush=True)' >"$WORK/startup" & launcher=$!
+trap 'kill $wm $monitor $launcher $! 2>/dev/null; wait; rm -rf "$WORK"' EXIT
 # openbox announces itself before it manages windows: one mapped in between
 # would stay unmanaged.
-until_true eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window' && sleep 1 || fail "no window manager"
+until_true eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window' && until_true test -s "$WORK/startup" && sleep 1 || fail "no window manager, or no listener"
 "$(dirname "$0")/../support/with-private-home.sh" sh -c '
     mkdir /home/tester || exit 90
     "$@"
@@ -39,6 +45,7 @@ first=$!
 
 until_true window Varizez && until_true maximized || fail "no maximized main window"
 main=$id
+grep -qx "StartupWMClass=$(xprop -id "$main" WM_CLASS | sed 's/.*"\(.*\)"$/\1/')" "${program%/*}"/*.desktop && xprop -id "$main" -len 8 _NET_WM_ICON | grep -q "Icon (256 x 256)" || fail "the window is not matched to its desktop entry (class, icon)"
 eval "$(xdotool getwindowgeometry --shell "$main")"
 # The first phrase by key: where its row stands depends on the fonts.
 click $((WIDTH / 2)) $((HEIGHT / 2))   # the list, below its two rows
@@ -51,8 +58,9 @@ until_true eval '! window Dialog' || fail "another key did not minimize the dial
 
 # (LeakSanitizer cannot work under strace.) scripts/bench.sh measures how long
 # it takes; the timeout here only stops a start that hangs.
-ASAN_OPTIONS=detect_leaks=0 timeout 60 nsenter --mount --target $first -- strace -f -qq -e trace=%file -o "$WORK/second" "$program" || fail "a second start ended with $?"
+ASAN_OPTIONS=detect_leaks=0 XDG_ACTIVATION_TOKEN=token-1 DESKTOP_STARTUP_ID=id-2_TIME0 timeout 60 nsenter --mount --target $first -- strace -f -qq -e trace=%file -o "$WORK/second" "$program" || fail "a second start ended with $?"
 grep varizezCount "$WORK/second" && fail "a second start touched the data file"
+until_true grep -qz 'activation-token"[^"]*"token-1.*desktop-startup-id"[^"]*"id-2' "$WORK/bus" && until_true grep -qa 'remove: ID="id-2_TIME0"' "$WORK/startup" || fail "the second start did not hand on its tokens, or the launcher's startup notification did not end"
 until_true window Dialog && [ "$id" = "$dialog" ] && until_true active || fail "the counting dialog did not come back"
 xdotool key l
 eval "$(xdotool getwindowgeometry --shell "$dialog")"
