@@ -110,6 +110,18 @@
         <source>The phrases you count</source>
         <translation>الأذكار التي تعدّها</translation>
     </message>
+    <message>
+        <source>Your phrases could not be read from %1: %2. The file is left as it is, and nothing will be saved in it.</source>
+        <translation>تعذّرت قراءة أدعيتك من %1: %2. تُرك الملف كما هو، ولن يُحفظ فيه شيء.</translation>
+    </message>
+    <message>
+        <source>Your counts could not be saved in %1: %2.</source>
+        <translation>تعذّر حفظ أعدادك في %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was damaged, so phrases or counts may be missing. The damaged file is kept as %2.</source>
+        <translation>كان %1 تالفًا، لذا قد تنقص بعض الأدعية أو الأعداد. حُفظ الملف التالف باسم %2.</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

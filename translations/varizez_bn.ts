@@ -110,6 +110,18 @@
         <source>The phrases you count</source>
         <translation>যে জিকিরগুলো আপনি গণনা করেন</translation>
     </message>
+    <message>
+        <source>Your phrases could not be read from %1: %2. The file is left as it is, and nothing will be saved in it.</source>
+        <translation>%1 থেকে আপনার দোয়াগুলো পড়া যায়নি: %2। ফাইলটি যেমন ছিল তেমনই রাখা হয়েছে, এবং এতে কিছুই সংরক্ষণ করা হবে না।</translation>
+    </message>
+    <message>
+        <source>Your counts could not be saved in %1: %2.</source>
+        <translation>আপনার গণনা %1-এ সংরক্ষণ করা যায়নি: %2।</translation>
+    </message>
+    <message>
+        <source>%1 was damaged, so phrases or counts may be missing. The damaged file is kept as %2.</source>
+        <translation>%1 ক্ষতিগ্রস্ত ছিল, তাই কিছু দোয়া বা গণনা হারিয়ে থাকতে পারে। ক্ষতিগ্রস্ত ফাইলটি %2 নামে রাখা হয়েছে।</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -110,6 +110,18 @@
         <source>The phrases you count</source>
         <translation>Die Bittgebete, die Sie zählen</translation>
     </message>
+    <message>
+        <source>Your phrases could not be read from %1: %2. The file is left as it is, and nothing will be saved in it.</source>
+        <translation>Ihre Duas konnten nicht aus %1 gelesen werden: %2. Die Datei bleibt, wie sie ist, und es wird nichts darin gespeichert.</translation>
+    </message>
+    <message>
+        <source>Your counts could not be saved in %1: %2.</source>
+        <translation>Ihre Zählungen konnten nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was damaged, so phrases or counts may be missing. The damaged file is kept as %2.</source>
+        <translation>%1 war beschädigt, daher können Duas oder Zählungen fehlen. Die beschädigte Datei wird als %2 aufbewahrt.</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

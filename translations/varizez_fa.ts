@@ -110,6 +110,18 @@
         <source>The phrases you count</source>
         <translation>ذکرهایی که می‌شمارید</translation>
     </message>
+    <message>
+        <source>Your phrases could not be read from %1: %2. The file is left as it is, and nothing will be saved in it.</source>
+        <translation>دعاهای شما از %1 خوانده نشد: %2. پرونده همان‌طور که هست می‌ماند و چیزی در آن ذخیره نمی‌شود.</translation>
+    </message>
+    <message>
+        <source>Your counts could not be saved in %1: %2.</source>
+        <translation>شمارش‌های شما در %1 ذخیره نشد: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was damaged, so phrases or counts may be missing. The damaged file is kept as %2.</source>
+        <translation>%1 آسیب دیده بود، پس ممکن است برخی دعاها یا شمارش‌ها نباشند. پروندهٔ آسیب‌دیده با نام %2 نگه داشته شد.</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -110,6 +110,18 @@
         <source>The phrases you count</source>
         <translation>Les invocations que vous comptez</translation>
     </message>
+    <message>
+        <source>Your phrases could not be read from %1: %2. The file is left as it is, and nothing will be saved in it.</source>
+        <translation>Vos invocations n’ont pas pu être lues dans %1 : %2. Le fichier est laissé tel quel, et rien n’y sera enregistré.</translation>
+    </message>
+    <message>
+        <source>Your counts could not be saved in %1: %2.</source>
+        <translation>Vos comptes n’ont pas pu être enregistrés dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>%1 was damaged, so phrases or counts may be missing. The damaged file is kept as %2.</source>
+        <translation>%1 était endommagé : des invocations ou des comptes peuvent manquer. Le fichier endommagé est conservé sous le nom %2.</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -110,6 +110,18 @@
         <source>The phrases you count</source>
         <translation>Zikir yang Anda hitung</translation>
     </message>
+    <message>
+        <source>Your phrases could not be read from %1: %2. The file is left as it is, and nothing will be saved in it.</source>
+        <translation>Doa Anda tidak dapat dibaca dari %1: %2. Berkas dibiarkan apa adanya, dan tidak ada yang akan disimpan di dalamnya.</translation>
+    </message>
+    <message>
+        <source>Your counts could not be saved in %1: %2.</source>
+        <translation>Hitungan Anda tidak dapat disimpan di %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was damaged, so phrases or counts may be missing. The damaged file is kept as %2.</source>
+        <translation>%1 rusak, jadi beberapa doa atau hitungan mungkin hilang. Berkas yang rusak disimpan sebagai %2.</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

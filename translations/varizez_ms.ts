@@ -110,6 +110,18 @@
         <source>The phrases you count</source>
         <translation>Zikir yang anda kira</translation>
     </message>
+    <message>
+        <source>Your phrases could not be read from %1: %2. The file is left as it is, and nothing will be saved in it.</source>
+        <translation>Doa anda tidak dapat dibaca daripada %1: %2. Fail dibiarkan seperti sedia ada, dan tiada apa-apa akan disimpan di dalamnya.</translation>
+    </message>
+    <message>
+        <source>Your counts could not be saved in %1: %2.</source>
+        <translation>Kiraan anda tidak dapat disimpan dalam %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was damaged, so phrases or counts may be missing. The damaged file is kept as %2.</source>
+        <translation>%1 rosak, jadi sesetengah doa atau kiraan mungkin hilang. Fail yang rosak disimpan sebagai %2.</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -110,6 +110,18 @@
         <source>The phrases you count</source>
         <translation>Зикры, которые вы считаете</translation>
     </message>
+    <message>
+        <source>Your phrases could not be read from %1: %2. The file is left as it is, and nothing will be saved in it.</source>
+        <translation>Не удалось прочитать ваши дуа из %1: %2. Файл оставлен как есть, и в него ничего не будет сохранено.</translation>
+    </message>
+    <message>
+        <source>Your counts could not be saved in %1: %2.</source>
+        <translation>Не удалось сохранить ваши подсчёты в %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was damaged, so phrases or counts may be missing. The damaged file is kept as %2.</source>
+        <translation>Файл %1 был повреждён, поэтому некоторые дуа или подсчёты могут отсутствовать. Повреждённый файл сохранён как %2.</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -110,6 +110,18 @@
         <source>The phrases you count</source>
         <translation>Saydığınız zikirler</translation>
     </message>
+    <message>
+        <source>Your phrases could not be read from %1: %2. The file is left as it is, and nothing will be saved in it.</source>
+        <translation>Dualarınız %1 dosyasından okunamadı: %2. Dosya olduğu gibi bırakıldı ve içine hiçbir şey kaydedilmeyecek.</translation>
+    </message>
+    <message>
+        <source>Your counts could not be saved in %1: %2.</source>
+        <translation>Sayımlarınız %1 dosyasına kaydedilemedi: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was damaged, so phrases or counts may be missing. The damaged file is kept as %2.</source>
+        <translation>%1 bozuktu, bu yüzden bazı dualar veya sayımlar eksik olabilir. Bozuk dosya %2 olarak saklandı.</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

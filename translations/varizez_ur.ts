@@ -110,6 +110,18 @@
         <source>The phrases you count</source>
         <translation>وہ اذکار جو آپ گنتے ہیں</translation>
     </message>
+    <message>
+        <source>Your phrases could not be read from %1: %2. The file is left as it is, and nothing will be saved in it.</source>
+        <translation>آپ کی دعائیں %1 سے پڑھی نہیں جا سکیں: %2۔ فائل کو جوں کا توں چھوڑ دیا گیا ہے، اور اس میں کچھ محفوظ نہیں کیا جائے گا۔</translation>
+    </message>
+    <message>
+        <source>Your counts could not be saved in %1: %2.</source>
+        <translation>آپ کی گنتی %1 میں محفوظ نہیں ہو سکی: %2۔</translation>
+    </message>
+    <message>
+        <source>%1 was damaged, so phrases or counts may be missing. The damaged file is kept as %2.</source>
+        <translation>%1 خراب تھی، اس لیے کچھ دعائیں یا گنتیاں غائب ہو سکتی ہیں۔ خراب فائل %2 کے نام سے رکھ لی گئی ہے۔</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
