@@ -10,11 +10,15 @@
 
 #include <QBuffer>
 #include <QDataStream>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QSysInfo>
 #include <QtGlobal>
+#include <cerrno>
+#include <csignal>
 #include <sys/stat.h>
 
 PhraseFile::PhraseFile(const QString &path)
@@ -27,14 +31,35 @@ PhraseFile::PhraseFile(const DataLocation &location)
 
 PhraseFile::~PhraseFile() = default;
 
+namespace {
+
+// A lock left by a program that was killed: its process is gone, or it was
+// killed before it could write who holds it. Qt's own check for the second
+// case also waits out a "<lock>.rmlock" that a kill at the wrong moment
+// leaves behind, and until then would take a dead program for a running one.
+bool leftByAKilledProgram(const QLockFile &lock, const QString &path)
+{
+    qint64 pid = 0;
+    QString host, application;
+    if (!lock.getLockInfo(&pid, &host, &application))
+        return QFileInfo(path).lastModified().secsTo(QDateTime::currentDateTime()) >= 2;
+    return host == QSysInfo::machineHostName() && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
+}
+
+} // namespace
+
 bool PhraseFile::lock(int waitMs)
 {
     if (!m_location.problem.isEmpty())
         return true;
-    m_lock = std::make_unique<QLockFile>(DataLocation::lockFileFor(m_location.file));
+    const QString path = DataLocation::lockFileFor(m_location.file);
+    m_lock = std::make_unique<QLockFile>(path);
     // A lock is stale only when its program is gone, however long it ran.
     m_lock->setStaleLockTime(0);
     if (m_lock->tryLock(waitMs) || m_lock->error() != QLockFile::LockFailedError)
+        return true;
+    if (leftByAKilledProgram(*m_lock, path) && m_lock->removeStaleLockFile() &&
+        (QFile::remove(path + QStringLiteral(".rmlock")), m_lock->tryLock(0)))
         return true;
     m_location.problem = QStringLiteral("another Varizez is using it");
     setTrouble(PhraseFileTrouble::CannotSave, m_location.problem);
