@@ -13,7 +13,7 @@
                                     N times while it counts
 The player is tst_actions; it must run in a private /home (with-private-home.sh).
 """
-import difflib, os, random, re, subprocess, sys, time
+import difflib, os, random, re, subprocess, sys, tempfile, time
 
 
 def play(player, steps):
@@ -84,18 +84,18 @@ def cut(times, player):
     fs, folder = durable('/home/cut'), '/home/cut/varizez'  # gone with this process's mounts
     if not fs:
         return print('SKIP: no /dev/fuse') or 77
+    steps = tempfile.TemporaryFile('w+')  # the start, then L pressed more often than it can be
+    steps.write('env XDG_DATA_HOME /home/cut\nopen\nclick 0\npress btnStart\n' + 'key L\n' * 100000)
     for k in range(int(times)):
-        program = subprocess.Popen([player], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+        steps.seek(0)
+        program = subprocess.Popen([player], stdin=steps, stdout=subprocess.PIPE,
                                    stderr=subprocess.DEVNULL, text=True)
-        program.stdin.write('env XDG_DATA_HOME /home/cut\nopen\nclick 0\npress btnStart\ncount -1\n')
-        program.stdin.close()
         first, counting = '', rng.randrange(4)  # mostly while counting, else at any moment of the start
-        while counting and not first.startswith('counted ') and program.poll() is None:
+        while counting and not first.startswith('key L') and program.poll() is None:
             first = program.stdout.readline()
         time.sleep(rng.uniform(0.001, 0.015) if first else rng.uniform(0, 0.3))
         program.kill()
-        shown = [int(line.split()[1]) for line in (first + program.stdout.read()).splitlines()
-                 if line.startswith('counted ')]
+        shown = [int(m[1]) for m in re.finditer(r'^key L -> .*dialog: \w+ (\d+)', first + program.stdout.read(), re.M)]
         program.wait()
         floor, saved = (shown[-1] if shown else records[0][1]), saved or bool(shown)
         for moment in ('killed', 'cut'):  # a kill before the new file is renamed into place

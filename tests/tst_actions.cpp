@@ -132,24 +132,22 @@ void dumpTree(const QObject *object, const QString &indent, QTextStream &out)
         if (!defaults.contains(value) && (indent.isEmpty() || name != "size"))
             set << name + ' ' + value;
     }
-    const auto *layout = qobject_cast<const QLayout *>(object);
-    for (int i = 0; layout && i < layout->count(); ++i)
-        set << (layout->itemAt(i)->widget() ? layout->itemAt(i)->widget()->objectName()
-                                            : layout->itemAt(i)->layout()->objectName());
-    QString margins; // (Qt 5 keeps no QMargins in a QVariant)
-    if (layout)
-        QDebug(&margins).nospace() << layout->contentsMargins(),
-            set.prepend(QString("spacing %1 ").arg(layout->spacing()) + margins + ':');
+    if (const auto *layout = qobject_cast<const QLayout *>(object)) {
+        QString items; // (Qt 5 keeps no QMargins in a QVariant)
+        QDebug(&items).nospace() << "spacing " << layout->spacing() << ' '
+                                 << layout->contentsMargins() << ':';
+        for (int i = 0; i < layout->count(); ++i)
+            items += ' ' + (layout->itemAt(i)->widget() ? layout->itemAt(i)->widget()->objectName()
+                                                        : layout->itemAt(i)->layout()->objectName());
+        set << items;
+    }
     QAccessibleInterface *a = QAccessible::queryAccessibleInterface(const_cast<QObject *>(object));
     if (a && a->text(QAccessible::Name) !=
                  object->property(indent.isEmpty() ? "windowTitle" : "text").toString())
         set << QString("accessible \"%1\", \"%2\"")
                    .arg(a->text(QAccessible::Name), a->text(QAccessible::Description));
     out << indent << object->metaObject()->className() << ' ' << object->objectName()
-        << (set.isEmpty() ? ""
-            : layout      ? " "
-                          : ": ")
-        << set.join(layout ? " " : ", ") << '\n';
+        << (set.isEmpty() ? "" : ": ") << set.join(", ") << '\n';
     for (const QObject *child : object->children())
         dumpTree(child, indent + "  ", out);
 }
@@ -190,7 +188,8 @@ QMap<QString, QString> state()
     static QMap<QString, QString> now{{"list", "-"},
                                       {"current", "-1"},
                                       {"disabled", "btnStart btnRemove"},
-                                      {"dialog", "hidden 0"}};
+                                      {"dialog", "hidden 0"},
+                                      {"notice", "none"}};
     now["window"] = "closed";
     if (g_window) {
         QStringList rows, disabled;
@@ -211,15 +210,11 @@ QMap<QString, QString> state()
         const QString shown = QString::number(lcd->intValue()); // if it fits the digits
         now["dialog"] =
             shownAs(dialog()) + ' ' + (shown.size() > lcd->digitCount() ? "overflow" : shown);
-        QStringList notices; // the window's, then the dialog's if it differs
+        QStringList notices; // the same in both windows, or both
         for (const QWidget *w : {static_cast<QWidget *>(g_window), dialog()})
-            if (const auto *notice = w->findChild<QLabel *>("notice"))
-                notices << notice->text();
-        now.remove("notice");
-        if (!notices.isEmpty())
-            now["notice"] = notices.size() == 2 && notices.first() == notices.last()
-                                ? notices.first()
-                                : notices.join(" | ") + " (not in both windows)";
+            notices << (w->findChild<QLabel *>("notice") ? w->findChild<QLabel *>("notice")->text()
+                                                         : QString("none"));
+        now["notice"] = notices.first() == notices.last() ? notices.first() : notices.join(" | ");
     }
     QMap<QString, QString> seen = now;
     for (QDirIterator it("/home", QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
@@ -254,17 +249,31 @@ QString unquoted(QString text)
     return text.remove(QRegularExpression("^\"|\"$"));
 }
 
-// A dialog opened by what comes next gets this answer: an input dialog takes
-// the text ("cancel" cancels it), any other dialog is closed.
+// A window as its user reads it: which way it runs, whether the main window
+// fits the size it opens at, its title, then every text it shows.
+QString textsOf(const QWidget *top)
+{
+    const QSize least = top->minimumSizeHint();
+    QStringList all = {top->metaObject()->className(), top->isRightToLeft() ? "rtl" : "ltr"};
+    if (top == g_window)
+        all << (least.boundedTo({287, 335}) == least ? "fits" : "too small");
+    all << '"' + top->windowTitle() + '"';
+    for (const QWidget *w : top->findChildren<QWidget *>())
+        if (w->isVisibleTo(top) && !w->property("text").toString().isEmpty())
+            all << '"' + w->property("text").toString().replace('\n', "\\n") + '"';
+    return all.join(' ');
+}
+
+// A dialog opened by what comes next is shown, by its texts, and gets this
+// answer: an input dialog takes the text ("cancel" cancels it), any other
+// dialog is closed.
 void answerNextDialog(const QString &answer)
 {
     QTimer::singleShot(0, [answer = unquoted(answer)] {
         QWidget *modal = QApplication::activeModalWidget();
         auto *input = qobject_cast<QInputDialog *>(modal);
         if (modal)
-            g_events << QString("shown: %1 \"%2\" \"%3\"")
-                            .arg(modal->metaObject()->className(), modal->windowTitle(),
-                                 input ? input->labelText() : modal->property("text").toString());
+            g_events << "shown: " + textsOf(modal);
         if (input && answer != "cancel")
             input->setTextValue(answer), input->accept();
         else if (modal)
@@ -350,33 +359,6 @@ bool keyOnDialog(S name, bool autoRepeat)
     return dialog() && QCoreApplication::sendEvent(dialog(), &press);
 }
 
-// A window as its user reads it: which way it runs, whether the main window
-// fits the size it opens at, its title, then every text it shows.
-QString textsOf(const QWidget *top)
-{
-    const QSize least = top->minimumSizeHint();
-    QStringList all = {top->metaObject()->className(), top->isRightToLeft() ? "rtl" : "ltr"};
-    if (top == g_window)
-        all << (least.boundedTo({287, 335}) == least ? "fits" : "too small");
-    all << '"' + top->windowTitle() + '"';
-    for (const QWidget *w : top->findChildren<QWidget *>())
-        if (w->isVisibleTo(top) && !w->property("text").toString().isEmpty())
-            all << '"' + w->property("text").toString().replace('\n', "\\n") + '"';
-    return all.join(' ');
-}
-
-bool texts(S name, S) // both windows, or the dialog that the button NAME opens
-{
-    if (QPushButton *b = name.isEmpty() ? nullptr : button(name))
-        return QTimer::singleShot(0,
-                                  [] {
-                                      g_events << textsOf(QApplication::activeModalWidget());
-                                      QApplication::activeModalWidget()->close();
-                                  }),
-               QTest::mouseClick(b, Qt::LeftButton), true;
-    return g_window && (g_events << textsOf(g_window) << textsOf(dialog()), true);
-}
-
 using Verb = bool (*)(S first, S rest);
 const QHash<QString, Verb> kVerbs{
     // The world around.
@@ -434,15 +416,9 @@ const QHash<QString, Verb> kVerbs{
     {"type", type},
     {"key", [](S name, S) { return keyOnDialog(name, false); }},
     {"repeat", [](S name, S) { return keyOnDialog(name, true); }},
-    {"count",
-     [](S times, S) { // L, printing the count after each
-         for (int i = 0; dialog() && i != times.toInt(); ++i)
-             QTest::keyClick(dialog(), Qt::Key_L),
-                 std::printf("counted %d\n", dialog()->findChild<QLCDNumber *>()->intValue());
-         return dialog() != nullptr;
-     }},
     {"faces", [](S, S) { return g_events << faces(), true; }},
-    {"texts", texts},
+    {"texts", // both windows' (the dialogs that buttons open show as they open)
+     [](S, S) { return g_window && (g_events << textsOf(g_window) << textsOf(dialog()), true); }},
 };
 
 // Does a step; returns what changed and what else happened, a line each.
@@ -513,12 +489,8 @@ int main(int argc, char *argv[])
         // golden dump indented under it.
         const QStringList changes =
             step.trimmed().isEmpty() || step.startsWith('#') ? QStringList() : play(step, listener);
-        const char *separator = step == "faces" ? "\n  " : "; ";
-        std::printf("%s%s%s\n", qUtf8Printable(step),
-                    changes.isEmpty() ? ""
-                    : step == "faces" ? "\n  "
-                                      : " -> ",
-                    qUtf8Printable(changes.join(separator)));
+        const QString out = step == "faces" ? "\n  " + changes.join("\n  ") : " -> " + changes.join("; ");
+        std::printf("%s%s\n", qUtf8Printable(step), changes.isEmpty() ? "" : qUtf8Printable(out));
     }
     delete g_window;
     QDesktopServices::unsetUrlHandler("http");
