@@ -23,7 +23,10 @@ def play(player, steps):
     return run.stdout
 
 
-def compare(expected, seen, name):
+def check(expected, seen, name, rewrite):
+    """Shows how seen differs from expected; with VARIZEZ_REWRITE=1, writes seen instead."""
+    if os.environ.get('VARIZEZ_REWRITE') and seen != expected:
+        return rewrite() and print(f'rewrote {name}: review its diff') or 0
     sys.stdout.writelines(difflib.unified_diff(expected.splitlines(True), seen.splitlines(True), name, 'seen'))
     return int(seen != expected)
 
@@ -31,10 +34,7 @@ def compare(expected, seen, name):
 def script(player, path):
     expected = open(path, encoding='utf-8').read()
     seen = play(player, [l.split(' -> ')[0] for l in expected.rstrip('\n').split('\n') if not l.startswith('  ')])
-    if os.environ.get('VARIZEZ_REWRITE') and seen != expected:
-        open(path, 'w', encoding='utf-8').write(seen)
-        return print(f'rewrote {path}: review its diff') or 0
-    return compare(expected, seen, path)
+    return check(expected, seen, path, lambda: open(path, 'w', encoding='utf-8').write(seen))
 
 
 def row(player, table, name):
@@ -49,10 +49,9 @@ def row(player, table, name):
             return print('SKIP: no /dev/fuse') or 77
     seen = play(player, [s.strip() for s in set_up.split(';')] + ['# steps'] + [s.strip() for s in steps.split(';')])
     changes = '; '.join(l.split(' -> ', 1)[1] for l in seen.split('# steps\n')[-1].splitlines() if ' -> ' in l)
-    if os.environ.get('VARIZEZ_REWRITE') and changes != expected.strip():
-        lines[lines.index(line)] = line[:len(line) - len(expected)] + ' ' + changes
-        return open(table, 'w', encoding='utf-8').write('\n'.join(lines)) and 0
-    return compare(expected.strip() + '\n', changes + '\n', name)
+    lines[lines.index(line)] = line[:len(line) - len(expected)] + ' ' + changes
+    return check(expected.strip() + '\n', changes + '\n', name,
+                 lambda: open(table, 'w', encoding='utf-8').write('\n'.join(lines)))
 
 
 def records_of(path):
