@@ -137,8 +137,9 @@ void dumpTree(const QObject *object, const QString &indent, QTextStream &out)
         QDebug(&items).nospace() << "spacing " << layout->spacing() << ' '
                                  << layout->contentsMargins() << ':';
         for (int i = 0; i < layout->count(); ++i)
-            items += ' ' + (layout->itemAt(i)->widget() ? layout->itemAt(i)->widget()->objectName()
-                                                        : layout->itemAt(i)->layout()->objectName());
+            items +=
+                ' ' + (layout->itemAt(i)->widget() ? layout->itemAt(i)->widget()->objectName()
+                                                   : layout->itemAt(i)->layout()->objectName());
         set << items;
     }
     QAccessibleInterface *a = QAccessible::queryAccessibleInterface(const_cast<QObject *>(object));
@@ -179,11 +180,9 @@ QStringList faces()
     return dump.split('\n');
 }
 
-// What the user and the disk show: the windows, and every file under /home
-// as "MODE INODE CONTENTS", a file written anew having a new inode. A closed
-// program shows "window: closed" and otherwise what it last showed, so a
-// start shows only what it changed.
-QMap<QString, QString> state()
+// What the windows show. A closed program shows "window: closed" and
+// otherwise what it last showed, so a start shows only what it changed.
+const QMap<QString, QString> &windows()
 {
     static QMap<QString, QString> now{{"list", "-"},
                                       {"current", "-1"},
@@ -191,32 +190,38 @@ QMap<QString, QString> state()
                                       {"dialog", "hidden 0"},
                                       {"notice", "none"}};
     now["window"] = "closed";
-    if (g_window) {
-        QStringList rows, disabled;
-        for (int i = 0; i < list()->count(); ++i)
-            rows << list()->item(i)->text();
-        for (const QPushButton *b :
-             g_window->findChildren<QPushButton *>() + dialog()->findChildren<QPushButton *>())
-            if (!b->isEnabled())
-                disabled << b->objectName();
-        now["window"] = shownAs(g_window);
-        now["list"] = rows.size() > 6
-                          ? QString("%1 | ... (%2 rows)").arg(rows.first()).arg(rows.size())
-                      : rows.isEmpty() ? "-"
-                                       : rows.join(" | ");
-        now["current"] = QString::number(list()->currentRow());
-        now["disabled"] = disabled.isEmpty() ? "-" : disabled.join(' ');
-        const auto *lcd = dialog()->findChild<QLCDNumber *>();
-        const QString shown = QString::number(lcd->intValue()); // if it fits the digits
-        now["dialog"] =
-            shownAs(dialog()) + ' ' + (shown.size() > lcd->digitCount() ? "overflow" : shown);
-        QStringList notices; // the same in both windows, or both
-        for (const QWidget *w : {static_cast<QWidget *>(g_window), dialog()})
-            notices << (w->findChild<QLabel *>("notice") ? w->findChild<QLabel *>("notice")->text()
-                                                         : QString("none"));
-        now["notice"] = notices.first() == notices.last() ? notices.first() : notices.join(" | ");
-    }
-    QMap<QString, QString> seen = now;
+    if (!g_window)
+        return now;
+    QStringList rows, disabled;
+    for (int i = 0; i < list()->count(); ++i)
+        rows << list()->item(i)->text();
+    for (const QPushButton *b :
+         g_window->findChildren<QPushButton *>() + dialog()->findChildren<QPushButton *>())
+        if (!b->isEnabled())
+            disabled << b->objectName();
+    now["window"] = shownAs(g_window);
+    now["list"] = rows.size() > 6 ? QString("%1 | ... (%2 rows)").arg(rows.first()).arg(rows.size())
+                  : rows.isEmpty() ? "-"
+                                   : rows.join(" | ");
+    now["current"] = QString::number(list()->currentRow());
+    now["disabled"] = disabled.isEmpty() ? "-" : disabled.join(' ');
+    const auto *lcd = dialog()->findChild<QLCDNumber *>();
+    const QString shown = QString::number(lcd->intValue()); // if it fits the digits
+    now["dialog"] =
+        shownAs(dialog()) + ' ' + (shown.size() > lcd->digitCount() ? "overflow" : shown);
+    QStringList notices; // the same in both windows, or both
+    for (const QWidget *w : {static_cast<QWidget *>(g_window), dialog()})
+        notices << (w->findChild<QLabel *>("notice") ? w->findChild<QLabel *>("notice")->text()
+                                                     : QString("none"));
+    now["notice"] = notices.first() == notices.last() ? notices.first() : notices.join(" | ");
+    return now;
+}
+
+// What the user and the disk show: the windows, and every file under /home
+// as "MODE INODE CONTENTS", a file written anew having a new inode.
+QMap<QString, QString> state()
+{
+    QMap<QString, QString> seen = windows();
     for (QDirIterator it("/home", QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
                          QDirIterator::Subdirectories);
          it.hasNext();) {
@@ -489,7 +494,8 @@ int main(int argc, char *argv[])
         // golden dump indented under it.
         const QStringList changes =
             step.trimmed().isEmpty() || step.startsWith('#') ? QStringList() : play(step, listener);
-        const QString out = step == "faces" ? "\n  " + changes.join("\n  ") : " -> " + changes.join("; ");
+        const QString out =
+            step == "faces" ? "\n  " + changes.join("\n  ") : " -> " + changes.join("; ");
         std::printf("%s%s\n", qUtf8Printable(step), changes.isEmpty() ? "" : qUtf8Printable(out));
     }
     delete g_window;
