@@ -42,13 +42,14 @@ void completeX11Startup(const QString &startupId, xcb_window_t window)
         event.format = 8;
         event.window = window;
         event.type = atom(connection, "_NET_STARTUP_INFO_BEGIN");
+        const xcb_atom_t continued = atom(connection, "_NET_STARTUP_INFO");
         for (int at = 0; at <= message.size(); at += 20) { // with the ending 0 byte
             std::memset(event.data.data8, 0, sizeof event.data.data8);
             std::memcpy(event.data.data8, message.constData() + at,
                         std::min<size_t>(20, size_t(message.size() - at)));
             xcb_send_event(connection, 0, root, XCB_EVENT_MASK_PROPERTY_CHANGE,
                            reinterpret_cast<const char *>(&event));
-            event.type = atom(connection, "_NET_STARTUP_INFO");
+            event.type = continued;
         }
         const QRegularExpressionMatch time =
             QRegularExpression(QStringLiteral("_TIME([0-9]+)$")).match(startupId);

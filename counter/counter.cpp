@@ -96,8 +96,9 @@ void Counter::on_valueChanged()
     // conversion of the smallest int overflows whatever the digits.
     constexpr int kDigits = 5;
     const QString digits = QString::number(count);
-    if (ui->lcdNumber->digitCount() != qMax(kDigits, int(digits.size())))
-        ui->lcdNumber->setDigitCount(qMax(kDigits, int(digits.size())));
+    const int wanted = qMax(kDigits, int(digits.size()));
+    if (ui->lcdNumber->digitCount() != wanted)
+        ui->lcdNumber->setDigitCount(wanted);
     ui->lcdNumber->display(digits);
     if (beads)
         beads->setCount(count);

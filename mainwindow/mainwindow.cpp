@@ -13,7 +13,6 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QInputDialog>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -173,8 +172,6 @@ void MainWindow::on_btnAdd_clicked()
     QInputDialog input(this, Qt::WindowFlags());
     input.setWindowTitle(QCoreApplication::translate("MainWindow", "Enter varizez"));
     input.setLabelText(QCoreApplication::translate("MainWindow", "Enter varizez"));
-    input.setTextEchoMode(QLineEdit::Normal);
-    input.setTextValue(QString());
     input.setStyleSheet(QString::fromLatin1(kDialogButtonsPadding));
     const bool ok = input.exec() == QDialog::Accepted;
     const QString text = input.textValue();

@@ -93,7 +93,8 @@ int show(const QString &path)
         table += QStringLiteral("%1  %2\n").arg(name, -width).arg(e.count);
     }
     print(table + phrases(contents.entries.size()) + QLatin1Char('\n'));
-    return problems(contents).isEmpty() ? 0 : fail(problems(contents).join(QLatin1String("; ")));
+    const QStringList found = problems(contents);
+    return found.isEmpty() ? 0 : fail(found.join(QLatin1String("; ")));
 }
 
 int check(const QString &path)
