@@ -88,6 +88,20 @@ void Counter::showNotice(const QString &text)
     Notice::show(ui->verticalLayout, text);
 }
 
+void Counter::takeInCount()
+{
+    if (!active)
+        return;
+    if (!beads) {
+        on_btnBack_clicked();
+        return;
+    }
+    count = beads->count();
+    if (count < 1)
+        ui->btnMinus->setEnabled(false);
+    on_valueChanged();
+}
+
 void Counter::on_valueChanged()
 {
     // Five digits while the count fits in them; more only for one that

@@ -29,6 +29,9 @@ public:
     void setBeads(Beads *record);
     // Tells what is wrong with the user's data; an empty text when all is well.
     void showNotice(const QString &text);
+    // The record's count was changed elsewhere: shows it, without saving.
+    // A run whose phrase is gone ends, as Back ends it.
+    void takeInCount();
 
 signals:
     void valueChanged();

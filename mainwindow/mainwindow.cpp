@@ -28,29 +28,6 @@ const char kStorePageUrl[] = "http://store.ovi.com/publisher/Razarezar";
 // the file; that takes far less.
 constexpr int kLockWaitMs = 2000;
 
-QString troubleText(const PhraseFileTrouble &trouble, const QString &file)
-{
-    switch (trouble.kind) {
-    case PhraseFileTrouble::CannotRead:
-        return QCoreApplication::translate(
-                   "MainWindow", "Your phrases could not be read from %1: %2. The file is left "
-                                 "as it is, and nothing will be saved in it.")
-            .arg(file, trouble.reason);
-    case PhraseFileTrouble::CannotSave:
-        return QCoreApplication::translate("MainWindow",
-                                           "Your counts could not be saved in %1: %2.")
-            .arg(file, trouble.reason);
-    case PhraseFileTrouble::KeptAside:
-        return QCoreApplication::translate("MainWindow",
-                                           "%1 was damaged, so phrases or counts may be missing. "
-                                           "The damaged file is kept as %2.")
-            .arg(file, trouble.reason);
-    case PhraseFileTrouble::None:
-        break;
-    }
-    return QString();
-}
-
 // The window's buttons reach their dialogs too, with the text up to their
 // rounded border; the dialogs' buttons get room around it.
 const char kDialogButtonsPadding[] = "QPushButton { padding: 3px 10px; }";
@@ -63,7 +40,7 @@ const char kSourceUrl[] = "https://varizez.org/";
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(new MainWindowUi)
-    , phraseFile(DataLocation::here())
+    , phraseStore(DataLocation::here(), this)
     , m_orientationAttribute(Orientation::NoRequest)
 {
     ui->setupUi(this);
@@ -74,21 +51,15 @@ MainWindow::MainWindow(QWidget *parent)
 
     // Waits for varizez-file to finish an import, and keeps it from
     // writing the file while the program runs.
-    phraseFile.lock(kLockWaitMs);
-    if (phraseFile.exists()) {
-        loadFromFile();
-    } else {
-        // First start: seed the list. The seeds reach the file with the first
-        // change, not before.
-        beadsList.append(new Beads(QStringLiteral("AllahuAkbar"), 0, nullptr));
-        beadsList.append(new Beads(QStringLiteral("SubhannAllah"), 0, nullptr));
-    }
+    phraseStore.lock(kLockWaitMs);
+    loadFromFile();
     populateList();
     showTrouble();
 
     // Must come after the dialog's own connection, which copies the new count
     // into the record before this save runs.
     connect(counter, &Counter::valueChanged, this, &MainWindow::saveToFile);
+    connect(&phraseStore, &PhraseStore::changedOutside, this, &MainWindow::takeInChanges);
 }
 
 MainWindow::~MainWindow()
@@ -114,9 +85,9 @@ QUrl MainWindow::storePageUrl()
 
 void MainWindow::loadFromFile()
 {
-    // Records are built straight from the stream; nothing else of the
-    // result matters here, since a damaged file loads as far as it goes.
-    phraseFile.load(beadsList);
+    // On the first start the list is seeded; the seeds reach the file with
+    // the first change, not before.
+    phraseStore.open(&beadsList, {QStringLiteral("AllahuAkbar"), QStringLiteral("SubhannAllah")});
 }
 
 void MainWindow::populateList()
@@ -132,16 +103,40 @@ bool MainWindow::isValidRow(int row) const
 
 void MainWindow::saveToFile()
 {
-    phraseFile.save(beadsList);
+    phraseStore.save();
+    showTrouble();
+}
+
+void MainWindow::takeInChanges()
+{
+    QStringList shown, now;
+    for (int i = 0; i < ui->listWidget->count(); ++i)
+        shown << ui->listWidget->item(i)->text();
+    for (const Beads *record : qAsConst(beadsList))
+        now << record->name();
+    if (shown != now) {
+        // The chosen phrase stays chosen, where it still is.
+        const int row = ui->listWidget->currentRow();
+        const QString chosen = row >= 0 ? shown.at(row) : QString();
+        ui->listWidget->clear();
+        populateList();
+        const int again = row < now.size() && row >= 0 && now.at(row) == chosen
+                              ? row
+                              : (row >= 0 ? int(now.indexOf(chosen)) : -1);
+        ui->listWidget->setCurrentRow(again);
+        ui->btnStart->setEnabled(again >= 0);
+        ui->btnRemove->setEnabled(again >= 0);
+    }
+    counter->takeInCount();
     showTrouble();
 }
 
 void MainWindow::showTrouble()
 {
-    if (phraseFile.trouble() == m_shownTrouble)
+    const QString text = phraseStore.notice();
+    if (text == m_shownNotice)
         return;
-    m_shownTrouble = phraseFile.trouble();
-    const QString text = troubleText(m_shownTrouble, phraseFile.path());
+    m_shownNotice = text;
     Notice::show(ui->verticalLayout, text);
     counter->showNotice(text);
 }

@@ -5,7 +5,7 @@
 #ifndef VARIZEZ_MAINWINDOW_H
 #define VARIZEZ_MAINWINDOW_H
 
-#include "phrasefile.h"
+#include "phrasestore.h"
 
 #include <QMainWindow>
 #include <QVector>
@@ -16,7 +16,7 @@ class MainWindowUi;
 class QListWidgetItem;
 
 // The phrase list. Owns the records, the counting dialog and its own widget
-// holder, and writes the phrase file after every change.
+// holder, saves after every change, and shows what changed elsewhere.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -45,6 +45,7 @@ private slots:
     // Choosing a phrase from the keyboard (arrow keys, Space) as well as by
     // clicking it, so that every action can be reached without a mouse.
     void on_listWidget_itemSelectionChanged();
+    void takeInChanges();
 
 private:
     void loadFromFile();
@@ -55,8 +56,8 @@ private:
     MainWindowUi *ui;
     Counter *counter = nullptr;
     QVector<Beads *> beadsList;
-    PhraseFile phraseFile;
-    PhraseFileTrouble m_shownTrouble;
+    PhraseStore phraseStore;
+    QString m_shownNotice;
     int m_orientationAttribute;
 };
 

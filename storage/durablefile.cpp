@@ -26,8 +26,10 @@ bool failed(const QString &reason, QString *error)
     return false;
 }
 
-// Writes all of bytes to fd, syncs it and closes it; closes it on failure too.
-bool writeSyncClose(int fd, const QByteArray &bytes, QString *error)
+// Writes all of bytes to fd, syncs it unless quick and closes it; closes it
+// on failure too. The stamp of the written file goes to *written.
+bool writeSyncClose(int fd, const QByteArray &bytes, QString *error, FileStamp *written = nullptr,
+                    DurableFile::Sync sync = DurableFile::Sync::Durable)
 {
     for (qint64 done = 0; done < bytes.size();) {
         const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
@@ -42,11 +44,13 @@ bool writeSyncClose(int fd, const QByteArray &bytes, QString *error)
     }
     // A failed sync means the data may never reach the disk: that is a
     // failed write, whatever the file looks like now.
-    if (::fsync(fd) != 0) {
+    if (sync == DurableFile::Sync::Durable && ::fsync(fd) != 0) {
         const QString reason = qt_error_string(errno);
         ::close(fd);
         return failed(QStringLiteral("cannot sync the file: ") + reason, error);
     }
+    if (written)
+        *written = FileStamp::ofDescriptor(fd);
     return ::close(fd) == 0 || failed(qt_error_string(errno), error);
 }
 
@@ -61,7 +65,8 @@ QString randomLetters()
 
 } // namespace
 
-bool DurableFile::replace(const QString &link, const QByteArray &bytes, QString *error)
+bool DurableFile::replace(const QString &link, const QByteArray &bytes, QString *error,
+                          FileStamp *written, Sync sync)
 {
     // A file kept elsewhere through a symbolic link stays there.
     const QString resolved =
@@ -90,14 +95,14 @@ bool DurableFile::replace(const QString &link, const QByteArray &bytes, QString 
     if (hadFile && ::fstat(fd, &now) == 0 && (now.st_mode & 07777) != mode)
         static_cast<void>(::fchmod(fd, mode));
     const QByteArray name = QFile::encodeName(temporary);
-    if (!writeSyncClose(fd, bytes, error) ||
+    if (!writeSyncClose(fd, bytes, error, written, sync) ||
         (::rename(name.constData(), QFile::encodeName(path).constData()) != 0 &&
          failed(qt_error_string(errno), error))) {
         ::unlink(name.constData());
         return false;
     }
     // The new file is only there for good once its folder is synced.
-    return Folders::sync(folder, error);
+    return sync == Sync::Quick || Folders::sync(folder, error);
 }
 
 bool DurableFile::create(const QString &path, const QByteArray &bytes, unsigned mode, bool *exists,

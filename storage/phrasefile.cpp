@@ -7,19 +7,14 @@
 #include "beads.h"
 #include "durablefile.h"
 #include "folders.h"
+#include "phrasefolder.h"
 
 #include <QBuffer>
 #include <QDataStream>
-#include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSysInfo>
 #include <QtGlobal>
-#include <cerrno>
-#include <csignal>
-#include <sys/stat.h>
 
 PhraseFile::PhraseFile(const QString &path)
     : m_location{path, QString(), QString()}
@@ -31,35 +26,12 @@ PhraseFile::PhraseFile(const DataLocation &location)
 
 PhraseFile::~PhraseFile() = default;
 
-namespace {
-
-// A lock left by a program that was killed: its process is gone, or it was
-// killed before it could write who holds it. Qt's own check for the second
-// case also waits out a "<lock>.rmlock" that a kill at the wrong moment
-// leaves behind, and until then would take a dead program for a running one.
-bool leftByAKilledProgram(const QLockFile &lock, const QString &path)
-{
-    qint64 pid = 0;
-    QString host, application;
-    if (!lock.getLockInfo(&pid, &host, &application))
-        return QFileInfo(path).lastModified().secsTo(QDateTime::currentDateTime()) >= 2;
-    return host == QSysInfo::machineHostName() && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
-}
-
-} // namespace
-
 bool PhraseFile::lock(int waitMs)
 {
     if (!m_location.problem.isEmpty())
         return true;
-    const QString path = DataLocation::lockFileFor(m_location.file);
-    m_lock = std::make_unique<QLockFile>(path);
-    // A lock is stale only when its program is gone, however long it ran.
-    m_lock->setStaleLockTime(0);
-    if (m_lock->tryLock(waitMs) || m_lock->error() != QLockFile::LockFailedError)
-        return true;
-    if (leftByAKilledProgram(*m_lock, path) && m_lock->removeStaleLockFile() &&
-        (QFile::remove(path + QStringLiteral(".rmlock")), m_lock->tryLock(0)))
+    m_lock = PhraseFolder::lock(m_location.file, waitMs);
+    if (m_lock)
         return true;
     m_location.problem = QStringLiteral("another Varizez is using it");
     setTrouble(PhraseFileTrouble::CannotSave, m_location.problem);
@@ -125,6 +97,8 @@ PhraseFileContents readRecords(QIODevice &device, QVector<Record> &records, Make
     return contents;
 }
 
+const QString kUnreadable = QStringLiteral("it could not be read, so it is kept as it is");
+
 PhraseEntry makeEntry(const QString &text, qint32 count)
 {
     return PhraseEntry{text, count};
@@ -150,14 +124,23 @@ PhraseFileContents PhraseFile::loadRecords(QVector<Record> &records, Make make)
 {
     QFile file(m_location.file);
     QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
+    if (file.open(QIODevice::ReadOnly)) {
+        m_stamp = FileStamp::ofDescriptor(file.handle());
         bytes = file.readAll();
+    }
     if (file.error() != QFileDevice::NoError) {
         qWarning("varizez: cannot read %s: %s", qUtf8Printable(m_location.file),
                  qUtf8Printable(file.errorString()));
-        m_location.problem = QStringLiteral("it could not be read, so it is kept as it is");
+        if (m_location.problem.isEmpty())
+            m_location.problem = kUnreadable;
+        m_unreadable = true;
+        m_stamp = FileStamp::ofPath(m_location.file);
         setTrouble(PhraseFileTrouble::CannotRead, file.errorString());
         return PhraseFileContents();
+    }
+    if (std::exchange(m_unreadable, false) && m_location.problem == kUnreadable) {
+        m_location.problem.clear(); // it can be read again
+        m_trouble = PhraseFileTrouble();
     }
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -169,33 +152,14 @@ PhraseFileContents PhraseFile::loadRecords(QVector<Record> &records, Make make)
 
 void PhraseFile::keepDamagedCopy(const QByteArray &bytes)
 {
-    struct stat status = {};
-    const unsigned mode = ::stat(QFile::encodeName(m_location.file).constData(), &status) == 0
-                              ? status.st_mode & 0777
-                              : 0600;
-    QString reason;
-    for (int n = 1; n < 1000; ++n) {
-        const QString copy = m_location.file + QStringLiteral(".damaged") +
-                             (n > 1 ? QStringLiteral("-%1").arg(n) : QString());
-        QFile earlier(copy);
-        // A program started again on the same damaged file finds its copy.
-        if (earlier.open(QIODevice::ReadOnly) && earlier.readAll() == bytes) {
-            setTrouble(PhraseFileTrouble::KeptAside, copy);
-            return;
-        }
-        bool exists = false;
-        if (DurableFile::create(copy, bytes, mode, &exists, &reason)) {
-            qWarning("varizez: %s is damaged; kept as %s", qUtf8Printable(m_location.file),
-                     qUtf8Printable(copy));
-            setTrouble(PhraseFileTrouble::KeptAside, copy);
-            return;
-        }
-        if (!exists)
-            break;
+    QString where;
+    if (PhraseFolder::keepDamagedCopy(m_location.file, bytes, &where)) {
+        setTrouble(PhraseFileTrouble::KeptAside, where);
+        return;
     }
     m_location.problem =
         QStringLiteral("it is damaged and no copy of it could be made (%1), so it is kept as it is")
-            .arg(reason);
+            .arg(where);
     setTrouble(PhraseFileTrouble::CannotSave, m_location.problem);
 }
 
@@ -212,16 +176,12 @@ PhraseFileContents PhraseFile::load(QVector<Beads *> &records)
     return loadRecords(records, makeRecord);
 }
 
+namespace {
+
+// The bytes of a list, each record's text and count as entryOf gives them.
 template <typename Records, typename Accessor>
-bool PhraseFile::saveRecords(const Records &records, Accessor entryOf)
+QByteArray serialized(const Records &records, Accessor entryOf)
 {
-    QString reason = m_location.problem;
-    const QString folder = QFileInfo(m_location.file).absolutePath();
-    if (!reason.isEmpty() || (!m_location.makeBelow.isEmpty() &&
-                              !Folders::make(folder, m_location.makeBelow, &reason))) {
-        reportSaveFailure(reason);
-        return false;
-    }
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out << qint32(records.size());
@@ -229,7 +189,19 @@ bool PhraseFile::saveRecords(const Records &records, Accessor entryOf)
         const auto [name, count] = entryOf(record);
         out << name << count;
     }
-    if (!DurableFile::replace(m_location.file, bytes, &reason)) {
+    return bytes;
+}
+
+} // namespace
+
+bool PhraseFile::saveBytes(const QByteArray &bytes)
+{
+    QString reason = m_location.problem;
+    const QString folder = QFileInfo(m_location.file).absolutePath();
+    if (!reason.isEmpty() ||
+        (!m_location.makeBelow.isEmpty() &&
+         !Folders::make(folder, m_location.makeBelow, &reason)) ||
+        !DurableFile::replace(m_location.file, bytes, &reason, &m_stamp)) {
         reportSaveFailure(reason);
         return false;
     }
@@ -238,34 +210,26 @@ bool PhraseFile::saveRecords(const Records &records, Accessor entryOf)
         m_trouble = PhraseFileTrouble();
     if (!m_staleFilesChecked) {
         m_staleFilesChecked = true;
-        removeStaleTemporaryFiles();
+        PhraseFolder::removeLeftovers(m_location.file);
     }
     return true;
 }
 
-void PhraseFile::removeStaleTemporaryFiles() const
-{
-    // A process killed while it replaced the file leaves its temporary file
-    // behind. Only names that the program makes are taken for such
-    // leftovers: never a copy that a person made, whatever its name.
-    const QFileInfo target(m_location.file);
-    const QDir dir = target.absoluteDir();
-    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
-    for (const QString &name : names)
-        if (DurableFile::isTemporaryName(name, target.fileName()))
-            QFile::remove(dir.filePath(name));
-}
-
 bool PhraseFile::save(const QVector<Beads *> &records)
 {
-    return saveRecords(records, [](const Beads *record) {
+    return saveBytes(serialized(records, [](const Beads *record) {
         return std::pair<QString, qint32>(record->name(), record->count());
-    });
+    }));
 }
 
 bool PhraseFile::save(const QVector<PhraseEntry> &records)
 {
-    return saveRecords(records, [](const PhraseEntry &record) {
+    return saveBytes(bytesOf(records));
+}
+
+QByteArray PhraseFile::bytesOf(const QVector<PhraseEntry> &records)
+{
+    return serialized(records, [](const PhraseEntry &record) {
         return std::pair<const QString &, qint32>(record.name, record.count);
     });
 }

@@ -6,6 +6,7 @@
 #define VARIZEZ_PHRASEFILE_H
 
 #include "datalocation.h"
+#include "filestamp.h"
 
 #include <QString>
 #include <QVector>
@@ -20,6 +21,9 @@ struct PhraseEntry
 {
     QString name;
     qint32 count = 0;
+
+    bool operator==(const PhraseEntry &o) const { return count == o.count && name == o.name; }
+    bool operator!=(const PhraseEntry &o) const { return !(*this == o); }
 };
 
 // What reading a phrase file yielded, with what was found wrong on the way.
@@ -85,10 +89,10 @@ public:
     bool lock(int waitMs);
 
     // Reads the file. A file that exists but cannot be opened yields no
-    // records and one warning on standard error, and is never saved over:
-    // the counts in it would be lost. A damaged file is first copied aside
-    // beside it, as "<name>.damaged", "<name>.damaged-2"..., never over an
-    // earlier copy; a copy that fails keeps it from being saved over.
+    // records and one warning on standard error, and is not saved over
+    // until it can be read again: the counts in it would be lost. A damaged
+    // file is first copied aside (PhraseFolder::keepDamagedCopy); a copy
+    // that fails keeps it from being saved over.
     PhraseFileContents load();
     // The same, but appends one new record per stored one to records and
     // leaves the entries of the result empty.
@@ -104,22 +108,28 @@ public:
     bool save(const QVector<PhraseEntry> &records);
 
     static PhraseFileContents read(QIODevice &device);
+    static QByteArray bytesOf(const QVector<PhraseEntry> &records);
 
     const PhraseFileTrouble &trouble() const { return m_trouble; }
+    // False while the file's last read failed.
+    bool readable() const { return !m_unreadable; }
+    // Whether the file on the disk is another than the one this object
+    // last read or wrote: someone else replaced or changed it.
+    bool changedOnDisk() const { return FileStamp::ofPath(m_location.file) != m_stamp; }
 
 private:
     template <typename Record, typename Make>
     PhraseFileContents loadRecords(QVector<Record> &records, Make make);
-    template <typename Records, typename Accessor>
-    bool saveRecords(const Records &records, Accessor entryOf);
+    bool saveBytes(const QByteArray &bytes);
     void reportSaveFailure(const QString &reason);
     void keepDamagedCopy(const QByteArray &bytes);
-    void removeStaleTemporaryFiles() const;
     void setTrouble(PhraseFileTrouble::Kind kind, const QString &reason);
 
     DataLocation m_location;
     bool m_saveFailing = false;
     bool m_staleFilesChecked = false;
+    bool m_unreadable = false; // the last read failed: nothing is saved over it
+    FileStamp m_stamp;
     PhraseFileTrouble m_trouble;
     std::unique_ptr<QLockFile> m_lock;
 };

@@ -1,0 +1,298 @@
+// SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "phrasestore.h"
+
+#include "beads.h"
+#include "devicefile.h"
+#include "listmerge.h"
+#include "sharedcounts.h"
+#include "sharedfolder.h"
+#include "sharingsettings.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QFileInfo>
+#include <QHash>
+#include <QtEndian>
+
+namespace {
+
+// A writer that replaces the file in place is given this long to finish.
+constexpr int kSettleMs = 100;
+// How often a folder that is away is tried again.
+constexpr int kRetryMs = 5000;
+
+QVector<PhraseEntry> entriesOf(const QVector<Beads *> &records)
+{
+    QVector<PhraseEntry> entries;
+    entries.reserve(records.size());
+    for (const Beads *record : records)
+        entries.append(PhraseEntry{record->name(), record->count()});
+    return entries;
+}
+
+quint64 digestOf(const QVector<PhraseEntry> &list)
+{
+    return qFromBigEndian<quint64>(
+        QCryptographicHash::hash(PhraseFile::bytesOf(list), QCryptographicHash::Sha256)
+            .constData());
+}
+
+} // namespace
+
+PhraseStore::PhraseStore(const DataLocation &location, QObject *parent)
+    : QObject(parent)
+    , m_location(location)
+    , m_file(location)
+{
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(kSettleMs);
+    m_retry.setSingleShot(true);
+    m_retry.setInterval(kRetryMs);
+    const auto changed = [this] { m_settle.start(); };
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, changed);
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, changed);
+    connect(&m_settle, &QTimer::timeout, this, &PhraseStore::settled);
+    connect(&m_retry, &QTimer::timeout, this, &PhraseStore::settled);
+}
+
+PhraseStore::~PhraseStore() = default;
+
+void PhraseStore::open(QVector<Beads *> *records, const QStringList &seeds)
+{
+    m_records = records;
+    const bool found = m_file.exists();
+    bool whole = found;
+    if (found)
+        whole = !m_file.load(*records).damaged() && m_file.readable();
+    m_rows = m_saved = entriesOf(*records);
+    const QString folder =
+        m_location.problem.isEmpty() ? SharingSettings::folderFor(m_file.path()) : QString();
+    if (!folder.isEmpty()) {
+        openShared(folder, whole, found ? QStringList() : seeds);
+    } else if (!found) {
+        for (const QString &seed : seeds)
+            records->append(new Beads(seed, 0, nullptr));
+        m_rows = m_saved = entriesOf(*records);
+    }
+    watch();
+}
+
+void PhraseStore::openShared(const QString &folder, bool fileUsable, const QStringList &seeds)
+{
+    m_folder = std::make_unique<SharedFolder>(m_location, folder);
+    const DeviceState own = m_folder->ownState();
+    m_counts = std::make_unique<SharedCounts>(own);
+    for (const DeviceState &state : m_folder->news())
+        m_counts->setDevice(state);
+    QVector<PhraseKey> keys;
+    if (own.generation == 0) {
+        // Sharing begins here: the list is brought in once.
+        keys = m_counts->join(fileUsable ? m_saved : QVector<PhraseEntry>());
+    } else if (fileUsable && digestOf(m_saved) != own.listDigests[0] &&
+               digestOf(m_saved) != own.listDigests[1]) {
+        // Another program put this list in place while the program was
+        // closed: it is taken as this device's list.
+        const QVector<PhraseKey> shown = m_counts->shown({});
+        keys = m_counts->apply(shown, m_counts->entriesOf(shown), m_saved);
+    }
+    m_keys = m_counts->shown(keys);
+    if (m_keys.isEmpty() && !seeds.isEmpty()) {
+        QVector<PhraseEntry> seeded;
+        for (const QString &seed : seeds)
+            seeded.append(PhraseEntry{seed, 0});
+        m_keys = m_counts->join(seeded);
+    }
+    m_rows = m_counts->entriesOf(m_keys);
+    setRecords();
+    // The other devices counted while this one was closed.
+    if (!m_saved.isEmpty() && m_rows != m_saved)
+        write(false);
+}
+
+bool PhraseStore::save()
+{
+    const QVector<PhraseEntry> now = entriesOf(*m_records);
+    if (m_counts)
+        m_keys = m_counts->apply(m_keys, m_rows, now);
+    m_rows = now;
+    // Whatever changed elsewhere goes in first, so it is not written over.
+    takeIn();
+    write(true);
+    return m_file.trouble().kind == PhraseFileTrouble::None ||
+           m_file.trouble().kind == PhraseFileTrouble::KeptAside;
+}
+
+bool PhraseStore::takeIn()
+{
+    bool changed = false;
+    if (m_file.changedOnDisk() && m_file.exists()) {
+        const PhraseFileContents theirs = m_file.load();
+        if (m_file.readable() && theirs.entries != m_saved) {
+            // With sharing, a damaged file is only kept aside: the devices'
+            // files hold the list whole.
+            if (!m_counts || !theirs.damaged()) {
+                const QVector<PhraseEntry> merged =
+                    ListMerge::merge(m_saved, m_rows, theirs.entries);
+                if (m_counts)
+                    m_keys = m_counts->apply(m_keys, m_rows, merged);
+                else
+                    m_rows = merged;
+            }
+            m_saved = theirs.entries;
+            changed = true;
+        }
+    }
+    if (m_counts) {
+        const QVector<DeviceState> news = m_folder->news();
+        for (const DeviceState &state : news)
+            m_counts->setDevice(state);
+        if (changed || !news.isEmpty()) {
+            m_keys = m_counts->shown(m_keys);
+            m_rows = m_counts->entriesOf(m_keys);
+            changed = true;
+        }
+    }
+    if (changed)
+        setRecords();
+    return changed;
+}
+
+void PhraseStore::write(bool evenIfSame)
+{
+    if (m_counts) {
+        m_counts->arrange(m_keys);
+        m_counts->stamp(digestOf(m_saved), digestOf(m_rows));
+        const qint64 changes = m_counts->changes();
+        if (m_folder->save(m_counts->own(), changes != m_published, &m_ownProblem)) {
+            m_ownProblem.clear();
+            if (m_folder->folderProblem().isEmpty())
+                m_published = changes;
+        }
+        if (m_folder->folderProblem().isEmpty())
+            m_retry.stop();
+        else if (!m_retry.isActive())
+            m_retry.start();
+    }
+    if ((evenIfSame || m_rows != m_saved) && m_file.save(m_rows))
+        m_saved = m_rows;
+    watch();
+}
+
+void PhraseStore::settled()
+{
+    const QString noticeBefore = notice();
+    const bool changed = takeIn();
+    const bool folderBack =
+        m_counts && !m_folder->folderProblem().isEmpty() && m_folder->folderThere();
+    if (changed || folderBack)
+        write(false);
+    else
+        watch();
+    if (changed || notice() != noticeBefore)
+        emit changedOutside();
+}
+
+void PhraseStore::setRecords()
+{
+    // Each record stays the same object where its phrase stays, so the one
+    // being counted goes on being counted.
+    QHash<QString, QVector<Beads *>> unused;
+    for (Beads *record : qAsConst(*m_records))
+        unused[record->name()].append(record);
+    QVector<Beads *> records;
+    for (const PhraseEntry &row : qAsConst(m_rows)) {
+        QVector<Beads *> &same = unused[row.name];
+        Beads *record = same.isEmpty() ? new Beads(row.name, row.count, nullptr) : same.takeFirst();
+        record->setCount(row.count);
+        records.append(record);
+    }
+    for (const QVector<Beads *> &left : qAsConst(unused))
+        qDeleteAll(left);
+    *m_records = records;
+}
+
+void PhraseStore::watch()
+{
+    QStringList paths{m_file.path(), QFileInfo(m_file.path()).absolutePath()};
+    if (m_folder)
+        paths << m_folder->folder();
+    const QStringList watched = m_watcher.files() + m_watcher.directories();
+    for (const QString &path : qAsConst(paths))
+        if (!watched.contains(path) && QFileInfo::exists(path))
+            m_watcher.addPath(path);
+}
+
+QString PhraseStore::notice() const
+{
+    const PhraseFileTrouble &trouble = m_file.trouble();
+    QStringList lines;
+    switch (trouble.kind) {
+    case PhraseFileTrouble::CannotRead:
+        lines << QCoreApplication::translate(
+                     "MainWindow", "Your phrases could not be read from %1: %2. The file is left "
+                                   "as it is, and nothing will be saved in it.")
+                     .arg(path(), trouble.reason);
+        break;
+    case PhraseFileTrouble::CannotSave:
+        lines << QCoreApplication::translate("MainWindow",
+                                             "Your counts could not be saved in %1: %2.")
+                     .arg(path(), trouble.reason);
+        break;
+    case PhraseFileTrouble::KeptAside:
+        lines << QCoreApplication::translate("MainWindow",
+                                             "%1 was damaged, so phrases or counts may be missing. "
+                                             "The damaged file is kept as %2.")
+                     .arg(path(), trouble.reason);
+        break;
+    case PhraseFileTrouble::None:
+        break;
+    }
+    if (m_folder)
+        lines << sharingNotices();
+    return lines.join(QLatin1Char('\n'));
+}
+
+QStringList PhraseStore::sharingNotices() const
+{
+    QStringList lines;
+    const QString folder = m_folder->folder();
+    if (!m_ownProblem.isEmpty())
+        lines << QCoreApplication::translate("MainWindow",
+                                             "Your counts could not be saved in %1: %2.")
+                     .arg(SharingSettings::mirrorFor(path()), m_ownProblem);
+    else if (!m_folder->folderThere())
+        lines << QCoreApplication::translate(
+                     "MainWindow", "Your counts cannot be shared: %1 is not there. They are "
+                                   "kept here and will be shared when it is back.")
+                     .arg(folder);
+    else if (!m_folder->folderProblem().isEmpty())
+        lines << QCoreApplication::translate(
+                     "MainWindow", "Your counts could not be shared in %1: %2. They are kept "
+                                   "here and will be shared when it is back.")
+                     .arg(folder, m_folder->folderProblem());
+    for (const SharedFolder::Missing &missing : m_folder->missing()) {
+        switch (missing.why) {
+        case SharedFolder::Missing::Damaged:
+            lines << QCoreApplication::translate(
+                         "MainWindow", "The counts of %1 may be missing: its file %2 is damaged.")
+                         .arg(missing.device, missing.file);
+            break;
+        case SharedFolder::Missing::Newer:
+            lines << QCoreApplication::translate("MainWindow",
+                                                 "The counts of %1 may be missing: its file %2 "
+                                                 "was written by a newer Varizez.")
+                         .arg(missing.device, missing.file);
+            break;
+        case SharedFolder::Missing::Unreadable:
+            lines << QCoreApplication::translate("MainWindow",
+                                                 "The counts of %1 may be missing: its file %2 "
+                                                 "could not be read (%3).")
+                         .arg(missing.device, missing.file, missing.reason);
+            break;
+        }
+    }
+    return lines;
+}

@@ -1,0 +1,133 @@
+// SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "sharedfolder.h"
+
+#include "devicefile.h"
+#include "durablefile.h"
+#include "folders.h"
+#include "sharingsettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+QStringList deviceFilesIn(const QString &folder)
+{
+    return QDir(folder).entryList({QStringLiteral("varizez-*.counts")}, QDir::Files);
+}
+
+} // namespace
+
+SharedFolder::SharedFolder(const DataLocation &location, const QString &folder)
+    : m_location(location)
+    , m_folder(folder)
+    , m_mirror(SharingSettings::mirrorFor(location.file))
+    , m_ownId(SharingSettings::deviceId(location.file))
+{}
+
+bool SharedFolder::folderThere() const
+{
+    const QFileInfo folder(m_folder);
+    return folder.isDir() && folder.isReadable();
+}
+
+DeviceState SharedFolder::ownState() const
+{
+    for (const QString &folder : {m_mirror, m_folder}) {
+        QFile file(folder + QLatin1Char('/') + DeviceFile::nameFor(m_ownId));
+        DeviceState state;
+        if (file.open(QIODevice::ReadOnly) &&
+            DeviceFile::read(file.readAll(), &state) == DeviceFile::Verdict::Whole &&
+            state.id == m_ownId)
+            return state;
+    }
+    DeviceState fresh;
+    fresh.id = m_ownId;
+    fresh.name = SharingSettings::deviceName();
+    return fresh;
+}
+
+bool SharedFolder::takeIn(const QString &path, const QString &id, DeviceState *state)
+{
+    QFile file(path);
+    Missing missing{Missing::Unreadable, path, m_names.value(id, id), QString()};
+    if (!file.open(QIODevice::ReadOnly)) {
+        missing.reason = file.errorString();
+    } else {
+        const QByteArray bytes = file.readAll();
+        const DeviceFile::Verdict verdict = DeviceFile::read(bytes, state);
+        missing.why = verdict == DeviceFile::Verdict::Newer ? Missing::Newer : Missing::Damaged;
+        if (verdict == DeviceFile::Verdict::Whole && state->id == id) {
+            m_missing.remove(path);
+            if (state->generation <= m_generations.value(id, -1))
+                return false; // an older copy, or one already taken in
+            m_generations.insert(id, state->generation);
+            m_names.insert(id, state->name);
+            return true;
+        }
+    }
+    m_missing.insert(path, missing);
+    return false;
+}
+
+QVector<DeviceState> SharedFolder::news()
+{
+    QVector<DeviceState> found;
+    DeviceState state;
+    if (!std::exchange(m_mirrorRead, true))
+        for (const QString &name : deviceFilesIn(m_mirror)) {
+            const QString id = DeviceFile::idOf(name);
+            if (!id.isEmpty() && id != m_ownId &&
+                takeIn(m_mirror + QLatin1Char('/') + name, id, &state))
+                found.append(state);
+        }
+    m_missing.clear(); // what is wrong is told of the folder's files as they are now
+    for (const QString &name : deviceFilesIn(m_folder)) {
+        const QString id = DeviceFile::idOf(name), path = m_folder + QLatin1Char('/') + name;
+        const FileStamp stamp = FileStamp::ofPath(path);
+        if (id.isEmpty() || id == m_ownId || stamp == m_stamps.value(name))
+            continue;
+        const bool newer = takeIn(path, id, &state);
+        if (!m_missing.contains(path))
+            m_stamps.insert(name, stamp); // read whole: not read again until it changes
+        if (!newer)
+            continue;
+        // A device's file is kept here too, so that its counts stay in the
+        // list while the folder is away. A copy that cannot be written is
+        // only missed while the folder is away.
+        QFile source(path);
+        QString error;
+        if (Folders::make(m_mirror, QFileInfo(m_mirror).path(), &error) &&
+            source.open(QIODevice::ReadOnly))
+            DurableFile::replace(m_mirror + QLatin1Char('/') + name, source.readAll(), &error);
+        found.append(state);
+    }
+    return found;
+}
+
+bool SharedFolder::save(const DeviceState &state, bool publish, QString *error)
+{
+    const QString name = DeviceFile::nameFor(m_ownId);
+    const QByteArray bytes = DeviceFile::bytesOf(state);
+    const QString below =
+        m_location.makeBelow.isEmpty() ? QFileInfo(m_mirror).path() : m_location.makeBelow;
+    if (!Folders::make(m_mirror, below, error) ||
+        !DurableFile::replace(m_mirror + QLatin1Char('/') + name, bytes, error))
+        return false;
+    const QString published = m_folder + QLatin1Char('/') + name;
+    if (!publish && m_folderProblem.isEmpty() && FileStamp::ofPath(published) == m_published)
+        return true;
+    QString problem;
+    // A folder that is away is not made again here: it may be a drive
+    // that is not mounted.
+    if (!folderThere())
+        problem = QStringLiteral("not there");
+    else
+        DurableFile::replace(published, bytes, &problem, &m_published, DurableFile::Sync::Quick);
+    m_folderProblem = problem;
+    return true;
+}

@@ -1,0 +1,72 @@
+// SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef VARIZEZ_SHAREDFOLDER_H
+#define VARIZEZ_SHAREDFOLDER_H
+
+#include "datalocation.h"
+#include "devicestate.h"
+#include "filestamp.h"
+
+#include <QMap>
+#include <QVector>
+
+// The devices' files. The folder the user keeps in step with the other
+// devices (by Syncthing or any file sync) holds one file per device, each
+// written by its device alone. This device keeps a copy of every one of them
+// beside its phrase file (the mirror): its own there is the one that counts,
+// and the others' let it show the shared list while the folder is away.
+class SharedFolder
+{
+public:
+    // A device file that could not be taken in: its device's latest counts
+    // are missing.
+    struct Missing
+    {
+        enum Why { Damaged, Newer, Unreadable };
+        Why why;
+        QString file;
+        QString device; // its name where an earlier file told it, else its id
+        QString reason; // the system's, for an unreadable one
+    };
+
+    SharedFolder(const DataLocation &location, const QString &folder);
+
+    const QString &folder() const { return m_folder; }
+    const QString &ownId() const { return m_ownId; }
+
+    // This device's state as it last saved it: from the mirror, else from
+    // the folder. One without entries for a device that never shared.
+    DeviceState ownState() const;
+    // The other devices' states that are new or newer since the last call:
+    // from the mirror at the first call, then from the folder.
+    QVector<DeviceState> news();
+    // Saves this device's state: durably in the mirror, then, when publish
+    // is set or the folder missed a save, quickly in the folder (the mirror
+    // can make that copy again). False, with the reason, when the mirror
+    // could not take it: then the state is not kept.
+    bool save(const DeviceState &state, bool publish, QString *error);
+
+    // Why the folder missed the last save, or an empty text.
+    const QString &folderProblem() const { return m_folderProblem; }
+    bool folderThere() const;
+    QVector<Missing> missing() const { return m_missing.values().toVector(); }
+
+private:
+    bool takeIn(const QString &path, const QString &id, DeviceState *state);
+
+    DataLocation m_location;
+    QString m_folder;
+    QString m_mirror;
+    QString m_ownId;
+    bool m_mirrorRead = false;
+    QMap<QString, qint64> m_generations; // the latest taken in, by device
+    QMap<QString, QString> m_names;      // by device
+    QMap<QString, FileStamp> m_stamps;   // the folder's files as last read
+    QMap<QString, Missing> m_missing;    // by file
+    FileStamp m_published;               // this device's file in the folder, as last written
+    QString m_folderProblem;
+};
+
+#endif // VARIZEZ_SHAREDFOLDER_H

@@ -1,0 +1,77 @@
+// SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "sharingsettings.h"
+
+#include "folders.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QSysInfo>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kFolderKey = QStringLiteral("sharing/folder");
+
+QString settingsPath(const QString &dataFile)
+{
+    const QFileInfo file(dataFile);
+    return file.absolutePath() + QLatin1Char('/') + file.completeBaseName() +
+           QStringLiteral(".sharing");
+}
+
+} // namespace
+
+QString SharingSettings::folderFor(const QString &dataFile)
+{
+    if (!QFileInfo::exists(settingsPath(dataFile)))
+        return QString();
+    return QSettings(settingsPath(dataFile), QSettings::IniFormat).value(kFolderKey).toString();
+}
+
+bool SharingSettings::setFolder(const QString &dataFile, const QString &folder, QString *error)
+{
+    const QString path = settingsPath(dataFile);
+    if (folder.isEmpty()) {
+        if (QFile::exists(path) && !QFile::remove(path))
+            return *error = QStringLiteral("cannot remove %1").arg(path), false;
+    } else {
+        QSettings settings(path, QSettings::IniFormat);
+        settings.setValue(kFolderKey, folder);
+        settings.sync();
+        if (settings.status() != QSettings::NoError)
+            return *error = QStringLiteral("cannot write %1").arg(path), false;
+    }
+    return Folders::sync(QFileInfo(path).absolutePath(), error);
+}
+
+QString SharingSettings::deviceId(const QString &dataFile)
+{
+    QByteArray machine = QSysInfo::machineUniqueId();
+    if (machine.isEmpty())
+        machine = QSysInfo::machineHostName().toUtf8();
+    const QByteArray seed =
+        machine + '\n' + QFile::encodeName(QFileInfo(dataFile).absoluteFilePath());
+    return QString::fromLatin1(
+        QCryptographicHash::hash(seed, QCryptographicHash::Sha256).toHex().left(12));
+}
+
+QString SharingSettings::deviceName()
+{
+    const passwd *user = ::getpwuid(::getuid());
+    const QString login =
+        user ? QString::fromLocal8Bit(user->pw_name) : qEnvironmentVariable("USER");
+    return login + QLatin1Char('@') + QSysInfo::machineHostName();
+}
+
+QString SharingSettings::mirrorFor(const QString &dataFile)
+{
+    const QFileInfo file(dataFile);
+    return file.absolutePath() + QLatin1Char('/') + file.completeBaseName() +
+           QStringLiteral(".devices");
+}
