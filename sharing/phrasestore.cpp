@@ -51,7 +51,12 @@ PhraseStore::PhraseStore(const DataLocation &location, QObject *parent)
     m_settle.setInterval(kSettleMs);
     m_retry.setSingleShot(true);
     m_retry.setInterval(kRetryMs);
-    const auto changed = [this] { m_settle.start(); };
+    // Most changes the watcher tells of are this store's own saves.
+    const auto changed = [this] {
+        if (m_file.changedOnDisk() || (m_folder && m_folder->changed()))
+            m_settle.start();
+        watch();
+    };
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, changed);
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, changed);
     connect(&m_settle, &QTimer::timeout, this, &PhraseStore::settled);
@@ -107,8 +112,9 @@ void PhraseStore::openShared(const QString &folder, bool fileUsable, const QStri
     }
     m_rows = m_counts->entriesOf(m_keys);
     setRecords();
-    // The other devices counted while this one was closed.
-    if (!m_saved.isEmpty() && m_rows != m_saved)
+    // The other devices counted while this one was closed, or its own counts
+    // have not reached the folder yet.
+    if ((fileUsable && m_rows != m_saved) || m_folder->publicationStale(m_counts->own()))
         write(false);
 }
 
@@ -121,8 +127,8 @@ bool PhraseStore::save()
     // Whatever changed elsewhere goes in first, so it is not written over.
     takeIn();
     write(true);
-    return m_file.trouble().kind == PhraseFileTrouble::None ||
-           m_file.trouble().kind == PhraseFileTrouble::KeptAside;
+    return m_ownProblem.isEmpty() && (m_file.trouble().kind == PhraseFileTrouble::None ||
+                                      m_file.trouble().kind == PhraseFileTrouble::KeptAside);
 }
 
 bool PhraseStore::takeIn()

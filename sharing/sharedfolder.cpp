@@ -109,6 +109,30 @@ QVector<DeviceState> SharedFolder::news()
     return found;
 }
 
+bool SharedFolder::changed() const
+{
+    const QString own = DeviceFile::nameFor(m_ownId);
+    for (const QString &name : deviceFilesIn(m_folder))
+        if (name != own && FileStamp::ofPath(m_folder + QLatin1Char('/') + name) !=
+                               m_stamps.value(name))
+            return true;
+    return m_published.exists() && publicationStale(DeviceState());
+}
+
+bool SharedFolder::publicationStale(const DeviceState &own) const
+{
+    const QString path = m_folder + QLatin1Char('/') + DeviceFile::nameFor(m_ownId);
+    if (!folderThere())
+        return false;
+    if (m_published.exists())
+        return FileStamp::ofPath(path) != m_published;
+    QFile file(path);
+    DeviceState there;
+    return !file.open(QIODevice::ReadOnly) ||
+           DeviceFile::read(file.readAll(), &there) != DeviceFile::Verdict::Whole ||
+           there.generation < own.generation;
+}
+
 bool SharedFolder::save(const DeviceState &state, bool publish, QString *error)
 {
     const QString name = DeviceFile::nameFor(m_ownId);

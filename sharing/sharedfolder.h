@@ -48,6 +48,11 @@ public:
     // could not take it: then the state is not kept.
     bool save(const DeviceState &state, bool publish, QString *error);
 
+    // Whether news() may find something: a cheap look, without reading.
+    bool changed() const;
+    // Whether this device's file in the folder is not the one it wrote last,
+    // or (before it wrote any) not as new as its state.
+    bool publicationStale(const DeviceState &own) const;
     // Why the folder missed the last save, or an empty text.
     const QString &folderProblem() const { return m_folderProblem; }
     bool folderThere() const;

@@ -10,6 +10,7 @@
 
 #include "mainwindow.h"
 #include "phrasefile.h"
+#include "phrasestore.h"
 #include "startup.h"
 #include "translations.h"
 
@@ -27,7 +28,10 @@ namespace {
 QStringList g_events; // what a step did besides changing state: warnings, signals...
 QStringList g_early;  // images that opened before the application existed
 
-MainWindow *g_window = nullptr; // the program, while it runs
+MainWindow *g_window = nullptr;             // the device's program, while it runs
+QString g_device;                           // the device the steps are on ("" when one)
+QMap<QString, MainWindow *> g_windows;      // every device's program, by device
+QMap<const QWidget *, QWidget *> g_dialogs; // each program's counting dialog
 
 // Where the program's bus signals and the pages it opens arrive.
 class Sink : public QObject
@@ -38,17 +42,20 @@ public slots:
     void signalled() { g_events << "signal: exit_app_view"; }
 };
 
+// The counting dialog of the program on the device, or one no program has.
 QWidget *dialog()
 {
+    if (QWidget *own = g_dialogs.value(g_window))
+        return own;
     for (QWidget *top : QApplication::topLevelWidgets())
-        if (top->inherits("Counter"))
+        if (top->inherits("Counter") && !g_dialogs.values().contains(top))
             return top;
     return nullptr;
 }
 
-QListWidget *list()
+QListWidget *list(const QWidget *window = g_window)
 {
-    return g_window ? g_window->findChild<QListWidget *>() : nullptr;
+    return window ? window->findChild<QListWidget *>() : nullptr;
 }
 
 // Records as "text" count | ..., null for a null text, *N for N alike in a row.
@@ -72,6 +79,8 @@ QString contentsOf(QByteArray bytes)
     buffer.open(QIODevice::ReadOnly);
     const PhraseFileContents c = PhraseFile::read(buffer);
     const QString more = bytes.size() > 32 ? QString("... (%1 bytes)").arg(bytes.size()) : "";
+    if (bytes.startsWith('[')) // settings
+        return "text " + QString::fromUtf8(bytes).replace('\n', "\\n");
     return !c.damaged()      ? recordsOf(c.entries)
            : bytes.isEmpty() ? "no bytes"
                              : "bytes " + bytes.left(32).toHex() + more;
@@ -180,53 +189,75 @@ QStringList faces()
     return dump.split('\n');
 }
 
-// What the windows show. A closed program shows "window: closed" and
-// otherwise what it last showed, so a start shows only what it changed.
-const QMap<QString, QString> &windows()
+// What a device's windows show. A closed program shows "window: closed"
+// and otherwise what it last showed, so a start shows only what it changed.
+QMap<QString, QMap<QString, QString>> g_shown{{"", {}}}; // by device, "" the first
+
+const QMap<QString, QString> &windowsOf(const QString &device)
 {
-    static QMap<QString, QString> now{{"list", "-"},
-                                      {"current", "-1"},
-                                      {"disabled", "btnStart btnRemove"},
-                                      {"dialog", "hidden 0"},
-                                      {"notice", "none"}};
+    QMap<QString, QString> &now = g_shown[device];
+    if (now.isEmpty())
+        now = {{"list", "-"},
+               {"current", "-1"},
+               {"disabled", "btnStart btnRemove"},
+               {"dialog", "hidden 0"},
+               {"notice", "none"}};
     now["window"] = "closed";
-    if (!g_window)
+    const MainWindow *window = g_windows.value(device);
+    const QWidget *counter = g_dialogs.value(window);
+    if (!window)
         return now;
     QStringList rows, disabled;
-    for (int i = 0; i < list()->count(); ++i)
-        rows << list()->item(i)->text();
+    for (int i = 0; i < list(window)->count(); ++i)
+        rows << list(window)->item(i)->text();
     for (const QPushButton *b :
-         g_window->findChildren<QPushButton *>() + dialog()->findChildren<QPushButton *>())
+         window->findChildren<QPushButton *>() + counter->findChildren<QPushButton *>())
         if (!b->isEnabled())
             disabled << b->objectName();
-    now["window"] = shownAs(g_window);
+    now["window"] = shownAs(window);
     now["list"] = rows.size() > 6 ? QString("%1 | ... (%2 rows)").arg(rows.first()).arg(rows.size())
                   : rows.isEmpty() ? "-"
                                    : rows.join(" | ");
-    now["current"] = QString::number(list()->currentRow());
+    now["current"] = QString::number(list(window)->currentRow());
     now["disabled"] = disabled.isEmpty() ? "-" : disabled.join(' ');
-    const auto *lcd = dialog()->findChild<QLCDNumber *>();
+    const auto *lcd = counter->findChild<QLCDNumber *>();
     const QString shown = QString::number(lcd->intValue()); // if it fits the digits
     now["dialog"] =
-        shownAs(dialog()) + ' ' + (shown.size() > lcd->digitCount() ? "overflow" : shown);
+        shownAs(counter) + ' ' + (shown.size() > lcd->digitCount() ? "overflow" : shown);
     QStringList notices; // the same in both windows, or both
-    for (const QWidget *w : {static_cast<QWidget *>(g_window), dialog()})
+    for (const QWidget *w : {static_cast<const QWidget *>(window), counter})
         notices << (w->findChild<QLabel *>("notice") ? w->findChild<QLabel *>("notice")->text()
                                                      : QString("none"));
     now["notice"] = notices.first() == notices.last() ? notices.first() : notices.join(" | ");
     return now;
 }
 
+// What every device's windows show, each's under its name.
+QMap<QString, QString> windows()
+{
+    QMap<QString, QString> all;
+    for (const QString &device : g_shown.keys()) {
+        const QMap<QString, QString> &shown = windowsOf(device);
+        for (auto it = shown.cbegin(); it != shown.cend(); ++it)
+            all[(device.isEmpty() ? "" : device + ' ') + it.key()] = it.value();
+    }
+    return all;
+}
+
 // What the user and the disk show: the windows, and every file under /home
-// as "MODE INODE CONTENTS", a file written anew having a new inode.
+// as "MODE INODE CONTENTS", a file written anew having a new inode. The
+// devices' files change with every count: "run sync" shows them.
 QMap<QString, QString> state()
 {
     QMap<QString, QString> seen = windows();
+    static const QRegularExpression devices("/varizez-[0-9a-f]*\\.counts$|\\.devices(/|$)");
     for (QDirIterator it("/home", QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
                          QDirIterator::Subdirectories);
          it.hasNext();) {
+        if (devices.match(it.next()).hasMatch())
+            continue;
         struct stat status = {};
-        QFile file(it.next());
+        QFile file(it.filePath());
         ::lstat(QFile::encodeName(it.filePath()).constData(), &status);
         seen[it.filePath()] =
             QString("%1 %2 ").arg(status.st_mode & 07777, 0, 8).arg(status.st_ino) +
@@ -302,7 +333,7 @@ bool put(S file, S records) // "text count | ...", by the program's own writer
     QVector<PhraseEntry> entries;
     for (const QString &r : records.split(" | ", Qt::SkipEmptyParts))
         entries << PhraseEntry{unquoted(r.section(' ', 0, -2)), r.section(' ', -1).toInt()};
-    return PhraseFile(file).save(entries);
+    return QDir().mkpath(QFileInfo(file).path()) && PhraseFile(file).save(entries);
 }
 
 bool run(S command, S rest) // varizez-file with these arguments [> FILE, its output]
@@ -316,11 +347,17 @@ bool run(S command, S rest) // varizez-file with these arguments [> FILE, its ou
     const bool ended = tool.waitForFinished(60000);
     // (A coverage build run as another user cannot write its data, and says so.)
     const QRegularExpression coverage("^profiling:.*\n", QRegularExpression::MultilineOption);
+    // When devices last counted, and this machine's name, differ from run to run.
+    const QRegularExpression when("last counted \\S+ \\S+ UTC");
     for (const QString &out :
          {"stdout: " + QString::fromUtf8(tool.readAllStandardOutput()),
           "stderr: " + QString::fromUtf8(tool.readAllStandardError()).remove(coverage)})
         if (out.size() > 8)
-            g_events << QString(out).replace('\r', "\\r").replace('\n', "\\n");
+            g_events << QString(out)
+                            .replace(when, "last counted (when)")
+                            .replace('@' + QSysInfo::machineHostName(), "@(host)")
+                            .replace('\r', "\\r")
+                            .replace('\n', "\\n");
     return g_events << QString("status: %1").arg(tool.exitCode()), ended;
 }
 
@@ -358,10 +395,40 @@ bool type(S key, S answer) // where the focus is, in the window in front
     return g_events << "focus: " + (focus ? focus->objectName() : "none"), true;
 }
 
-bool keyOnDialog(S name, bool autoRepeat)
+bool keyOnDialog(S name, bool autoRepeat) // "L*10": ten presses
 {
-    QKeyEvent press(QEvent::KeyPress, keyNamed(name), Qt::NoModifier, QString(), autoRepeat);
-    return dialog() && QCoreApplication::sendEvent(dialog(), &press);
+    bool done = dialog();
+    for (int n = name.contains('*') ? name.section('*', 1).toInt() : 1; done && n > 0; --n) {
+        QKeyEvent press(QEvent::KeyPress, keyNamed(name.section('*', 0, 0)), Qt::NoModifier,
+                        QString(), autoRepeat);
+        done = QCoreApplication::sendEvent(dialog(), &press);
+    }
+    return done;
+}
+
+// Each phrase of the device's list with its count, as Start shows it.
+bool counts(S, S)
+{
+    QStringList shown;
+    for (int row = 0; list() && row < list()->count(); ++row) {
+        list()->setCurrentRow(row);
+        QTest::mouseClick(g_window->findChild<QPushButton *>("btnStart"), Qt::LeftButton);
+        shown << list()->item(row)->text() + ' ' +
+                     QString::number(dialog()->findChild<QLCDNumber *>()->intValue());
+        QTest::mouseClick(dialog()->findChild<QPushButton *>("btnBack"), Qt::LeftButton);
+    }
+    return g_events << "counts: " + (shown.isEmpty() ? "-" : shown.join(" | ")), list();
+}
+
+// Another machine, as far as the program can tell: its id in place of this one's.
+bool machine(S id, S)
+{
+    const QString file = qEnvironmentVariable("XDG_RUNTIME_DIR") + "/machine-id-" + id;
+    bool bound = putBytes(file, id.toLatin1() + '\n');
+    for (const char *path : {"/etc/machine-id", "/var/lib/dbus/machine-id"})
+        if (QFile::exists(path))
+            bound = bound && ::mount(qPrintable(file), path, nullptr, MS_BIND, nullptr) == 0;
+    return bound;
 }
 
 using Verb = bool (*)(S first, S rest);
@@ -380,6 +447,20 @@ const QHash<QString, Verb> kVerbs{
     {"mount",
      [](S dir, S size) {
          return !::mount("small", qPrintable(dir), "tmpfs", 0, qPrintable("size=" + size));
+     }},
+    {"bind", // a folder seen at another place, as a drive is mounted
+     [](S from, S to) {
+         return QDir().mkpath(to) &&
+                !::mount(qPrintable(from), qPrintable(to), nullptr, MS_BIND, nullptr);
+     }},
+    {"umount", // and taken away, its mount point with it
+     [](S dir, S) { return !::umount(qPrintable(dir)) && QDir().rmdir(dir); }},
+    {"machine", machine},
+    {"device", // the steps go on on another device, its account's home /home/NAME
+     [](S name, S) {
+         g_window = g_windows.value(g_device = name);
+         qunsetenv("XDG_DATA_HOME");
+         return qputenv("HOME", ("/home/" + name).toUtf8());
      }},
     {"limit",
      [](S bytes, S) { // a file size limit, till the end
@@ -401,12 +482,20 @@ const QHash<QString, Verb> kVerbs{
      [](S, S) { // in the language the environment names
          installTranslations();
          preferWholeArabicScriptFont();
-         presentMainWindow(*(g_window = new MainWindow));
+         QWidget *counter = nullptr; // made with the window: the one no other has
+         g_windows[g_device] = g_window = new MainWindow;
+         for (QWidget *top : QApplication::topLevelWidgets())
+             if (top->inherits("Counter") && !g_dialogs.values().contains(top))
+                 counter = top;
+         g_dialogs[g_window] = counter;
+         presentMainWindow(*g_window);
          return QTest::qWaitForWindowActive(g_window);
      }},
     {"close",
      [](S, S) { // as closing the window does; then main() ends and destroys it
          const bool closed = g_window && g_window->close();
+         g_dialogs.remove(g_window);
+         g_windows.remove(g_device);
          return delete std::exchange(g_window, nullptr), closed;
      }},
     {"click",
@@ -421,6 +510,7 @@ const QHash<QString, Verb> kVerbs{
     {"type", type},
     {"key", [](S name, S) { return keyOnDialog(name, false); }},
     {"repeat", [](S name, S) { return keyOnDialog(name, true); }},
+    {"counts", counts},
     {"faces", [](S, S) { return g_events << faces(), true; }},
     {"texts", // both windows' (the dialogs that buttons open show as they open)
      [](S, S) { return g_window && (g_events << textsOf(g_window) << textsOf(dialog()), true); }},
@@ -429,6 +519,8 @@ const QHash<QString, Verb> kVerbs{
 // Does a step; returns what changed and what else happened, a line each.
 QStringList play(const QString &step, const QDBusConnection &listener)
 {
+    if (step.startsWith("device ")) // its windows, closed, are no change
+        windowsOf(step.section(' ', 1));
     const QMap<QString, QString> before = state();
     g_events.clear();
     const QString arg = step.section(' ', 1);
@@ -439,14 +531,36 @@ QStringList play(const QString &step, const QDBusConnection &listener)
         "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "GetId");
     for (int i = 0; i < 2 && listener.isConnected(); ++i) // until every signal sent has come
         QDBusConnection::sessionBus().call(ping), listener.call(ping), QTest::qWait(5);
-    QTest::qWait(5); // and the window system has done what it was asked
+    QTest::qWait(5);                          // and the window system has done what it was asked,
+    const bool settled = QTest::qWaitFor([] { // and each program has taken in what changed
+        for (const MainWindow *window : qAsConst(g_windows))
+            if (window->findChild<PhraseStore *>()->settling())
+                return false;
+        return true;
+    });
+    if (!settled)
+        g_events << "failed: a program went on taking in changes";
     QMap<QString, QString> after = state(), keys = before;
     keys.insert(after);
     QStringList changes;
+    // What the world around was made to be is set-up, not what a case checks:
+    // the paths a set-up step names. What the program made of it is.
+    static const QStringList setUp{"mkdir", "rmdir", "put",  "puthex", "write",   "chmod",
+                                   "mount", "env",   "bind", "umount", "machine", "device"};
+    QStringList madeHere;
+    if (setUp.contains(step.section(' ', 0, 0))) {
+        madeHere = step.split(' ').filter(QRegularExpression("^/"));
+        if (madeHere.isEmpty()) // naming none: every file
+            madeHere << "/home/";
+    }
     for (const QString &key : keys.keys()) { // files by their path under /home
         const QString old = before.value(key, "-"), now = after.value(key, "gone");
         const QString mode = now.section(' ', 0, 0), contents = now.section(' ', 2);
-        if (old != now)
+        const auto made = [&key](const QString &path) {
+            return key == path || key.startsWith(path.endsWith('/') ? path : path + '/');
+        };
+        if (old != now &&
+            (!key.startsWith('/') || std::none_of(madeHere.cbegin(), madeHere.cend(), made)))
             changes << (key.startsWith('/') ? key.mid(6) : key) + ": " +
                            (!key.startsWith('/') || now == "gone"
                                 ? now
@@ -454,10 +568,7 @@ QStringList play(const QString &step, const QDBusConnection &listener)
                                       (old.section(' ', 2) == contents ? "written again"
                                                                        : contents));
     }
-    // What the world around was made to be is set-up, not what a case checks.
-    static const QStringList setUp{"mkdir", "rmdir", "put",   "puthex",
-                                   "write", "chmod", "mount", "env"};
-    return setUp.contains(step.section(' ', 0, 0)) ? g_events : changes + g_events;
+    return changes + g_events;
 }
 
 } // namespace
@@ -480,7 +591,8 @@ int main(int argc, char *argv[])
     if (QStorageInfo("/home").device() != "varizez-test-home")
         return std::fprintf(stderr, "run me through with-private-home.sh\n"), 2;
     ::umask(022);
-    qputenv("HOME", "/home/tester"); // never the real one; steps may change it
+    qputenv("HOME", "/home/tester");                 // never the real one; steps may change it
+    machine("0123456789abcdef0123456789abcdef", ""); // the same device ids on every machine
     qunsetenv("XDG_DATA_HOME");
     Sink sink;
     QDesktopServices::setUrlHandler("http", &sink, "opened");
@@ -498,7 +610,7 @@ int main(int argc, char *argv[])
             step == "faces" ? "\n  " + changes.join("\n  ") : " -> " + changes.join("; ");
         std::printf("%s%s\n", qUtf8Printable(step), changes.isEmpty() ? "" : qUtf8Printable(out));
     }
-    delete g_window;
+    qDeleteAll(g_windows);
     QDesktopServices::unsetUrlHandler("http");
     const rlimit unlimited = {RLIM_INFINITY, RLIM_INFINITY}; // for coverage data, written last
     ::setrlimit(RLIMIT_FSIZE, &unlimited);

@@ -8,6 +8,7 @@
 
 #include "csv.h"
 #include "phrasefile.h"
+#include "sync.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -131,21 +132,6 @@ int exportCsv(const QString &path)
     return 0;
 }
 
-// Replaces the file, unless the program is running on it: its next save
-// would write its own list back over what was written here.
-int replaceFile(const DataLocation &target, const QVector<PhraseEntry> &entries)
-{
-    PhraseFile file(target);
-    if (!file.lock(0))
-        return fail(QStringLiteral("%1 is in use by a running Varizez; close it, then try again. "
-                                   "The file is unchanged.")
-                        .arg(target.file));
-    if (!file.save(entries))
-        return fail(QStringLiteral("could not write %1; it is unchanged").arg(target.file));
-    print(QStringLiteral("wrote %1 to %2\n").arg(phrases(entries.size()), target.file));
-    return 0;
-}
-
 // The records of a phrase file that were read whole, such as those of a
 // damaged file that the program kept aside.
 int restore(const QString &copy, const DataLocation &target)
@@ -155,7 +141,7 @@ int restore(const QString &copy, const DataLocation &target)
     if (!readFile(copy, &contents, &error))
         return fail(error);
     contents.entries.resize(contents.damaged() ? contents.wholeRecords : contents.entries.size());
-    return replaceFile(target, contents.entries);
+    return Sync::replaceList(target, contents.entries);
 }
 
 int importCsv(const QString &csvPath, const DataLocation &target)
@@ -197,15 +183,19 @@ int importCsv(const QString &csvPath, const DataLocation &target)
                             .arg(row.fields.at(1)));
         entries.append(PhraseEntry{row.fields.at(0), count});
     }
-    return replaceFile(target, entries);
+    return Sync::replaceList(target, entries);
 }
 
-int run(const QStringList &args, const DataLocation &here)
+int run(const QStringList &args, const DataLocation &here, bool off)
 {
     if (args.isEmpty())
         return usageError(QStringLiteral("no command given; see --help"));
     const QString command = args.first();
     const QStringList rest = args.mid(1);
+    if (off && (command != QLatin1String("sync") || !rest.isEmpty()))
+        return usageError(QStringLiteral("--off goes with sync alone; see --help"));
+    if (command == QLatin1String("sync") && rest.size() < 2)
+        return Sync::run(here, rest.value(0), off);
     const auto fileArg = [&](int index) {
         return rest.size() > index ? rest.at(index) : here.file;
     };
@@ -257,8 +247,16 @@ int main(int argc, char *argv[])
                        "  import CSV [FILE]    replace FILE with the phrases of a CSV file\n"
                        "  restore COPY [FILE]  replace FILE with the whole records of a phrase\n"
                        "                       file, such as a damaged file's .damaged copy\n"
-                       "  path                 print where the program keeps its phrases\n\n"
-                       "import and restore refuse while Varizez runs on FILE.\n"
+                       "  path                 print where the program keeps its phrases\n"
+                       "  sync                 say whether the counts are shared with other\n"
+                       "                       devices, through which folder, and the devices\n"
+                       "                       seen there\n"
+                       "  sync FOLDER          share the counts through FOLDER, a folder kept\n"
+                       "                       in step with the other devices (Syncthing or\n"
+                       "                       any file sync); it is made if missing\n"
+                       "  sync --off           stop sharing\n\n"
+                       "import, restore and sync FOLDER or --off refuse while Varizez runs on\n"
+                       "FILE. With sharing on, import and restore are shared like any change.\n"
                        "Exit status: 0 done; 1 a file damaged, unreadable or not written, or\n"
                        "the output not written; 2 a wrong option, command or argument.\n\n"
                        "FILE defaults to the program's own file, here ") +
@@ -268,15 +266,17 @@ int main(int argc, char *argv[])
                        "~/.local/share when XDG_DATA_HOME is not set."));
     parser.addHelpOption();
     parser.addVersionOption();
+    const QCommandLineOption off(QStringLiteral("off"), QStringLiteral("with sync: stop sharing"));
+    parser.addOption(off);
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("show, check, export, import, restore or path"));
-    parser.addPositionalArgument(QStringLiteral("args"), QStringLiteral("[CSV|COPY] [FILE]"),
+                                 QStringLiteral("show, check, export, import, restore, path or sync"));
+    parser.addPositionalArgument(QStringLiteral("args"), QStringLiteral("[CSV|COPY|FOLDER] [FILE]"),
                                  QStringLiteral("[args...]"));
     if (!parser.parse(QCoreApplication::arguments()))
         return usageError(parser.errorText());
     parser.process(app); // --help and --version: prints and ends the program
 
-    const int status = run(parser.positionalArguments(), here);
+    const int status = run(parser.positionalArguments(), here, parser.isSet(off));
     // Output that never arrived (a full disk, a closed pipe) is a failure:
     // a backup made with export would be empty.
     if (std::fflush(stdout) != 0 || std::ferror(stdout))

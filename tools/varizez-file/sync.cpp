@@ -1,0 +1,178 @@
+// SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "sync.h"
+
+#include "beads.h"
+#include "devicefile.h"
+#include "phrasestore.h"
+#include "sharedfolder.h"
+#include "sharingsettings.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace {
+
+int say(FILE *to, int status, const QString &text)
+{
+    std::fputs(qUtf8Printable(text + QLatin1Char('\n')), to);
+    return status;
+}
+
+int fail(const QString &text)
+{
+    return say(stderr, 1, QStringLiteral("varizez-file: ") + text);
+}
+
+QString inUse(const QString &file)
+{
+    return QStringLiteral("%1 is in use by a running Varizez; close it, then try again. "
+                          "The file is unchanged.")
+        .arg(file);
+}
+
+QString when(qint64 msecs)
+{
+    return msecs == 0 ? QStringLiteral("never counted")
+                      : QStringLiteral("last counted ") +
+                            QDateTime::fromMSecsSinceEpoch(msecs, Qt::UTC)
+                                .toString(QStringLiteral("yyyy-MM-dd hh:mm 'UTC'"));
+}
+
+// The folder, and every device whose file is there or kept here.
+int status(const DataLocation &here)
+{
+    const QString folder = SharingSettings::folderFor(here.file);
+    if (folder.isEmpty())
+        return say(stdout, 0, QStringLiteral("Sharing is off."));
+    SharedFolder shared(here, folder);
+    const DeviceState own = shared.ownState();
+    QString text = QStringLiteral("Sharing is on, through %1.\nThis device: %2 (%3)\n")
+                       .arg(folder, own.name, own.id);
+    if (!shared.folderThere())
+        text += QStringLiteral("The folder is not there now: its devices as last seen.\n");
+    text += QStringLiteral("Devices:\n");
+    QVector<DeviceState> devices = shared.news();
+    devices.prepend(own);
+    for (const DeviceState &device : qAsConst(devices))
+        text += QStringLiteral("  %1  %2, %3%4\n")
+                    .arg(device.id, device.name, when(device.lastCounted),
+                         device.id == own.id ? QStringLiteral(" (this device)") : QString());
+    for (const SharedFolder::Missing &missing : shared.missing())
+        text += QStringLiteral("  %1: %2; its counts are missing\n")
+                    .arg(missing.file, missing.why == SharedFolder::Missing::Damaged
+                                           ? QStringLiteral("damaged")
+                                       : missing.why == SharedFolder::Missing::Newer
+                                           ? QStringLiteral("written by a newer Varizez")
+                                           : QStringLiteral("cannot be read: ") + missing.reason);
+    std::fputs(qUtf8Printable(text), stdout);
+    return 0;
+}
+
+// The path as the user means it, symbolic links followed where it exists.
+QString resolved(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() ? info.canonicalFilePath() : QDir::cleanPath(info.absoluteFilePath());
+}
+
+int turnOn(const DataLocation &here, const QString &given)
+{
+    const QString folder = QDir::cleanPath(QFileInfo(given).absoluteFilePath());
+    const QString dataFolder = resolved(QFileInfo(here.file).absolutePath());
+    const QString shared = resolved(folder);
+    // The engine would then move the phrase file itself between devices.
+    if (dataFolder == shared || dataFolder.startsWith(shared + QLatin1Char('/')) ||
+        shared == QStringLiteral("/"))
+        return say(stderr, 2,
+                   QStringLiteral("varizez-file: %1 holds the phrase file %2; choose a folder "
+                                  "of its own for sharing. Nothing was changed.")
+                       .arg(folder, here.file));
+    PhraseStore store(here);
+    if (!store.lock(0))
+        return fail(inUse(here.file));
+    if (!QDir().mkpath(folder))
+        return fail(QStringLiteral("cannot make the folder %1").arg(folder));
+    QString error;
+    if (!SharingSettings::setFolder(here.file, folder, &error))
+        return fail(error);
+    QVector<Beads *> records;
+    store.open(&records, {});
+    const bool saved = store.save();
+    qDeleteAll(records);
+    if (!saved)
+        return fail(store.notice());
+    say(stdout, 0,
+        QStringLiteral("Sharing is on: this device's counts go to %1, and the counts of the "
+                       "devices there come here. Keep that folder in step with the other "
+                       "devices (Syncthing, or any file sync).")
+            .arg(folder));
+    return status(here);
+}
+
+int turnOff(const DataLocation &here)
+{
+    const QString folder = SharingSettings::folderFor(here.file);
+    if (folder.isEmpty())
+        return say(stdout, 0, QStringLiteral("Sharing is off already."));
+    PhraseStore store(here);
+    if (!store.lock(0))
+        return fail(inUse(here.file));
+    // Counts that have not reached the folder yet get one more try.
+    QVector<Beads *> records;
+    store.open(&records, {});
+    store.save();
+    qDeleteAll(records);
+    QString error;
+    if (!SharingSettings::setFolder(here.file, QString(), &error))
+        return fail(error);
+    const QString notice = store.notice();
+    return say(stdout, 0,
+               QStringLiteral("Sharing is off. The list here keeps every count so far; this "
+                              "device's file stays in %1, so the other devices keep its counts.")
+                       .arg(folder) +
+                   (notice.isEmpty() ? QString() : QLatin1Char('\n') + notice));
+}
+
+} // namespace
+
+int Sync::run(const DataLocation &here, const QString &folder, bool off)
+{
+    if (!here.problem.isEmpty())
+        return fail(here.file + QStringLiteral(": ") + here.problem);
+    if (off)
+        return turnOff(here);
+    return folder.isEmpty() ? status(here) : turnOn(here, folder);
+}
+
+int Sync::replaceList(const DataLocation &target, const QVector<PhraseEntry> &entries)
+{
+    PhraseStore store(target);
+    if (!store.lock(0))
+        return fail(inUse(target.file));
+    bool saved = false;
+    if (SharingSettings::folderFor(target.file).isEmpty()) {
+        saved = PhraseFile(target).save(entries);
+    } else {
+        // The new list is a change made on this device, shared as such.
+        QVector<Beads *> records;
+        store.open(&records, {});
+        qDeleteAll(records);
+        records.clear();
+        for (const PhraseEntry &entry : entries)
+            records.append(new Beads(entry.name, entry.count, nullptr));
+        saved = store.save();
+        qDeleteAll(records);
+    }
+    if (!saved)
+        return fail(QStringLiteral("could not write %1; it is unchanged").arg(target.file));
+    return say(stdout, 0,
+               QStringLiteral("wrote %1 to %2")
+                   .arg(entries.size() == 1 ? QStringLiteral("1 phrase")
+                                            : QStringLiteral("%1 phrases").arg(entries.size()),
+                        target.file));
+}

@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef VARIZEZ_FILE_SYNC_H
+#define VARIZEZ_FILE_SYNC_H
+
+#include "datalocation.h"
+#include "phrasefile.h"
+
+#include <QString>
+
+// varizez-file sync: sharing the counts with other devices through a folder
+// that a file-sync engine keeps in step.
+namespace Sync {
+
+// "sync": whether sharing is on, through which folder, and the devices seen
+// there. "sync FOLDER" turns it on, "sync --off" off. Returns the exit status.
+int run(const DataLocation &here, const QString &folder, bool off);
+
+// Replaces the list of the data file with entries, as a change made on this
+// device: with sharing on the other devices take it in too. Refuses while
+// the program runs on the file. Returns the exit status.
+int replaceList(const DataLocation &target, const QVector<PhraseEntry> &entries);
+
+} // namespace Sync
+
+#endif // VARIZEZ_FILE_SYNC_H
