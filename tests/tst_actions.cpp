@@ -228,7 +228,9 @@ const QMap<QString, QString> &windowsOf(const QString &device)
     for (const QWidget *w : {static_cast<const QWidget *>(window), counter})
         notices << (w->findChild<QLabel *>("notice") ? w->findChild<QLabel *>("notice")->text()
                                                      : QString("none"));
-    now["notice"] = notices.first() == notices.last() ? notices.first() : notices.join(" | ");
+    now["notice"] = (notices.first() == notices.last() ? notices.first() : notices.join(" | "))
+                        .replace('@' + QSysInfo::machineHostName(), "@(host)") // a device's name
+                        .replace('\n', "\\n");
     return now;
 }
 
@@ -446,12 +448,15 @@ const QHash<QString, Verb> kVerbs{
      [](S mode, S path) { return ::chmod(qPrintable(path), mode.toUInt(nullptr, 8)) == 0; }},
     {"mount",
      [](S dir, S size) {
-         return !::mount("small", qPrintable(dir), "tmpfs", 0, qPrintable("size=" + size));
+         return QDir().mkpath(dir) &&
+                !::mount("small", qPrintable(dir), "tmpfs", 0, qPrintable("size=" + size));
      }},
-    {"bind", // a folder seen at another place, as a drive is mounted
+    {"bind", // a folder seen at another place, as a drive is mounted ("DIR ro": read-only)
      [](S from, S to) {
-         return QDir().mkpath(to) &&
-                !::mount(qPrintable(from), qPrintable(to), nullptr, MS_BIND, nullptr);
+         const QByteArray at = to.section(' ', 0, 0).toLocal8Bit();
+         return QDir().mkpath(at) && !::mount(qPrintable(from), at, nullptr, MS_BIND, nullptr) &&
+                (!to.endsWith(" ro") ||
+                 !::mount(nullptr, at, nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr));
      }},
     {"umount", // and taken away, its mount point with it
      [](S dir, S) { return !::umount(qPrintable(dir)) && QDir().rmdir(dir); }},
@@ -556,8 +561,9 @@ QStringList play(const QString &step, const QDBusConnection &listener)
     for (const QString &key : keys.keys()) { // files by their path under /home
         const QString old = before.value(key, "-"), now = after.value(key, "gone");
         const QString mode = now.section(' ', 0, 0), contents = now.section(' ', 2);
-        const auto made = [&key](const QString &path) {
-            return key == path || key.startsWith(path.endsWith('/') ? path : path + '/');
+        const auto made = [&key](const QString &path) { // it, what it holds, where it is
+            return key == path || key.startsWith(path.endsWith('/') ? path : path + '/') ||
+                   path.startsWith(key + '/');
         };
         if (old != now &&
             (!key.startsWith('/') || std::none_of(madeHere.cbegin(), madeHere.cend(), made)))
