@@ -7,6 +7,7 @@
 #include "devicefile.h"
 #include "durablefile.h"
 #include "folders.h"
+#include "phrasefolder.h"
 #include "sharingsettings.h"
 
 #include <QDir>
@@ -37,18 +38,20 @@ bool SharedFolder::folderThere() const
 
 DeviceState SharedFolder::ownState() const
 {
+    // The newer of the two copies: the folder's while the folder takes
+    // every save, the mirror's once it missed some.
+    DeviceState own;
+    own.id = m_ownId;
+    own.name = SharingSettings::deviceName();
     for (const QString &folder : {m_mirror, m_folder}) {
         QFile file(folder + QLatin1Char('/') + DeviceFile::nameFor(m_ownId));
         DeviceState state;
         if (file.open(QIODevice::ReadOnly) &&
             DeviceFile::read(file.readAll(), &state) == DeviceFile::Verdict::Whole &&
-            state.id == m_ownId)
-            return state;
+            state.id == m_ownId && state.generation > own.generation)
+            own = state;
     }
-    DeviceState fresh;
-    fresh.id = m_ownId;
-    fresh.name = SharingSettings::deviceName();
-    return fresh;
+    return own;
 }
 
 bool SharedFolder::takeIn(const QString &path, const QString &id, DeviceState *state)
@@ -113,8 +116,8 @@ bool SharedFolder::changed() const
 {
     const QString own = DeviceFile::nameFor(m_ownId);
     for (const QString &name : deviceFilesIn(m_folder))
-        if (name != own && FileStamp::ofPath(m_folder + QLatin1Char('/') + name) !=
-                               m_stamps.value(name))
+        if (name != own &&
+            FileStamp::ofPath(m_folder + QLatin1Char('/') + name) != m_stamps.value(name))
             return true;
     return m_published.exists() && publicationStale(DeviceState());
 }
@@ -136,22 +139,27 @@ bool SharedFolder::publicationStale(const DeviceState &own) const
 bool SharedFolder::save(const DeviceState &state, bool publish, QString *error)
 {
     const QString name = DeviceFile::nameFor(m_ownId);
+    if (!std::exchange(m_leftoversRemoved, true))
+        for (const QString &folder : {m_mirror, m_folder})
+            PhraseFolder::removeLeftovers(folder + QLatin1Char('/') + name);
     const QByteArray bytes = DeviceFile::bytesOf(state);
+    const QString published = m_folder + QLatin1Char('/') + name;
+    // The folder's copy is the one that counts while the folder takes it:
+    // a device that lost its power shares its last counts all the same.
+    // A folder that is away is not made again here: it may be a drive that
+    // is not mounted.
+    bool inFolder = false;
+    if (publish || !m_folderProblem.isEmpty() || FileStamp::ofPath(published) != m_published) {
+        QString problem;
+        inFolder = folderThere() ? DurableFile::replace(published, bytes, &problem, &m_published)
+                                 : (problem = QStringLiteral("not there"), false);
+        m_folderProblem = problem;
+    }
     const QString below =
         m_location.makeBelow.isEmpty() ? QFileInfo(m_mirror).path() : m_location.makeBelow;
-    if (!Folders::make(m_mirror, below, error) ||
-        !DurableFile::replace(m_mirror + QLatin1Char('/') + name, bytes, error))
-        return false;
-    const QString published = m_folder + QLatin1Char('/') + name;
-    if (!publish && m_folderProblem.isEmpty() && FileStamp::ofPath(published) == m_published)
-        return true;
-    QString problem;
-    // A folder that is away is not made again here: it may be a drive
-    // that is not mounted.
-    if (!folderThere())
-        problem = QStringLiteral("not there");
-    else
-        DurableFile::replace(published, bytes, &problem, &m_published, DurableFile::Sync::Quick);
-    m_folderProblem = problem;
-    return true;
+    return (Folders::make(m_mirror, below, error) &&
+            DurableFile::replace(m_mirror + QLatin1Char('/') + name, bytes, error, nullptr,
+                                 inFolder ? DurableFile::Sync::Quick
+                                          : DurableFile::Sync::Durable)) ||
+           inFolder;
 }

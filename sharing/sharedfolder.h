@@ -15,8 +15,9 @@
 // The devices' files. The folder the user keeps in step with the other
 // devices (by Syncthing or any file sync) holds one file per device, each
 // written by its device alone. This device keeps a copy of every one of them
-// beside its phrase file (the mirror): its own there is the one that counts,
-// and the others' let it show the shared list while the folder is away.
+// beside its phrase file (the mirror), so that it shows the shared list
+// while the folder is away; its own copy there is the one that counts while
+// the folder cannot take its saves.
 class SharedFolder
 {
 public:
@@ -36,16 +37,15 @@ public:
     const QString &folder() const { return m_folder; }
     const QString &ownId() const { return m_ownId; }
 
-    // This device's state as it last saved it: from the mirror, else from
-    // the folder. One without entries for a device that never shared.
+    // This device's state as it last saved it, from the mirror or the
+    // folder. Generation 0 for a device that never shared.
     DeviceState ownState() const;
     // The other devices' states that are new or newer since the last call:
     // from the mirror at the first call, then from the folder.
     QVector<DeviceState> news();
-    // Saves this device's state: durably in the mirror, then, when publish
-    // is set or the folder missed a save, quickly in the folder (the mirror
-    // can make that copy again). False, with the reason, when the mirror
-    // could not take it: then the state is not kept.
+    // Saves this device's state: durably in the folder when publish is set
+    // or the folder missed a save, and in the mirror, durably when the
+    // folder did not take it. False, with the reason, when neither kept it.
     bool save(const DeviceState &state, bool publish, QString *error);
 
     // Whether news() may find something: a cheap look, without reading.
@@ -66,6 +66,7 @@ private:
     QString m_mirror;
     QString m_ownId;
     bool m_mirrorRead = false;
+    bool m_leftoversRemoved = false;     // what a killed save of this device's file left
     QMap<QString, qint64> m_generations; // the latest taken in, by device
     QMap<QString, QString> m_names;      // by device
     QMap<QString, FileStamp> m_stamps;   // the folder's files as last read

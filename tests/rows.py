@@ -104,31 +104,49 @@ def durable(folder):
     return durablefs.mount(fs, folder) and fs
 
 
-def cut(times, player):
+def cut(times, player, shared=''):
     """Kills the program at random moments while it counts, on a file system
     that keeps only what was synced, and checks the file both as the next
     start finds it and after a power cut at that moment: it must be whole and
-    never behind a count whose save had returned. The seed is printed."""
+    never behind a count whose save had returned, and the next start shows
+    it. "shared": the program shares its counts through a folder with device
+    b, which now and then starts and must show every count shown. The seed is
+    printed."""
     seed = int(os.environ.get('VARIZEZ_SEED', time.time_ns() % 100000))
     print(f'seed {seed} (VARIZEZ_SEED={seed} replays it)')
-    rng, records, saved = random.Random(seed), [('AllahuAkbar', 0), ('SubhannAllah', 0)], False
-    fs, folder = durable('/home/cut'), '/home/cut/varizez'  # gone with this process's mounts
+    rng, records, saved = random.Random(seed), [('AllahuAkbar', 0), ('SubhannAllah', 0)], bool(shared)
+    fs, home = durable('/home/cut'), {'a': '/home/cut', 'b': '/home/cut/b'}
     if not fs:
         return print('SKIP: no /dev/fuse') or 77
+    folder, on = home['a'] + '/varizez', lambda device: [f'env XDG_DATA_HOME {home[device]}']
+    for device in ('ab' if shared else ''):  # both begin with one list, shared, for good
+        assert 'status: 0' in play(player, on(device) + [
+            f'put {home[device]}/varizez/varizezCount.bin AllahuAkbar 0 | SubhannAllah 0', 'run sync /home/cut/share'])
+        for made in (home[device], home[device] + '/varizez', '/home/cut'):
+            made = os.open(made, os.O_RDONLY | os.O_DIRECTORY)
+            os.fsync(made), os.close(made)
     steps = tempfile.TemporaryFile('w+')  # the start, then L pressed more often than it can be
-    steps.write('env XDG_DATA_HOME /home/cut\nopen\nclick 0\npress btnStart\n' + 'key L\n' * 100000)
+    steps.write('\n'.join(on('a')) + '\nopen\nclick 0\npress btnStart\n' + 'key L\n' * 100000)
     for k in range(int(times)):
         steps.seek(0)
         program = subprocess.Popen([player], stdin=steps, stdout=subprocess.PIPE,
                                    stderr=subprocess.DEVNULL, text=True)
-        first, counting = '', rng.randrange(4)  # mostly while counting, else at any moment of the start
-        while counting and not first.startswith('key L') and program.poll() is None:
-            first = program.stdout.readline()
-        time.sleep(rng.uniform(0.001, 0.015) if first else rng.uniform(0, 0.3))
+        out, counting = '', rng.randrange(4)  # mostly while counting, else at any moment of the start
+        while counting and 'key L' not in out and program.poll() is None:
+            out += program.stdout.readline()
+        time.sleep(rng.uniform(0.001, 0.015) if out else rng.uniform(0, 0.3))
         program.kill()
-        shown = [int(m[1]) for m in re.finditer(r'^key L -> .*dialog: \w+ (\d+)', first + program.stdout.read(), re.M)]
+        out += program.stdout.read()
         program.wait()
+        shown = [int(m[1]) for m in re.finditer(r'^key L -> .*dialog: \w+ (\d+)', out, re.M)]
+        start = [int(m[1]) for m in re.finditer(r'^press btnStart -> .*dialog: \w+ (\d+)', out, re.M)]
+        assert all(records[0][1] <= n <= records[0][1] + 1 for n in start), \
+            f'{k}: the start showed {start} of a file that held {records[0][1]}'
         floor, saved = (shown[-1] if shown else records[0][1]), saved or bool(shown)
+        if shared and k % 20 == 19:  # what a showed has reached b, through the folder
+            b = re.findall(r'^press btnStart -> .*dialog: \w+ (\d+)', play(player, on('b') + [
+                'open', 'click 0', 'press btnStart']), re.M)
+            assert b and int(b[0]) >= floor, f'{k}: b shows {b} after a showed {floor}'
         for moment in ('killed', 'cut'):  # a kill before the new file is renamed into place
             if moment == 'cut':           # leaves it under its temporary name; the next save removes it
                 fs.cut()
@@ -137,7 +155,9 @@ def cut(times, player):
             now = records_of(folder + '/varizezCount.bin') if saved else records
             assert now[1:] == records[1:] and floor <= now[0][1] <= floor + 1, \
                 f'{moment} {k}: the file holds {now[0]} after the program showed {floor}'
-            assert len(names) <= 2, f'{moment} {k}: temporary files pile up: {names}'
+            for at in (folder, folder + '/varizezCount.devices', '/home/cut/share'):
+                left = [n for n in (os.listdir(at) if os.path.isdir(at) else []) if n.endswith('.saving')]
+                assert len(left) <= 1, f'{moment} {k}: temporary files pile up in {at}: {left}'
         records = now
     assert records[0][1] >= int(times) // 2, 'the program was hardly ever stopped while counting'
     print(f'{times} kills and power cuts, the file whole after each, {records[0][1]} counted')

@@ -268,8 +268,9 @@ int main(int argc, char *argv[])
     parser.addVersionOption();
     const QCommandLineOption off(QStringLiteral("off"), QStringLiteral("with sync: stop sharing"));
     parser.addOption(off);
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("show, check, export, import, restore, path or sync"));
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QStringLiteral("show, check, export, import, restore, path or sync"));
     parser.addPositionalArgument(QStringLiteral("args"), QStringLiteral("[CSV|COPY|FOLDER] [FILE]"),
                                  QStringLiteral("[args...]"));
     if (!parser.parse(QCoreApplication::arguments()))

@@ -6,6 +6,7 @@
 
 #include "beads.h"
 #include "devicefile.h"
+#include "folders.h"
 #include "phrasestore.h"
 #include "sharedfolder.h"
 #include "sharingsettings.h"
@@ -95,10 +96,9 @@ int turnOn(const DataLocation &here, const QString &given)
     PhraseStore store(here);
     if (!store.lock(0))
         return fail(inUse(here.file));
-    if (!QDir().mkpath(folder))
-        return fail(QStringLiteral("cannot make the folder %1").arg(folder));
     QString error;
-    if (!SharingSettings::setFolder(here.file, folder, &error))
+    if (!Folders::make(folder, QStringLiteral("/"), &error) ||
+        !SharingSettings::setFolder(here.file, folder, &error))
         return fail(error);
     QVector<Beads *> records;
     store.open(&records, {});
