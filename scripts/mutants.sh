@@ -38,7 +38,7 @@ start=$SECONDS
 # renames; a text found zero or several times is refused.
 faults_py='
 import os, re, sys
-DIRS = ["app", "model", "mainwindow", "counter", "storage", "tools/varizez-file"]
+DIRS = ["app", "model", "mainwindow", "counter", "storage", "sharing", "tools/varizez-file"]
 ESC = {"n": "\n", "t": "\t", "\\": "\\"}
 
 def unescape(s):
