@@ -73,8 +73,10 @@ void PhraseStore::open(QVector<Beads *> *records, const QStringList &seeds)
     if (found)
         whole = !m_file.load(*records).damaged() && m_file.readable();
     m_rows = m_saved = entriesOf(*records);
-    const QString folder =
-        m_location.problem.isEmpty() ? SharingSettings::folderFor(m_file.path()) : QString();
+    // A file another Varizez keeps is only shown: it is that one's to share.
+    const QString folder = m_location.problem.isEmpty() && !m_lockRefused
+                               ? SharingSettings::folderFor(m_file.path())
+                               : QString();
     if (!folder.isEmpty()) {
         openShared(folder, whole, found ? QStringList() : seeds);
     } else if (!found) {
@@ -90,19 +92,28 @@ void PhraseStore::openShared(const QString &folder, bool fileUsable, const QStri
     m_folder = std::make_unique<SharedFolder>(m_location, folder);
     const DeviceState own = m_folder->ownState();
     m_counts = std::make_unique<SharedCounts>(own);
-    for (const DeviceState &state : m_folder->news())
-        m_counts->setDevice(state);
+    const auto takeIn = [this](const QVector<DeviceState> &states) {
+        for (const DeviceState &state : states)
+            m_counts->setDevice(state);
+    };
+    // First the list as this device last wrote it, from its copies.
+    takeIn(m_folder->kept());
     QVector<PhraseKey> keys;
     if (own.generation == 0) {
-        // Sharing begins here: the list is brought in once.
+        // Sharing begins here: the list is brought in once, beside all the
+        // folder holds.
+        takeIn(m_folder->news());
         keys = m_counts->join(fileUsable ? m_saved : QVector<PhraseEntry>());
     } else if (fileUsable && digestOf(m_saved) != own.listDigests[0] &&
                digestOf(m_saved) != own.listDigests[1]) {
-        // Another program put this list in place while the program was
-        // closed: it is taken as this device's list.
+        // The file was changed while the program was closed: by varizez-file
+        // while sharing was off, or by another program. The changes are
+        // this device's, made since it last wrote the file.
         const QVector<PhraseKey> shown = m_counts->shown({});
         keys = m_counts->apply(shown, m_counts->entriesOf(shown), m_saved);
     }
+    // Then what the other devices did since.
+    takeIn(m_folder->news());
     m_keys = m_counts->shown(keys);
     if (m_keys.isEmpty() && !seeds.isEmpty()) {
         QVector<PhraseEntry> seeded;

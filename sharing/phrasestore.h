@@ -35,7 +35,7 @@ public:
 
     QString path() const { return m_file.path(); }
     // Keeps varizez-file from writing the file while this store lives.
-    bool lock(int waitMs) { return m_file.lock(waitMs); }
+    bool lock(int waitMs) { return !(m_lockRefused = !m_file.lock(waitMs)); }
 
     // Fills records with the list. Where there is none yet, with the seeds,
     // at count 0: they reach the file with the first change. From here on
@@ -71,6 +71,7 @@ private:
     std::unique_ptr<SharedCounts> m_counts;
     qint64 m_published = -1; // the changes that have reached the folder
     QString m_ownProblem;    // why this device's state could not be kept
+    bool m_lockRefused = false;
     QFileSystemWatcher m_watcher;
     QTimer m_settle; // a change made elsewhere is read once it has settled
     QTimer m_retry;  // while the folder is away

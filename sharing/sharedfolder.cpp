@@ -77,17 +77,23 @@ bool SharedFolder::takeIn(const QString &path, const QString &id, DeviceState *s
     return false;
 }
 
+QVector<DeviceState> SharedFolder::kept()
+{
+    QVector<DeviceState> found;
+    DeviceState state;
+    for (const QString &name : deviceFilesIn(m_mirror)) {
+        const QString id = DeviceFile::idOf(name);
+        if (!id.isEmpty() && id != m_ownId &&
+            takeIn(m_mirror + QLatin1Char('/') + name, id, &state))
+            found.append(state);
+    }
+    return found;
+}
+
 QVector<DeviceState> SharedFolder::news()
 {
     QVector<DeviceState> found;
     DeviceState state;
-    if (!std::exchange(m_mirrorRead, true))
-        for (const QString &name : deviceFilesIn(m_mirror)) {
-            const QString id = DeviceFile::idOf(name);
-            if (!id.isEmpty() && id != m_ownId &&
-                takeIn(m_mirror + QLatin1Char('/') + name, id, &state))
-                found.append(state);
-        }
     m_missing.clear(); // what is wrong is told of the folder's files as they are now
     for (const QString &name : deviceFilesIn(m_folder)) {
         const QString id = DeviceFile::idOf(name), path = m_folder + QLatin1Char('/') + name;

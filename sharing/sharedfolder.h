@@ -40,8 +40,11 @@ public:
     // This device's state as it last saved it, from the mirror or the
     // folder. Generation 0 for a device that never shared.
     DeviceState ownState() const;
-    // The other devices' states that are new or newer since the last call:
-    // from the mirror at the first call, then from the folder.
+    // The other devices' states as this device last took them in: those
+    // its phrase file was last written with.
+    QVector<DeviceState> kept();
+    // The other devices' states in the folder that are newer than those
+    // taken in so far.
     QVector<DeviceState> news();
     // Saves this device's state: durably in the folder when publish is set
     // or the folder missed a save, and in the mirror, durably when the
@@ -65,7 +68,6 @@ private:
     QString m_folder;
     QString m_mirror;
     QString m_ownId;
-    bool m_mirrorRead = false;
     bool m_leftoversRemoved = false;     // what a killed save of this device's file left
     QMap<QString, qint64> m_generations; // the latest taken in, by device
     QMap<QString, QString> m_names;      // by device

@@ -57,7 +57,10 @@ int status(const DataLocation &here)
     if (!shared.folderThere())
         text += QStringLiteral("The folder is not there now: its devices as last seen.\n");
     text += QStringLiteral("Devices:\n");
-    QVector<DeviceState> devices = shared.news();
+    QMap<QString, DeviceState> byId; // the newest known of each
+    for (const DeviceState &device : shared.kept() + shared.news())
+        byId.insert(device.id, device);
+    QVector<DeviceState> devices = byId.values().toVector();
     devices.prepend(own);
     for (const DeviceState &device : qAsConst(devices))
         text += QStringLiteral("  %1  %2, %3%4\n")
