@@ -16,7 +16,7 @@ trap 'rm -rf "$work"' EXIT
 for ts in "$root"/translations/*.ts; do
     cp "$ts" "$work/" && ts=$work/${ts##*/}
     "$lupdate" -silent -no-obsolete -locations none -extensions cpp,h \
-        "$root"/{app,counter,mainwindow,model,storage,translations} -ts "$ts"
+        "$root"/{app,counter,mainwindow,model,sharing,storage,translations} -ts "$ts"
     said=$("$lrelease" "$ts" -qm "$work/out.qm" 2>&1 | grep -v '^Updating' | tr -s '\n ' ' ')
     echo "${ts##*/}:$said"
     grep -Eq '\([0-9]+ finished and 0 unfinished\)' <<<"$said" && ! grep -q untranslated <<<"$said" ||

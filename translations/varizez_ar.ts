@@ -122,6 +122,26 @@
         <source>%1 was damaged, so phrases or counts may be missing. The damaged file is kept as %2.</source>
         <translation>كان %1 تالفًا، لذا قد تنقص بعض الأدعية أو الأعداد. حُفظ الملف التالف باسم %2.</translation>
     </message>
+    <message>
+        <source>Your counts cannot be shared: %1 is not there. They are kept here and will be shared when it is back.</source>
+        <translation>تتعذّر مشاركة أعدادك: المجلد %1 غير متاح. تبقى محفوظة هنا وستُشارَك عند عودته.</translation>
+    </message>
+    <message>
+        <source>Your counts could not be shared in %1: %2. They are kept here and will be shared when it is back.</source>
+        <translation>تعذّرت مشاركة أعدادك في %1: %2. تبقى محفوظة هنا وستُشارَك حين يصبح ذلك ممكنًا.</translation>
+    </message>
+    <message>
+        <source>The counts of %1 may be missing: its file %2 is damaged.</source>
+        <translation>قد تنقص أعداد الجهاز %1: ملفه %2 تالف.</translation>
+    </message>
+    <message>
+        <source>The counts of %1 may be missing: its file %2 was written by a newer Varizez.</source>
+        <translation>قد تنقص أعداد الجهاز %1: ملفه %2 كتبه إصدار أحدث من Varizez.</translation>
+    </message>
+    <message>
+        <source>The counts of %1 may be missing: its file %2 could not be read (%3).</source>
+        <translation>قد تنقص أعداد الجهاز %1: تعذّرت قراءة ملفه %2 (%3).</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -122,6 +122,26 @@
         <source>%1 was damaged, so phrases or counts may be missing. The damaged file is kept as %2.</source>
         <translation>%1 ক্ষতিগ্রস্ত ছিল, তাই কিছু দোয়া বা গণনা হারিয়ে থাকতে পারে। ক্ষতিগ্রস্ত ফাইলটি %2 নামে রাখা হয়েছে।</translation>
     </message>
+    <message>
+        <source>Your counts cannot be shared: %1 is not there. They are kept here and will be shared when it is back.</source>
+        <translation>আপনার গণনা শেয়ার করা যাচ্ছে না: %1 পাওয়া যাচ্ছে না। গণনা এখানেই সংরক্ষিত আছে এবং ফোল্ডারটি ফিরে এলে শেয়ার করা হবে।</translation>
+    </message>
+    <message>
+        <source>Your counts could not be shared in %1: %2. They are kept here and will be shared when it is back.</source>
+        <translation>আপনার গণনা %1-এ শেয়ার করা যায়নি: %2। গণনা এখানেই সংরক্ষিত আছে এবং সম্ভব হলেই শেয়ার করা হবে।</translation>
+    </message>
+    <message>
+        <source>The counts of %1 may be missing: its file %2 is damaged.</source>
+        <translation>%1 ডিভাইসের গণনা হারিয়ে থাকতে পারে: এর ফাইল %2 ক্ষতিগ্রস্ত।</translation>
+    </message>
+    <message>
+        <source>The counts of %1 may be missing: its file %2 was written by a newer Varizez.</source>
+        <translation>%1 ডিভাইসের গণনা হারিয়ে থাকতে পারে: এর ফাইল %2 Varizez-এর নতুন কোনো সংস্করণে লেখা।</translation>
+    </message>
+    <message>
+        <source>The counts of %1 may be missing: its file %2 could not be read (%3).</source>
+        <translation>%1 ডিভাইসের গণনা হারিয়ে থাকতে পারে: এর ফাইল %2 পড়া যায়নি (%3)।</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -122,6 +122,26 @@
         <source>%1 was damaged, so phrases or counts may be missing. The damaged file is kept as %2.</source>
         <translation>%1 war beschädigt, daher können Duas oder Zählungen fehlen. Die beschädigte Datei wird als %2 aufbewahrt.</translation>
     </message>
+    <message>
+        <source>Your counts cannot be shared: %1 is not there. They are kept here and will be shared when it is back.</source>
+        <translation>Ihre Zählungen können nicht geteilt werden: %1 ist nicht erreichbar. Sie werden hier aufbewahrt und geteilt, sobald der Ordner wieder da ist.</translation>
+    </message>
+    <message>
+        <source>Your counts could not be shared in %1: %2. They are kept here and will be shared when it is back.</source>
+        <translation>Ihre Zählungen konnten nicht über %1 geteilt werden: %2. Sie werden hier aufbewahrt und geteilt, sobald das wieder möglich ist.</translation>
+    </message>
+    <message>
+        <source>The counts of %1 may be missing: its file %2 is damaged.</source>
+        <translation>Die Zählungen von %1 können fehlen: Die Datei %2 ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The counts of %1 may be missing: its file %2 was written by a newer Varizez.</source>
+        <translation>Die Zählungen von %1 können fehlen: Die Datei %2 wurde mit einer neueren Version von Varizez geschrieben.</translation>
+    </message>
+    <message>
+        <source>The counts of %1 may be missing: its file %2 could not be read (%3).</source>
+        <translation>Die Zählungen von %1 können fehlen: Die Datei %2 konnte nicht gelesen werden (%3).</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -122,6 +122,26 @@
         <source>%1 was damaged, so phrases or counts may be missing. The damaged file is kept as %2.</source>
         <translation>%1 آسیب دیده بود، پس ممکن است برخی دعاها یا شمارش‌ها نباشند. پروندهٔ آسیب‌دیده با نام %2 نگه داشته شد.</translation>
     </message>
+    <message>
+        <source>Your counts cannot be shared: %1 is not there. They are kept here and will be shared when it is back.</source>
+        <translation>شمارش‌های شما هم‌رسانی نمی‌شوند: پوشهٔ %1 در دسترس نیست. اینجا نگه داشته می‌شوند و با بازگشت پوشه هم‌رسانی خواهند شد.</translation>
+    </message>
+    <message>
+        <source>Your counts could not be shared in %1: %2. They are kept here and will be shared when it is back.</source>
+        <translation>شمارش‌های شما در %1 هم‌رسانی نشد: %2. اینجا نگه داشته می‌شوند و هر وقت ممکن شد هم‌رسانی خواهند شد.</translation>
+    </message>
+    <message>
+        <source>The counts of %1 may be missing: its file %2 is damaged.</source>
+        <translation>ممکن است شمارش‌های دستگاه %1 نباشند: پروندهٔ %2 آسیب دیده است.</translation>
+    </message>
+    <message>
+        <source>The counts of %1 may be missing: its file %2 was written by a newer Varizez.</source>
+        <translation>ممکن است شمارش‌های دستگاه %1 نباشند: پروندهٔ %2 با نسخهٔ جدیدتری از Varizez نوشته شده است.</translation>
+    </message>
+    <message>
+        <source>The counts of %1 may be missing: its file %2 could not be read (%3).</source>
+        <translation>ممکن است شمارش‌های دستگاه %1 نباشند: پروندهٔ %2 خوانده نشد (%3).</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -122,6 +122,26 @@
         <source>%1 was damaged, so phrases or counts may be missing. The damaged file is kept as %2.</source>
         <translation>%1 était endommagé : des invocations ou des comptes peuvent manquer. Le fichier endommagé est conservé sous le nom %2.</translation>
     </message>
+    <message>
+        <source>Your counts cannot be shared: %1 is not there. They are kept here and will be shared when it is back.</source>
+        <translation>Vos comptes ne peuvent pas être partagés : %1 est introuvable. Ils sont conservés ici et seront partagés dès son retour.</translation>
+    </message>
+    <message>
+        <source>Your counts could not be shared in %1: %2. They are kept here and will be shared when it is back.</source>
+        <translation>Vos comptes n’ont pas pu être partagés dans %1 : %2. Ils sont conservés ici et seront partagés dès que possible.</translation>
+    </message>
+    <message>
+        <source>The counts of %1 may be missing: its file %2 is damaged.</source>
+        <translation>Les comptes de %1 peuvent manquer : son fichier %2 est endommagé.</translation>
+    </message>
+    <message>
+        <source>The counts of %1 may be missing: its file %2 was written by a newer Varizez.</source>
+        <translation>Les comptes de %1 peuvent manquer : son fichier %2 a été écrit par une version plus récente de Varizez.</translation>
+    </message>
+    <message>
+        <source>The counts of %1 may be missing: its file %2 could not be read (%3).</source>
+        <translation>Les comptes de %1 peuvent manquer : son fichier %2 n’a pas pu être lu (%3).</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

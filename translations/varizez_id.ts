@@ -122,6 +122,26 @@
         <source>%1 was damaged, so phrases or counts may be missing. The damaged file is kept as %2.</source>
         <translation>%1 rusak, jadi beberapa doa atau hitungan mungkin hilang. Berkas yang rusak disimpan sebagai %2.</translation>
     </message>
+    <message>
+        <source>Your counts cannot be shared: %1 is not there. They are kept here and will be shared when it is back.</source>
+        <translation>Hitungan Anda tidak dapat dibagikan: %1 tidak tersedia. Hitungan tetap tersimpan di sini dan akan dibagikan begitu folder itu kembali.</translation>
+    </message>
+    <message>
+        <source>Your counts could not be shared in %1: %2. They are kept here and will be shared when it is back.</source>
+        <translation>Hitungan Anda tidak dapat dibagikan di %1: %2. Hitungan tetap tersimpan di sini dan akan dibagikan begitu memungkinkan.</translation>
+    </message>
+    <message>
+        <source>The counts of %1 may be missing: its file %2 is damaged.</source>
+        <translation>Hitungan perangkat %1 mungkin hilang: berkas %2 rusak.</translation>
+    </message>
+    <message>
+        <source>The counts of %1 may be missing: its file %2 was written by a newer Varizez.</source>
+        <translation>Hitungan perangkat %1 mungkin hilang: berkas %2 ditulis oleh versi Varizez yang lebih baru.</translation>
+    </message>
+    <message>
+        <source>The counts of %1 may be missing: its file %2 could not be read (%3).</source>
+        <translation>Hitungan perangkat %1 mungkin hilang: berkas %2 tidak dapat dibaca (%3).</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

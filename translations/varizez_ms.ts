@@ -122,6 +122,26 @@
         <source>%1 was damaged, so phrases or counts may be missing. The damaged file is kept as %2.</source>
         <translation>%1 rosak, jadi sesetengah doa atau kiraan mungkin hilang. Fail yang rosak disimpan sebagai %2.</translation>
     </message>
+    <message>
+        <source>Your counts cannot be shared: %1 is not there. They are kept here and will be shared when it is back.</source>
+        <translation>Kiraan anda tidak dapat dikongsi: %1 tidak tersedia. Kiraan tetap disimpan di sini dan akan dikongsi apabila folder itu kembali.</translation>
+    </message>
+    <message>
+        <source>Your counts could not be shared in %1: %2. They are kept here and will be shared when it is back.</source>
+        <translation>Kiraan anda tidak dapat dikongsi dalam %1: %2. Kiraan tetap disimpan di sini dan akan dikongsi sebaik sahaja boleh.</translation>
+    </message>
+    <message>
+        <source>The counts of %1 may be missing: its file %2 is damaged.</source>
+        <translation>Kiraan peranti %1 mungkin hilang: fail %2 rosak.</translation>
+    </message>
+    <message>
+        <source>The counts of %1 may be missing: its file %2 was written by a newer Varizez.</source>
+        <translation>Kiraan peranti %1 mungkin hilang: fail %2 ditulis oleh versi Varizez yang lebih baharu.</translation>
+    </message>
+    <message>
+        <source>The counts of %1 may be missing: its file %2 could not be read (%3).</source>
+        <translation>Kiraan peranti %1 mungkin hilang: fail %2 tidak dapat dibaca (%3).</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -122,6 +122,26 @@
         <source>%1 was damaged, so phrases or counts may be missing. The damaged file is kept as %2.</source>
         <translation>Файл %1 был повреждён, поэтому некоторые дуа или подсчёты могут отсутствовать. Повреждённый файл сохранён как %2.</translation>
     </message>
+    <message>
+        <source>Your counts cannot be shared: %1 is not there. They are kept here and will be shared when it is back.</source>
+        <translation>Не удаётся поделиться вашими подсчётами: папка %1 недоступна. Они хранятся здесь и будут переданы, когда она снова появится.</translation>
+    </message>
+    <message>
+        <source>Your counts could not be shared in %1: %2. They are kept here and will be shared when it is back.</source>
+        <translation>Не удалось поделиться вашими подсчётами через %1: %2. Они хранятся здесь и будут переданы, как только это станет возможно.</translation>
+    </message>
+    <message>
+        <source>The counts of %1 may be missing: its file %2 is damaged.</source>
+        <translation>Подсчёты устройства %1 могут отсутствовать: его файл %2 повреждён.</translation>
+    </message>
+    <message>
+        <source>The counts of %1 may be missing: its file %2 was written by a newer Varizez.</source>
+        <translation>Подсчёты устройства %1 могут отсутствовать: его файл %2 записан более новой версией Varizez.</translation>
+    </message>
+    <message>
+        <source>The counts of %1 may be missing: its file %2 could not be read (%3).</source>
+        <translation>Подсчёты устройства %1 могут отсутствовать: не удалось прочитать его файл %2 (%3).</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -122,6 +122,26 @@
         <source>%1 was damaged, so phrases or counts may be missing. The damaged file is kept as %2.</source>
         <translation>%1 bozuktu, bu yüzden bazı dualar veya sayımlar eksik olabilir. Bozuk dosya %2 olarak saklandı.</translation>
     </message>
+    <message>
+        <source>Your counts cannot be shared: %1 is not there. They are kept here and will be shared when it is back.</source>
+        <translation>Sayımlarınız paylaşılamıyor: %1 klasörü bulunamadı. Burada saklanıyor ve klasör geri geldiğinde paylaşılacak.</translation>
+    </message>
+    <message>
+        <source>Your counts could not be shared in %1: %2. They are kept here and will be shared when it is back.</source>
+        <translation>Sayımlarınız %1 klasöründe paylaşılamadı: %2. Burada saklanıyor ve mümkün olduğunda paylaşılacak.</translation>
+    </message>
+    <message>
+        <source>The counts of %1 may be missing: its file %2 is damaged.</source>
+        <translation>%1 cihazının sayımları eksik olabilir: %2 dosyası bozuk.</translation>
+    </message>
+    <message>
+        <source>The counts of %1 may be missing: its file %2 was written by a newer Varizez.</source>
+        <translation>%1 cihazının sayımları eksik olabilir: %2 dosyası Varizez’in daha yeni bir sürümüyle yazılmış.</translation>
+    </message>
+    <message>
+        <source>The counts of %1 may be missing: its file %2 could not be read (%3).</source>
+        <translation>%1 cihazının sayımları eksik olabilir: %2 dosyası okunamadı (%3).</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -122,6 +122,26 @@
         <source>%1 was damaged, so phrases or counts may be missing. The damaged file is kept as %2.</source>
         <translation>%1 خراب تھی، اس لیے کچھ دعائیں یا گنتیاں غائب ہو سکتی ہیں۔ خراب فائل %2 کے نام سے رکھ لی گئی ہے۔</translation>
     </message>
+    <message>
+        <source>Your counts cannot be shared: %1 is not there. They are kept here and will be shared when it is back.</source>
+        <translation>آپ کی گنتی شیئر نہیں ہو سکتی: فولڈر %1 دستیاب نہیں۔ گنتی یہیں محفوظ ہے اور فولڈر واپس آتے ہی شیئر ہو جائے گی۔</translation>
+    </message>
+    <message>
+        <source>Your counts could not be shared in %1: %2. They are kept here and will be shared when it is back.</source>
+        <translation>آپ کی گنتی %1 میں شیئر نہیں ہو سکی: %2۔ گنتی یہیں محفوظ ہے اور ممکن ہوتے ہی شیئر ہو جائے گی۔</translation>
+    </message>
+    <message>
+        <source>The counts of %1 may be missing: its file %2 is damaged.</source>
+        <translation>ڈیوائس %1 کی گنتیاں غائب ہو سکتی ہیں: اس کی فائل %2 خراب ہے۔</translation>
+    </message>
+    <message>
+        <source>The counts of %1 may be missing: its file %2 was written by a newer Varizez.</source>
+        <translation>ڈیوائس %1 کی گنتیاں غائب ہو سکتی ہیں: اس کی فائل %2 Varizez کے کسی نئے ورژن نے لکھی ہے۔</translation>
+    </message>
+    <message>
+        <source>The counts of %1 may be missing: its file %2 could not be read (%3).</source>
+        <translation>ڈیوائس %1 کی گنتیاں غائب ہو سکتی ہیں: اس کی فائل %2 پڑھی نہیں جا سکی (%3)۔</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
