@@ -8,7 +8,9 @@
 #include "counterui.h"
 #include "desktopshell.h"
 #include "notice.h"
+#include "undooffer.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLCDNumber>
 #include <QPushButton>
@@ -34,6 +36,7 @@ Counter::~Counter()
 
 void Counter::setBeads(Beads *record)
 {
+    withdrawUndo();
     beads = record;
     active = true;
     count = record ? record->count() : 0;
@@ -45,6 +48,7 @@ void Counter::setBeads(Beads *record)
 void Counter::countUp()
 {
     // The count saturates at the largest value rather than wrapping negative.
+    withdrawUndo();
     if (count < std::numeric_limits<int>::max())
         ++count;
     ui->btnMinus->setEnabled(true);
@@ -53,6 +57,7 @@ void Counter::countUp()
 
 void Counter::countDown()
 {
+    withdrawUndo();
     if (count > 0) {
         --count;
         emit valueChanged();
@@ -63,6 +68,7 @@ void Counter::countDown()
 
 void Counter::on_btnBack_clicked()
 {
+    withdrawUndo();
     active = false;
     close();
 }
@@ -79,8 +85,35 @@ void Counter::on_btnMinus_clicked()
 
 void Counter::on_btnReset_clicked()
 {
+    // Reset acts at once, as ever; a count it took away can be had back.
+    if (count != 0)
+        offerUndo(count);
+    else
+        withdrawUndo();
     count = 0;
     emit valueChanged();
+}
+
+void Counter::offerUndo(int countBefore)
+{
+    m_countBeforeReset = countBefore;
+    UndoOffer *offer =
+        UndoOffer::offer(ui->verticalLayout,
+                         QCoreApplication::translate("Counter", "Count reset from %1")
+                             .arg(UndoOffer::number(countBefore)),
+                         false);
+    connect(offer, &UndoOffer::undo, this, [this] {
+        withdrawUndo();
+        count = m_countBeforeReset;
+        if (count > 0)
+            ui->btnMinus->setEnabled(true);
+        emit valueChanged();
+    });
+}
+
+void Counter::withdrawUndo()
+{
+    UndoOffer::withdraw(ui->verticalLayout);
 }
 
 void Counter::showNotice(const QString &text)
@@ -96,6 +129,8 @@ void Counter::takeInCount()
         on_btnBack_clicked();
         return;
     }
+    if (beads->count() != count)
+        withdrawUndo(); // counted elsewhere since the reset
     count = beads->count();
     if (count < 1)
         ui->btnMinus->setEnabled(false);

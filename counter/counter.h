@@ -49,6 +49,8 @@ private slots:
 private:
     void countUp();
     void countDown();
+    void offerUndo(int countBefore);
+    void withdrawUndo();
 
     CounterUi *ui;
     int count = 0;
@@ -58,6 +60,7 @@ private:
     // True from setBeads() until Back: the keys count only during a run.
     bool active = false;
     CountingKeys keys;
+    int m_countBeforeReset = 0; // what Undo puts back while it is offered
 };
 
 #endif // VARIZEZ_COUNTER_H

@@ -9,6 +9,7 @@
 #include "mainwindowui.h"
 #include "notice.h"
 #include "orientation.h"
+#include "undooffer.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -103,6 +104,10 @@ bool MainWindow::isValidRow(int row) const
 
 void MainWindow::saveToFile()
 {
+    // What Remove took away can be had back until the list or a count
+    // changes again.
+    if (!m_starting)
+        UndoOffer::withdraw(ui->verticalLayout);
     phraseStore.save();
     showTrouble();
 }
@@ -182,6 +187,8 @@ void MainWindow::on_btnRemove_clicked()
     const int row = ui->listWidget->currentRow();
     if (!isValidRow(row))
         return;
+    const QString name = beadsList.at(row)->name();
+    const int count = beadsList.at(row)->count();
     delete ui->listWidget->takeItem(row);
     delete beadsList.at(row);
     beadsList.remove(row);
@@ -190,6 +197,26 @@ void MainWindow::on_btnRemove_clicked()
         ui->btnStart->setEnabled(false);
     }
     saveToFile();
+    offerUndoRemove(row, name, count);
+}
+
+void MainWindow::offerUndoRemove(int row, const QString &name, int count)
+{
+    UndoOffer *offer =
+        UndoOffer::offer(ui->verticalLayout,
+                         QCoreApplication::translate("MainWindow", "Removed “%1” (%2)")
+                             .arg(name, UndoOffer::number(count)),
+                         true);
+    // Back in its place, with its count, chosen; where the list has grown
+    // shorter since, at its end.
+    connect(offer, &UndoOffer::undo, this, [this, row, name, count] {
+        const int at = qMin(row, int(beadsList.size()));
+        beadsList.insert(at, new Beads(name, count, nullptr));
+        ui->listWidget->insertItem(at, name);
+        ui->listWidget->setCurrentRow(at);
+        on_listWidget_itemClicked(ui->listWidget->currentItem());
+        saveToFile();
+    });
 }
 
 void MainWindow::on_btnStart_clicked()
@@ -197,7 +224,9 @@ void MainWindow::on_btnStart_clicked()
     const int row = ui->listWidget->currentRow();
     if (!isValidRow(row))
         return;
+    m_starting = true;
     counter->setBeads(beadsList.at(row));
+    m_starting = false;
     counter->showFullScreen();
 }
 

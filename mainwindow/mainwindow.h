@@ -52,12 +52,14 @@ private:
     void populateList();
     bool isValidRow(int row) const;
     void showTrouble();
+    void offerUndoRemove(int row, const QString &name, int count);
 
     MainWindowUi *ui;
     Counter *counter = nullptr;
     QVector<Beads *> beadsList;
     PhraseStore phraseStore;
     QString m_shownNotice;
+    bool m_starting = false; // Start saves too, but changes nothing
     int m_orientationAttribute;
 };
 

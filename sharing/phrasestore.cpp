@@ -288,7 +288,7 @@ QStringList PhraseStore::sharingNotices() const
     else if (!m_folder->folderProblem().isEmpty())
         lines << QCoreApplication::translate(
                      "MainWindow", "Your counts could not be shared in %1: %2. They are kept "
-                                   "here and will be shared when it is back.")
+                                   "here and will be shared as soon as that works again.")
                      .arg(folder, m_folder->folderProblem());
     for (const SharedFolder::Missing &missing : m_folder->missing()) {
         switch (missing.why) {

@@ -40,7 +40,8 @@ bool PhraseFile::lock(int waitMs)
 
 bool PhraseFile::exists() const
 {
-    return m_location.problem.isEmpty() && QFile::exists(m_location.file);
+    // A file another Varizez keeps is shown all the same, though not saved.
+    return QFile::exists(m_location.file);
 }
 
 namespace {

@@ -224,13 +224,19 @@ const QMap<QString, QString> &windowsOf(const QString &device)
     const QString shown = QString::number(lcd->intValue()); // if it fits the digits
     now["dialog"] =
         shownAs(counter) + ' ' + (shown.size() > lcd->digitCount() ? "overflow" : shown);
-    QStringList notices; // the same in both windows, or both
-    for (const QWidget *w : {static_cast<const QWidget *>(window), counter})
-        notices << (w->findChild<QLabel *>("notice") ? w->findChild<QLabel *>("notice")->text()
-                                                     : QString("none"));
-    now["notice"] = (notices.first() == notices.last() ? notices.first() : notices.join(" | "))
-                        .replace('@' + QSysInfo::machineHostName(), "@(host)") // a device's name
-                        .replace('\n', "\\n");
+    // The notices and undo offers at the top: one if the same in both windows, else both.
+    for (const QString name : {"notice", "offer"}) {
+        QStringList texts;
+        for (const QWidget *w : {static_cast<const QWidget *>(window), counter}) {
+            const auto *label = w->findChild<QLabel *>(name == "notice" ? name : "undoText");
+            texts << (label ? label->text() : QString("none"));
+        }
+        const QString text = texts.first() == texts.last() ? texts.first() : texts.join(" | ");
+        if (name == "notice" || text != "none" || now.contains(name))
+            now[name] = QString(text)
+                            .replace('@' + QSysInfo::machineHostName(), "@(host)") // a device's
+                            .replace('\n', "\\n");
+    }
     return now;
 }
 
@@ -392,7 +398,9 @@ bool type(S key, S answer) // where the focus is, in the window in front
                       (g_window->activateWindow(), !QTest::qWaitForWindowActive(g_window))))
         return false;
     answerNextDialog(answer);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key(keyNamed(key)));
+    const bool ctrl = key.startsWith("Ctrl+"); // "Tab", "Ctrl+Z"...
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(keyNamed(ctrl ? key.mid(5) : key)),
+                    ctrl ? Qt::ControlModifier : Qt::NoModifier);
     const QWidget *focus = QApplication::focusWidget();
     return g_events << "focus: " + (focus ? focus->objectName() : "none"), true;
 }
