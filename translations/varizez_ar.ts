@@ -43,6 +43,10 @@
         <source>Back</source>
         <translation>رجوع</translation>
     </message>
+    <message>
+        <source>Count reset from %1</source>
+        <translation>صُفِّر العدد بعد أن كان %1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -127,10 +131,6 @@
         <translation>تتعذّر مشاركة أعدادك: المجلد %1 غير متاح. تبقى محفوظة هنا وستُشارَك عند عودته.</translation>
     </message>
     <message>
-        <source>Your counts could not be shared in %1: %2. They are kept here and will be shared when it is back.</source>
-        <translation>تعذّرت مشاركة أعدادك في %1: %2. تبقى محفوظة هنا وستُشارَك حين يصبح ذلك ممكنًا.</translation>
-    </message>
-    <message>
         <source>The counts of %1 may be missing: its file %2 is damaged.</source>
         <translation>قد تنقص أعداد الجهاز %1: ملفه %2 تالف.</translation>
     </message>
@@ -141,6 +141,14 @@
     <message>
         <source>The counts of %1 may be missing: its file %2 could not be read (%3).</source>
         <translation>قد تنقص أعداد الجهاز %1: تعذّرت قراءة ملفه %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Removed “%1” (%2)</source>
+        <translation>حُذف «%1» (%2)</translation>
+    </message>
+    <message>
+        <source>Your counts could not be shared in %1: %2. They are kept here and will be shared as soon as that works again.</source>
+        <translation>تعذّرت مشاركة أعدادك في %1: %2. تبقى محفوظة هنا وستُشارَك حين يصبح ذلك ممكنًا.</translation>
     </message>
 </context>
 <context>
@@ -187,6 +195,13 @@
     <message>
         <source>Cancel</source>
         <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>UndoOffer</name>
+    <message>
+        <source>Undo</source>
+        <translation>تراجع</translation>
     </message>
 </context>
 <context>

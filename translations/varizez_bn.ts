@@ -43,6 +43,10 @@
         <source>Back</source>
         <translation>ফিরে যান</translation>
     </message>
+    <message>
+        <source>Count reset from %1</source>
+        <translation>গণনা %1 থেকে শূন্য করা হয়েছে</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -127,10 +131,6 @@
         <translation>আপনার গণনা শেয়ার করা যাচ্ছে না: %1 পাওয়া যাচ্ছে না। গণনা এখানেই সংরক্ষিত আছে এবং ফোল্ডারটি ফিরে এলে শেয়ার করা হবে।</translation>
     </message>
     <message>
-        <source>Your counts could not be shared in %1: %2. They are kept here and will be shared when it is back.</source>
-        <translation>আপনার গণনা %1-এ শেয়ার করা যায়নি: %2। গণনা এখানেই সংরক্ষিত আছে এবং সম্ভব হলেই শেয়ার করা হবে।</translation>
-    </message>
-    <message>
         <source>The counts of %1 may be missing: its file %2 is damaged.</source>
         <translation>%1 ডিভাইসের গণনা হারিয়ে থাকতে পারে: এর ফাইল %2 ক্ষতিগ্রস্ত।</translation>
     </message>
@@ -141,6 +141,14 @@
     <message>
         <source>The counts of %1 may be missing: its file %2 could not be read (%3).</source>
         <translation>%1 ডিভাইসের গণনা হারিয়ে থাকতে পারে: এর ফাইল %2 পড়া যায়নি (%3)।</translation>
+    </message>
+    <message>
+        <source>Removed “%1” (%2)</source>
+        <translation>«%1» মুছে ফেলা হয়েছে (%2)</translation>
+    </message>
+    <message>
+        <source>Your counts could not be shared in %1: %2. They are kept here and will be shared as soon as that works again.</source>
+        <translation>আপনার গণনা %1-এ শেয়ার করা যায়নি: %2। গণনা এখানেই সংরক্ষিত আছে এবং সম্ভব হলেই শেয়ার করা হবে।</translation>
     </message>
 </context>
 <context>
@@ -187,6 +195,13 @@
     <message>
         <source>Cancel</source>
         <translation>বাতিল</translation>
+    </message>
+</context>
+<context>
+    <name>UndoOffer</name>
+    <message>
+        <source>Undo</source>
+        <translation>পূর্বাবস্থায় ফেরান</translation>
     </message>
 </context>
 <context>

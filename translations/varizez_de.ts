@@ -43,6 +43,10 @@
         <source>Back</source>
         <translation>Zurück</translation>
     </message>
+    <message>
+        <source>Count reset from %1</source>
+        <translation>Zähler von %1 auf 0 zurückgesetzt</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -127,10 +131,6 @@
         <translation>Ihre Zählungen können nicht geteilt werden: %1 ist nicht erreichbar. Sie werden hier aufbewahrt und geteilt, sobald der Ordner wieder da ist.</translation>
     </message>
     <message>
-        <source>Your counts could not be shared in %1: %2. They are kept here and will be shared when it is back.</source>
-        <translation>Ihre Zählungen konnten nicht über %1 geteilt werden: %2. Sie werden hier aufbewahrt und geteilt, sobald das wieder möglich ist.</translation>
-    </message>
-    <message>
         <source>The counts of %1 may be missing: its file %2 is damaged.</source>
         <translation>Die Zählungen von %1 können fehlen: Die Datei %2 ist beschädigt.</translation>
     </message>
@@ -141,6 +141,14 @@
     <message>
         <source>The counts of %1 may be missing: its file %2 could not be read (%3).</source>
         <translation>Die Zählungen von %1 können fehlen: Die Datei %2 konnte nicht gelesen werden (%3).</translation>
+    </message>
+    <message>
+        <source>Removed “%1” (%2)</source>
+        <translation>„%1“ entfernt (%2)</translation>
+    </message>
+    <message>
+        <source>Your counts could not be shared in %1: %2. They are kept here and will be shared as soon as that works again.</source>
+        <translation>Ihre Zählungen konnten nicht über %1 geteilt werden: %2. Sie werden hier aufbewahrt und geteilt, sobald das wieder möglich ist.</translation>
     </message>
 </context>
 <context>
@@ -187,6 +195,13 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>UndoOffer</name>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
     </message>
 </context>
 <context>

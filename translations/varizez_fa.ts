@@ -43,6 +43,10 @@
         <source>Back</source>
         <translation>بازگشت</translation>
     </message>
+    <message>
+        <source>Count reset from %1</source>
+        <translation>شمار صفر شد (پیش‌تر %1 بود)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -127,10 +131,6 @@
         <translation>شمارش‌های شما هم‌رسانی نمی‌شوند: پوشهٔ %1 در دسترس نیست. اینجا نگه داشته می‌شوند و با بازگشت پوشه هم‌رسانی خواهند شد.</translation>
     </message>
     <message>
-        <source>Your counts could not be shared in %1: %2. They are kept here and will be shared when it is back.</source>
-        <translation>شمارش‌های شما در %1 هم‌رسانی نشد: %2. اینجا نگه داشته می‌شوند و هر وقت ممکن شد هم‌رسانی خواهند شد.</translation>
-    </message>
-    <message>
         <source>The counts of %1 may be missing: its file %2 is damaged.</source>
         <translation>ممکن است شمارش‌های دستگاه %1 نباشند: پروندهٔ %2 آسیب دیده است.</translation>
     </message>
@@ -141,6 +141,14 @@
     <message>
         <source>The counts of %1 may be missing: its file %2 could not be read (%3).</source>
         <translation>ممکن است شمارش‌های دستگاه %1 نباشند: پروندهٔ %2 خوانده نشد (%3).</translation>
+    </message>
+    <message>
+        <source>Removed “%1” (%2)</source>
+        <translation>«%1» حذف شد (%2)</translation>
+    </message>
+    <message>
+        <source>Your counts could not be shared in %1: %2. They are kept here and will be shared as soon as that works again.</source>
+        <translation>شمارش‌های شما در %1 هم‌رسانی نشد: %2. اینجا نگه داشته می‌شوند و هر وقت ممکن شد هم‌رسانی خواهند شد.</translation>
     </message>
 </context>
 <context>
@@ -187,6 +195,13 @@
     <message>
         <source>Cancel</source>
         <translation>لغو</translation>
+    </message>
+</context>
+<context>
+    <name>UndoOffer</name>
+    <message>
+        <source>Undo</source>
+        <translation>بازگردانی</translation>
     </message>
 </context>
 <context>

@@ -43,6 +43,10 @@
         <source>Back</source>
         <translation>Retour</translation>
     </message>
+    <message>
+        <source>Count reset from %1</source>
+        <translation>Compte de %1 remis à zéro</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -127,10 +131,6 @@
         <translation>Vos comptes ne peuvent pas être partagés : %1 est introuvable. Ils sont conservés ici et seront partagés dès son retour.</translation>
     </message>
     <message>
-        <source>Your counts could not be shared in %1: %2. They are kept here and will be shared when it is back.</source>
-        <translation>Vos comptes n’ont pas pu être partagés dans %1 : %2. Ils sont conservés ici et seront partagés dès que possible.</translation>
-    </message>
-    <message>
         <source>The counts of %1 may be missing: its file %2 is damaged.</source>
         <translation>Les comptes de %1 peuvent manquer : son fichier %2 est endommagé.</translation>
     </message>
@@ -141,6 +141,14 @@
     <message>
         <source>The counts of %1 may be missing: its file %2 could not be read (%3).</source>
         <translation>Les comptes de %1 peuvent manquer : son fichier %2 n’a pas pu être lu (%3).</translation>
+    </message>
+    <message>
+        <source>Removed “%1” (%2)</source>
+        <translation>Invocation « %1 » retirée (%2)</translation>
+    </message>
+    <message>
+        <source>Your counts could not be shared in %1: %2. They are kept here and will be shared as soon as that works again.</source>
+        <translation>Vos comptes n’ont pas pu être partagés dans %1 : %2. Ils sont conservés ici et seront partagés dès que possible.</translation>
     </message>
 </context>
 <context>
@@ -186,6 +194,13 @@
     </message>
     <message>
         <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>UndoOffer</name>
+    <message>
+        <source>Undo</source>
         <translation>Annuler</translation>
     </message>
 </context>

@@ -43,6 +43,10 @@
         <source>Back</source>
         <translation>Kembali</translation>
     </message>
+    <message>
+        <source>Count reset from %1</source>
+        <translation>Hitungan diatur ulang dari %1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -127,10 +131,6 @@
         <translation>Hitungan Anda tidak dapat dibagikan: %1 tidak tersedia. Hitungan tetap tersimpan di sini dan akan dibagikan begitu folder itu kembali.</translation>
     </message>
     <message>
-        <source>Your counts could not be shared in %1: %2. They are kept here and will be shared when it is back.</source>
-        <translation>Hitungan Anda tidak dapat dibagikan di %1: %2. Hitungan tetap tersimpan di sini dan akan dibagikan begitu memungkinkan.</translation>
-    </message>
-    <message>
         <source>The counts of %1 may be missing: its file %2 is damaged.</source>
         <translation>Hitungan perangkat %1 mungkin hilang: berkas %2 rusak.</translation>
     </message>
@@ -141,6 +141,14 @@
     <message>
         <source>The counts of %1 may be missing: its file %2 could not be read (%3).</source>
         <translation>Hitungan perangkat %1 mungkin hilang: berkas %2 tidak dapat dibaca (%3).</translation>
+    </message>
+    <message>
+        <source>Removed “%1” (%2)</source>
+        <translation>“%1” dihapus (%2)</translation>
+    </message>
+    <message>
+        <source>Your counts could not be shared in %1: %2. They are kept here and will be shared as soon as that works again.</source>
+        <translation>Hitungan Anda tidak dapat dibagikan di %1: %2. Hitungan tetap tersimpan di sini dan akan dibagikan begitu memungkinkan.</translation>
     </message>
 </context>
 <context>
@@ -187,6 +195,13 @@
     <message>
         <source>Cancel</source>
         <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>UndoOffer</name>
+    <message>
+        <source>Undo</source>
+        <translation>Urungkan</translation>
     </message>
 </context>
 <context>

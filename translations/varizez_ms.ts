@@ -43,6 +43,10 @@
         <source>Back</source>
         <translation>Kembali</translation>
     </message>
+    <message>
+        <source>Count reset from %1</source>
+        <translation>Kiraan diset semula daripada %1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -127,10 +131,6 @@
         <translation>Kiraan anda tidak dapat dikongsi: %1 tidak tersedia. Kiraan tetap disimpan di sini dan akan dikongsi apabila folder itu kembali.</translation>
     </message>
     <message>
-        <source>Your counts could not be shared in %1: %2. They are kept here and will be shared when it is back.</source>
-        <translation>Kiraan anda tidak dapat dikongsi dalam %1: %2. Kiraan tetap disimpan di sini dan akan dikongsi sebaik sahaja boleh.</translation>
-    </message>
-    <message>
         <source>The counts of %1 may be missing: its file %2 is damaged.</source>
         <translation>Kiraan peranti %1 mungkin hilang: fail %2 rosak.</translation>
     </message>
@@ -141,6 +141,14 @@
     <message>
         <source>The counts of %1 may be missing: its file %2 could not be read (%3).</source>
         <translation>Kiraan peranti %1 mungkin hilang: fail %2 tidak dapat dibaca (%3).</translation>
+    </message>
+    <message>
+        <source>Removed “%1” (%2)</source>
+        <translation>“%1” dibuang (%2)</translation>
+    </message>
+    <message>
+        <source>Your counts could not be shared in %1: %2. They are kept here and will be shared as soon as that works again.</source>
+        <translation>Kiraan anda tidak dapat dikongsi dalam %1: %2. Kiraan tetap disimpan di sini dan akan dikongsi sebaik sahaja boleh.</translation>
     </message>
 </context>
 <context>
@@ -187,6 +195,13 @@
     <message>
         <source>Cancel</source>
         <translation>Batal</translation>
+    </message>
+</context>
+<context>
+    <name>UndoOffer</name>
+    <message>
+        <source>Undo</source>
+        <translation>Buat asal</translation>
     </message>
 </context>
 <context>

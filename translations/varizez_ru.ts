@@ -43,6 +43,10 @@
         <source>Back</source>
         <translation>Назад</translation>
     </message>
+    <message>
+        <source>Count reset from %1</source>
+        <translation>Счёт сброшен (было %1)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -127,10 +131,6 @@
         <translation>Не удаётся поделиться вашими подсчётами: папка %1 недоступна. Они хранятся здесь и будут переданы, когда она снова появится.</translation>
     </message>
     <message>
-        <source>Your counts could not be shared in %1: %2. They are kept here and will be shared when it is back.</source>
-        <translation>Не удалось поделиться вашими подсчётами через %1: %2. Они хранятся здесь и будут переданы, как только это станет возможно.</translation>
-    </message>
-    <message>
         <source>The counts of %1 may be missing: its file %2 is damaged.</source>
         <translation>Подсчёты устройства %1 могут отсутствовать: его файл %2 повреждён.</translation>
     </message>
@@ -141,6 +141,14 @@
     <message>
         <source>The counts of %1 may be missing: its file %2 could not be read (%3).</source>
         <translation>Подсчёты устройства %1 могут отсутствовать: не удалось прочитать его файл %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Removed “%1” (%2)</source>
+        <translation>Удалено: «%1» (%2)</translation>
+    </message>
+    <message>
+        <source>Your counts could not be shared in %1: %2. They are kept here and will be shared as soon as that works again.</source>
+        <translation>Не удалось поделиться вашими подсчётами через %1: %2. Они хранятся здесь и будут переданы, как только это станет возможно.</translation>
     </message>
 </context>
 <context>
@@ -187,6 +195,13 @@
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>UndoOffer</name>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
     </message>
 </context>
 <context>

@@ -43,6 +43,10 @@
         <source>Back</source>
         <translation>Geri</translation>
     </message>
+    <message>
+        <source>Count reset from %1</source>
+        <translation>Sayı %1 iken sıfırlandı</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -127,10 +131,6 @@
         <translation>Sayımlarınız paylaşılamıyor: %1 klasörü bulunamadı. Burada saklanıyor ve klasör geri geldiğinde paylaşılacak.</translation>
     </message>
     <message>
-        <source>Your counts could not be shared in %1: %2. They are kept here and will be shared when it is back.</source>
-        <translation>Sayımlarınız %1 klasöründe paylaşılamadı: %2. Burada saklanıyor ve mümkün olduğunda paylaşılacak.</translation>
-    </message>
-    <message>
         <source>The counts of %1 may be missing: its file %2 is damaged.</source>
         <translation>%1 cihazının sayımları eksik olabilir: %2 dosyası bozuk.</translation>
     </message>
@@ -141,6 +141,14 @@
     <message>
         <source>The counts of %1 may be missing: its file %2 could not be read (%3).</source>
         <translation>%1 cihazının sayımları eksik olabilir: %2 dosyası okunamadı (%3).</translation>
+    </message>
+    <message>
+        <source>Removed “%1” (%2)</source>
+        <translation>“%1” silindi (%2)</translation>
+    </message>
+    <message>
+        <source>Your counts could not be shared in %1: %2. They are kept here and will be shared as soon as that works again.</source>
+        <translation>Sayımlarınız %1 klasöründe paylaşılamadı: %2. Burada saklanıyor ve mümkün olduğunda paylaşılacak.</translation>
     </message>
 </context>
 <context>
@@ -187,6 +195,13 @@
     <message>
         <source>Cancel</source>
         <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>UndoOffer</name>
+    <message>
+        <source>Undo</source>
+        <translation>Geri al</translation>
     </message>
 </context>
 <context>

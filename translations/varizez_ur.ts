@@ -43,6 +43,10 @@
         <source>Back</source>
         <translation>واپس</translation>
     </message>
+    <message>
+        <source>Count reset from %1</source>
+        <translation>گنتی %1 سے صفر کر دی گئی</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -127,10 +131,6 @@
         <translation>آپ کی گنتی شیئر نہیں ہو سکتی: فولڈر %1 دستیاب نہیں۔ گنتی یہیں محفوظ ہے اور فولڈر واپس آتے ہی شیئر ہو جائے گی۔</translation>
     </message>
     <message>
-        <source>Your counts could not be shared in %1: %2. They are kept here and will be shared when it is back.</source>
-        <translation>آپ کی گنتی %1 میں شیئر نہیں ہو سکی: %2۔ گنتی یہیں محفوظ ہے اور ممکن ہوتے ہی شیئر ہو جائے گی۔</translation>
-    </message>
-    <message>
         <source>The counts of %1 may be missing: its file %2 is damaged.</source>
         <translation>ڈیوائس %1 کی گنتیاں غائب ہو سکتی ہیں: اس کی فائل %2 خراب ہے۔</translation>
     </message>
@@ -141,6 +141,14 @@
     <message>
         <source>The counts of %1 may be missing: its file %2 could not be read (%3).</source>
         <translation>ڈیوائس %1 کی گنتیاں غائب ہو سکتی ہیں: اس کی فائل %2 پڑھی نہیں جا سکی (%3)۔</translation>
+    </message>
+    <message>
+        <source>Removed “%1” (%2)</source>
+        <translation>«%1» ہٹا دیا گیا (%2)</translation>
+    </message>
+    <message>
+        <source>Your counts could not be shared in %1: %2. They are kept here and will be shared as soon as that works again.</source>
+        <translation>آپ کی گنتی %1 میں شیئر نہیں ہو سکی: %2۔ گنتی یہیں محفوظ ہے اور ممکن ہوتے ہی شیئر ہو جائے گی۔</translation>
     </message>
 </context>
 <context>
@@ -187,6 +195,13 @@
     <message>
         <source>Cancel</source>
         <translation>منسوخ</translation>
+    </message>
+</context>
+<context>
+    <name>UndoOffer</name>
+    <message>
+        <source>Undo</source>
+        <translation>کالعدم کریں</translation>
     </message>
 </context>
 <context>
