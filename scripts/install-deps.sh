@@ -24,6 +24,7 @@ test_packages=(qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools qtt
     dbus dbus-bin xvfb xauth xdotool x11-utils openbox wmctrl x11-xkb-utils python3-xlib
     sway qt6-wayland
     desktop-file-utils dpkg-dev file util-linux python3 python3-fusepy fuse3 strace
+    syncthing faketime iproute2
     lintian appstream reuse)
 
 packages=("${build_packages[@]}")

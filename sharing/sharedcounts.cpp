@@ -103,16 +103,31 @@ SharedCounts::Standing SharedCounts::standingOf(const PhraseKey &key) const
 
 QVector<PhraseKey> SharedCounts::shown(const QVector<PhraseKey> &order) const
 {
+    // A phrase shown again (removed here, counted elsewhere) comes back where
+    // it was, after the phrase before it in this device's list.
+    const std::set<PhraseKey> listed(order.cbegin(), order.cend());
+    QMap<PhraseKey, QVector<PhraseKey>> back;
+    QVector<PhraseKey> first;
+    const PhraseKey *before = nullptr;
+    for (const DeviceEntry &entry : own().entries) {
+        if (listed.count(entry.key))
+            before = &entry.key;
+        else if (isShown(entry.key))
+            (before ? back[*before] : first).append(entry.key);
+    }
     QVector<PhraseKey> keys;
     std::set<PhraseKey> placed;
     const auto place = [&](const PhraseKey &key) {
         if (isShown(key) && placed.insert(key).second)
             keys.append(key);
     };
-    for (const PhraseKey &key : order)
+    for (const PhraseKey &key : first)
         place(key);
-    for (const DeviceEntry &entry : own().entries)
-        place(entry.key);
+    for (const PhraseKey &key : order) {
+        place(key);
+        for (const PhraseKey &again : back.value(key))
+            place(again);
+    }
     for (auto it = m_devices.cbegin(); it != m_devices.cend(); ++it)
         for (const DeviceEntry &entry : it->entries)
             place(entry.key);
@@ -273,19 +288,25 @@ QVector<PhraseKey> SharedCounts::join(const QVector<PhraseEntry> &list)
 
 void SharedCounts::arrange(const QVector<PhraseKey> &keys)
 {
+    // The phrases no longer shown keep their place, after the phrase before
+    // them, so that one shown again can come back there.
     DeviceState &own = m_devices[m_ownId];
+    const std::set<PhraseKey> listed(keys.cbegin(), keys.cend());
+    QMap<PhraseKey, QVector<DeviceEntry>> hidden;
     QVector<DeviceEntry> arranged;
-    std::set<PhraseKey> placed;
+    const PhraseKey *before = nullptr;
+    for (const DeviceEntry &entry : qAsConst(own.entries)) {
+        if (listed.count(entry.key))
+            before = &entry.key;
+        else if (entry.tally.activity() > 0 || entry.hasBase || entry.hasSighting)
+            (before ? hidden[*before] : arranged).append(entry);
+    }
     for (const PhraseKey &key : keys) {
         // A phrase this device did nothing to is listed for its place only.
         const DeviceEntry *entry = entryOf(m_ownId, key);
         arranged.append(entry ? *entry : DeviceEntry{key, Tally(), false, 0, false, Sighting()});
-        placed.insert(key);
+        arranged += hidden.value(key);
     }
-    for (const DeviceEntry &entry : qAsConst(own.entries))
-        if (!placed.count(entry.key) &&
-            (entry.tally.activity() > 0 || entry.hasBase || entry.hasSighting))
-            arranged.append(entry);
     own.entries = arranged;
     reindex(m_ownId);
 }

@@ -142,7 +142,9 @@ def cut(times, player, shared=''):
         start = [int(m[1]) for m in re.finditer(r'^press btnStart -> .*dialog: \w+ (\d+)', out, re.M)]
         assert all(records[0][1] <= n <= records[0][1] + 1 for n in start), \
             f'{k}: the start showed {start} of a file that held {records[0][1]}'
-        floor, saved = (shown[-1] if shown else records[0][1]), saved or bool(shown)
+        # Shared, a start may show one more than the file held: its own file was one save ahead.
+        floor = shown[-1] if shown else start[-1] if start else records[0][1]
+        saved = saved or bool(shown)
         if shared and k % 20 == 19:  # what a showed has reached b, through the folder
             b = re.findall(r'^press btnStart -> .*dialog: \w+ (\d+)', play(player, on('b') + [
                 'open', 'click 0', 'press btnStart']), re.M)
