@@ -4,17 +4,22 @@
 
 // Benchmarks that print ratios against floors measured in the same run:
 //   save   one count (an L key press) through to the durable file, against a
-//          bare QSaveFile replace of the same bytes
+//          bare QSaveFile replace of the same bytes; with sharing on too,
+//          against the same floor
 //   load   loading and filling the list, against a bare QDataStream read
 //          plus inserting the same texts into a QListWidget
 //   startup the program's start-up, until its event loop is first idle,
 //          against a separate bare QMainWindow program (bare_probe), time
-//          and peak memory
+//          and peak memory; with sharing on through ten devices' files,
+//          against the same list with sharing off
 // Nothing here asserts; it reports.
 
 #include "beads.h"
 #include "counter.h"
+#include "devicefile.h"
 #include "phrasefile.h"
+#include "phrasestore.h"
+#include "sharingsettings.h"
 
 #include <QApplication>
 #include <QDataStream>
@@ -83,10 +88,10 @@ Medians alternate(int rounds, const std::function<void()> &subject,
     return {medianOf(a), medianOf(b), long(medianOf(fa)), long(medianOf(fb))};
 }
 
-void report(const char *what, double subject, double floor, double goal)
+void report(const char *what, double subject, double floor, double goal, const char *note = "")
 {
-    std::printf("%-34s %10.1f us  floor %10.1f us  ratio %5.2f  (goal <= %.2f)\n", what,
-                subject / 1000, floor / 1000, subject / floor, goal);
+    std::printf("%-34s %10.1f us  floor %10.1f us  ratio %5.2f  (goal <= %.2f)%s\n", what,
+                subject / 1000, floor / 1000, subject / floor, goal, note);
     std::fflush(stdout);
 }
 
@@ -96,6 +101,44 @@ QVector<Beads *> makeList(int n)
     for (int i = 0; i < n; ++i)
         list.append(new Beads(QStringLiteral("SubhannAllah %1").arg(i), i, nullptr));
     return list;
+}
+
+// A device that brought makeList(n) in when sharing began and counted on each
+// phrase since; with resetSaw, it reset every 100th, seeing those devices.
+DeviceState deviceOn(const QString &id, int n, int seed, const QStringList &resetSaw = {})
+{
+    DeviceState state{id, QStringLiteral("bench@") + id, 1, 1700000000000, {0, 0}, {}};
+    for (int i = 0; i < n; ++i) {
+        DeviceEntry e{{QStringLiteral("SubhannAllah %1").arg(i), 0}, {}, true, i, false, {}};
+        e.tally = {(i + seed) % 7 + 1, 0, seed == 0 ? 1 : 0};
+        if (i % 100 == 0 && !resetSaw.isEmpty()) {
+            e.hasSighting = true;
+            e.sighting.base = i;
+            for (const QString &seen : resetSaw)
+                e.sighting.tallies.insert(seen, Tally{1, 0, 0});
+        }
+        state.entries.append(e);
+    }
+    return state;
+}
+
+void writeDevice(const QString &folder, const DeviceState &state)
+{
+    QFile file(folder + QLatin1Char('/') + DeviceFile::nameFor(state.id));
+    if (!file.open(QIODevice::WriteOnly) || file.write(DeviceFile::bytesOf(state)) < 0)
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
+}
+
+// Turns sharing on for the data file through folder, and brings the devices'
+// files there in once: what that writes is not part of what is timed.
+void shareThrough(const DataLocation &location, const QString &folder, QVector<Beads *> *records,
+                  PhraseStore *store)
+{
+    QString error;
+    if (!SharingSettings::setFolder(location.file, folder, &error))
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+    store->open(records, {});
+    store->save();
 }
 
 void benchSave(const QString &dir)
@@ -128,6 +171,28 @@ void benchSave(const QString &dir)
         char label[64];
         std::snprintf(label, sizeof label, "one count, %d phrases", n);
         report(label, m.subject, m.floor, 1.15);
+
+        // With sharing on, one other device's file in the folder: the press
+        // writes this device's file too, there and beside the phrase file.
+        const QString home = dir + QStringLiteral("/shared-%1").arg(n);
+        const DataLocation location{home + QStringLiteral("/varizezCount.bin"), dir, QString()};
+        QDir().mkpath(home + QStringLiteral("/folder"));
+        PhraseFile(location.file).save(list);
+        writeDevice(home + QStringLiteral("/folder"),
+                    deviceOn(QStringLiteral("0000000b0001"), n, 1));
+        QVector<Beads *> records;
+        PhraseStore store(location);
+        shareThrough(location, home + QStringLiteral("/folder"), &records, &store);
+        Counter sharing;
+        QObject::connect(&sharing, &Counter::valueChanged, &store, &PhraseStore::save);
+        sharing.setBeads(records.first());
+        const auto sharedPress = [&] { QTest::keyClick(&sharing, Qt::Key_L); };
+        const Medians on = alternate(n >= 10000 ? 60 : 200, sharedPress, floor);
+        char note[40];
+        std::snprintf(note, sizeof note, "  sharing off %.2f", m.subject / m.floor);
+        std::snprintf(label, sizeof label, "one count, sharing on, %d", n);
+        report(label, on.subject, on.floor, 2.2, note);
+        qDeleteAll(records);
         qDeleteAll(list);
     }
 }
@@ -205,9 +270,11 @@ double monotonicNow()
     return double(now.tv_sec) * 1e9 + double(now.tv_nsec);
 }
 
-StartupRun runOnce(const QString &program, bool withLabel)
+// dataHome: the probe's XDG_DATA_HOME, so it never reads the user's phrases.
+StartupRun runOnce(const QString &program, bool withLabel, const QString &dataHome)
 {
     const QByteArray path = program.toLocal8Bit();
+    const QByteArray data = QFile::encodeName(dataHome);
     int out[2];
     if (pipe(out) != 0)
         return {};
@@ -223,6 +290,7 @@ StartupRun runOnce(const QString &program, bool withLabel)
         if (withLabel)
             setenv("BARE_LABEL", "1", 1);
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        setenv("XDG_DATA_HOME", data.constData(), 1);
         execl(path.constData(), path.constData(), nullptr);
         _exit(127);
     }
@@ -241,18 +309,20 @@ StartupRun runOnce(const QString &program, bool withLabel)
     return {std::strtod(buffer, nullptr) - started, usage.ru_maxrss};
 }
 
-void benchStartup(const QString &dir)
+void benchStartup(const QString &dir, const QString &files)
 {
     const QString program = dir + QStringLiteral("/startup_probe");
     const QString bareProgram = dir + QStringLiteral("/bare_probe");
+    const QString empty = files + QStringLiteral("/empty-data");
+    QDir().mkpath(empty);
     std::vector<double> real, bare, label;
     std::vector<double> realMem, bareMem, labelMem;
-    runOnce(program, false);
-    runOnce(bareProgram, false);
+    runOnce(program, false, empty);
+    runOnce(bareProgram, false, empty);
     for (int i = 0; i < 41; ++i) {
-        const StartupRun r = runOnce(program, false);
-        const StartupRun b = runOnce(bareProgram, false);
-        const StartupRun l = runOnce(bareProgram, true);
+        const StartupRun r = runOnce(program, false, empty);
+        const StartupRun b = runOnce(bareProgram, false, empty);
+        const StartupRun l = runOnce(bareProgram, true, empty);
         real.push_back(r.nanoseconds);
         bare.push_back(b.nanoseconds);
         label.push_back(l.nanoseconds);
@@ -270,6 +340,49 @@ void benchStartup(const QString &dir)
                 medianOf(realMem) - medianOf(labelMem));
 }
 
+// Start-up with sharing on through ten devices' files of 1,000 phrases, this
+// device's among them, against the same phrase file with sharing off.
+void benchSharedStartup(const QString &dir, const QString &files)
+{
+    const QString program = dir + QStringLiteral("/startup_probe");
+    const QString shared = files + QStringLiteral("/shared-data"),
+                  alone = files + QStringLiteral("/alone-data"),
+                  folder = files + QStringLiteral("/devices");
+    const DataLocation location{shared + QStringLiteral("/varizez/varizezCount.bin"), files, {}};
+    for (const QString &path :
+         {folder, shared + QStringLiteral("/varizez"), alone + QStringLiteral("/varizez")})
+        QDir().mkpath(path);
+    QStringList ids{SharingSettings::deviceId(location.file)};
+    for (int d = 1; d < 10; ++d)
+        ids << QStringLiteral("%1").arg(0xb0000 + d, 12, 16, QLatin1Char('0'));
+    for (int d = 0; d < 10; ++d)
+        writeDevice(folder, deviceOn(ids.at(d), 1000, d, d == 3 ? ids : QStringList()));
+    {
+        QVector<Beads *> records;
+        PhraseStore store(location);
+        shareThrough(location, folder, &records, &store);
+        qDeleteAll(records);
+    }
+    QFile::copy(location.file, alone + QStringLiteral("/varizez/varizezCount.bin"));
+    // A start that finds everything in step writes nothing.
+    const QString own = QLatin1Char('/') + DeviceFile::nameFor(ids.first());
+    const auto stamps = [&] {
+        return QVector<FileStamp>{
+            FileStamp::ofPath(location.file), FileStamp::ofPath(folder + own),
+            FileStamp::ofPath(SharingSettings::mirrorFor(location.file) + own)};
+    };
+    const QVector<FileStamp> before = stamps();
+    std::vector<double> on, off;
+    runOnce(program, false, shared);
+    runOnce(program, false, alone);
+    for (int i = 0; i < 21; ++i) {
+        on.push_back(runOnce(program, false, shared).nanoseconds);
+        off.push_back(runOnce(program, false, alone).nanoseconds);
+    }
+    report("start-up, 10 devices of 1,000", medianOf(on), medianOf(off), 1.3,
+           stamps() == before ? "" : "  (the starts wrote files!)");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -280,6 +393,12 @@ int main(int argc, char *argv[])
     std::printf("Qt %s; files in %s\n", qVersion(), qPrintable(dir.path()));
     benchSave(dir.path());
     benchLoad(dir.path());
-    benchStartup(QCoreApplication::applicationDirPath());
+    // There the program keeps its phrases whatever XDG_DATA_HOME says.
+    if (QFileInfo(QStringLiteral("/home/user")).isWritable()) {
+        std::printf("start-up not measured: the program would read /home/user\n");
+        return 0;
+    }
+    benchStartup(QCoreApplication::applicationDirPath(), dir.path());
+    benchSharedStartup(QCoreApplication::applicationDirPath(), dir.path());
     return 0;
 }
