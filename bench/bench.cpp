@@ -107,7 +107,7 @@ QVector<Beads *> makeList(int n)
 // phrase since; with resetSaw, it reset every 100th, seeing those devices.
 DeviceState deviceOn(const QString &id, int n, int seed, const QStringList &resetSaw = {})
 {
-    DeviceState state{id, QStringLiteral("bench@") + id, 1, 1700000000000, {0, 0}, {}};
+    DeviceState state{id, QStringLiteral("bench@") + id, 1, 1700000000000, FileStamp(), {}};
     for (int i = 0; i < n; ++i) {
         DeviceEntry e{{QStringLiteral("SubhannAllah %1").arg(i), 0}, {}, true, i, false, {}};
         e.tally = {(i + seed) % 7 + 1, 0, seed == 0 ? 1 : 0};

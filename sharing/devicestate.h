@@ -5,6 +5,7 @@
 #ifndef VARIZEZ_DEVICESTATE_H
 #define VARIZEZ_DEVICESTATE_H
 
+#include "filestamp.h"
 #include "listmerge.h"
 
 #include <QMap>
@@ -62,9 +63,9 @@ struct DeviceState
     QString name;
     qint64 generation = 0;  // one more with every save
     qint64 lastCounted = 0; // milliseconds since 1970 on the device's clock: only shown
-    // Digests of the device's phrase file before and after its last save:
-    // whether the file found at start is one it wrote.
-    quint64 listDigests[2] = {0, 0};
+    // The device's phrase file as it was on its disk when the device last
+    // wrote this: whether the file found at start is still that one.
+    FileStamp listStamp;
     QVector<DeviceEntry> entries;
 };
 

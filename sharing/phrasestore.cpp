@@ -12,10 +12,8 @@
 #include "sharingsettings.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QFileInfo>
 #include <QHash>
-#include <QtEndian>
 
 namespace {
 
@@ -31,13 +29,6 @@ QVector<PhraseEntry> entriesOf(const QVector<Beads *> &records)
     for (const Beads *record : records)
         entries.append(PhraseEntry{record->name(), record->count()});
     return entries;
-}
-
-quint64 digestOf(const QVector<PhraseEntry> &list)
-{
-    return qFromBigEndian<quint64>(
-        QCryptographicHash::hash(PhraseFile::bytesOf(list), QCryptographicHash::Sha256)
-            .constData());
 }
 
 } // namespace
@@ -63,7 +54,11 @@ PhraseStore::PhraseStore(const DataLocation &location, QObject *parent)
     connect(&m_retry, &QTimer::timeout, this, &PhraseStore::settled);
 }
 
-PhraseStore::~PhraseStore() = default;
+PhraseStore::~PhraseStore()
+{
+    if (m_counts)
+        m_folder->keep(m_counts->own());
+}
 
 void PhraseStore::open(QVector<Beads *> *records, const QStringList &seeds)
 {
@@ -92,28 +87,23 @@ void PhraseStore::openShared(const QString &folder, bool fileUsable, const QStri
     m_folder = std::make_unique<SharedFolder>(m_location, folder);
     const DeviceState own = m_folder->ownState();
     m_counts = std::make_unique<SharedCounts>(own);
-    const auto takeIn = [this](const QVector<DeviceState> &states) {
-        for (const DeviceState &state : states)
-            m_counts->setDevice(state);
-    };
     // First the list as this device last wrote it, from its copies.
-    takeIn(m_folder->kept());
+    m_counts->setDevices(m_folder->kept());
     QVector<PhraseKey> keys;
     if (own.generation == 0) {
         // Sharing begins here: the list is brought in once, beside all the
         // folder holds.
-        takeIn(m_folder->news());
+        m_counts->setDevices(m_folder->news());
         keys = m_counts->join(fileUsable ? m_saved : QVector<PhraseEntry>());
-    } else if (fileUsable && digestOf(m_saved) != own.listDigests[0] &&
-               digestOf(m_saved) != own.listDigests[1]) {
-        // The file was changed while the program was closed: by varizez-file
-        // while sharing was off, or by another program. The changes are
-        // this device's, made since it last wrote the file.
+    } else if (fileUsable && m_file.stamp() != own.listStamp) {
+        // The file was written after this device's own file: by a save whose
+        // own file a kill or a power cut lost, by varizez-file while sharing
+        // was off, or by another program. What it has more is this device's.
         const QVector<PhraseKey> shown = m_counts->shown({});
         keys = m_counts->apply(shown, m_counts->entriesOf(shown), m_saved);
     }
     // Then what the other devices did since.
-    takeIn(m_folder->news());
+    m_counts->setDevices(m_folder->news());
     m_keys = m_counts->shown(keys);
     if (m_keys.isEmpty() && !seeds.isEmpty()) {
         QVector<PhraseEntry> seeded;
@@ -135,14 +125,16 @@ bool PhraseStore::save()
     if (m_counts)
         m_keys = m_counts->apply(m_keys, m_rows, now);
     m_rows = now;
-    // Whatever changed elsewhere goes in first, so it is not written over.
-    takeIn();
+    // Another program's change of the file goes in first, so that it is not
+    // written over. (The other devices' files are never written here.)
+    if (takeIn(false))
+        emit changedOutside();
     write(true);
     return m_ownProblem.isEmpty() && (m_file.trouble().kind == PhraseFileTrouble::None ||
                                       m_file.trouble().kind == PhraseFileTrouble::KeptAside);
 }
 
-bool PhraseStore::takeIn()
+bool PhraseStore::takeIn(bool devices)
 {
     bool changed = false;
     if (m_file.changedOnDisk() && m_file.exists()) {
@@ -163,9 +155,9 @@ bool PhraseStore::takeIn()
         }
     }
     if (m_counts) {
-        const QVector<DeviceState> news = m_folder->news();
-        for (const DeviceState &state : news)
-            m_counts->setDevice(state);
+        const QVector<DeviceState> news = devices ? m_folder->news() : QVector<DeviceState>();
+        if (!news.isEmpty())
+            m_counts->setDevices(news);
         if (changed || !news.isEmpty()) {
             m_keys = m_counts->shown(m_keys);
             m_rows = m_counts->entriesOf(m_keys);
@@ -179,35 +171,44 @@ bool PhraseStore::takeIn()
 
 void PhraseStore::write(bool evenIfSame)
 {
+    // The phrase file first: should a kill or a power cut lose this
+    // device's own file after it, the next start makes it good from this.
+    if ((evenIfSame || m_rows != m_saved) && m_file.save(m_rows))
+        m_saved = m_rows;
     if (m_counts) {
-        m_counts->arrange(m_keys);
-        m_counts->stamp(digestOf(m_saved), digestOf(m_rows));
         const qint64 changes = m_counts->changes();
-        if (m_folder->save(m_counts->own(), changes != m_published, &m_ownProblem)) {
-            m_ownProblem.clear();
-            if (m_folder->folderProblem().isEmpty())
+        if (changes != m_published || !m_folder->folderProblem().isEmpty() ||
+            m_folder->publicationStale(m_counts->own())) {
+            if (m_keys != m_arranged)
+                m_counts->arrange(m_arranged = m_keys);
+            m_counts->stamp(m_file.stamp(), m_folder->generationSeen());
+            if (m_folder->save(m_counts->own(), &m_ownProblem)) {
+                m_ownProblem.clear();
                 m_published = changes;
+            }
         }
         if (m_folder->folderProblem().isEmpty())
             m_retry.stop();
         else if (!m_retry.isActive())
             m_retry.start();
     }
-    if ((evenIfSame || m_rows != m_saved) && m_file.save(m_rows))
-        m_saved = m_rows;
     watch();
 }
 
 void PhraseStore::settled()
 {
     const QString noticeBefore = notice();
-    const bool changed = takeIn();
-    const bool folderBack =
-        m_counts && !m_folder->folderProblem().isEmpty() && m_folder->folderThere();
-    if (changed || folderBack)
+    const bool changed = takeIn(true);
+    // A folder back from away, or this device's file there replaced.
+    const bool republish =
+        m_counts && m_folder->folderThere() &&
+        (!m_folder->folderProblem().isEmpty() || m_folder->publicationStale(m_counts->own()));
+    if (changed || republish)
         write(false);
     else
         watch();
+    if (m_counts && !m_folder->folderProblem().isEmpty() && !m_retry.isActive())
+        m_retry.start();
     if (changed || notice() != noticeBefore)
         emit changedOutside();
 }

@@ -54,7 +54,7 @@ signals:
 
 private:
     void openShared(const QString &folder, bool fileUsable, const QStringList &seeds);
-    bool takeIn();
+    bool takeIn(bool devices);
     void write(bool evenIfSame);
     void setRecords();
     void watch();
@@ -64,9 +64,10 @@ private:
     DataLocation m_location;
     PhraseFile m_file;
     QVector<Beads *> *m_records = nullptr;
-    QVector<PhraseEntry> m_rows;  // what the records held when last in step
-    QVector<PhraseEntry> m_saved; // what the phrase file holds, as last read or written
-    QVector<PhraseKey> m_keys;    // with sharing: the keys of m_rows
+    QVector<PhraseEntry> m_rows;   // what the records held when last in step
+    QVector<PhraseEntry> m_saved;  // what the phrase file holds, as last read or written
+    QVector<PhraseKey> m_keys;     // with sharing: the keys of m_rows
+    QVector<PhraseKey> m_arranged; // the order of this device's file as last written
     std::unique_ptr<SharedFolder> m_folder;
     std::unique_ptr<SharedCounts> m_counts;
     qint64 m_published = -1; // the changes that have reached the folder

@@ -5,86 +5,62 @@
 #include "sharedcounts.h"
 
 #include <QDateTime>
+#include <algorithm>
 
 SharedCounts::SharedCounts(const DeviceState &own)
-    : m_ownId(own.id)
 {
-    m_devices.insert(own.id, own);
-    reindex(own.id);
-    restand();
+    m_devices.append(own);
+    setDevices({});
 }
 
-void SharedCounts::setDevice(const DeviceState &state)
+void SharedCounts::setDevices(const QVector<DeviceState> &states)
 {
-    if (state.id == m_ownId)
-        return; // only this device speaks for itself
-    m_devices.insert(state.id, state);
-    reindex(state.id);
-    restand();
-}
-
-void SharedCounts::forgetDevice(const QString &id)
-{
-    if (id == m_ownId || !m_devices.remove(id))
-        return;
-    m_index.remove(id);
-    restand();
-}
-
-void SharedCounts::reindex(const QString &device)
-{
-    QMap<PhraseKey, int> &index = m_index[device];
-    index.clear();
-    const QVector<DeviceEntry> &entries = m_devices[device].entries;
-    for (int i = 0; i < entries.size(); ++i)
-        index.insert(entries.at(i).key, i);
-}
-
-void SharedCounts::restand()
-{
+    // Each phrase is weighed again once, however many devices arrived.
+    for (const DeviceState &state : states) {
+        if (state.id == own().id)
+            continue; // only this device speaks for itself
+        const auto same = std::find_if(m_devices.begin() + 1, m_devices.end(),
+                                       [&](const DeviceState &d) { return d.id == state.id; });
+        if (same == m_devices.end())
+            m_devices.append(state);
+        else
+            *same = state;
+    }
+    std::sort(m_devices.begin() + 1, m_devices.end(),
+              [](const DeviceState &a, const DeviceState &b) { return a.id < b.id; });
+    reindex();
     m_standing.clear();
-    for (const QMap<PhraseKey, int> &index : qAsConst(m_index))
-        for (auto it = index.cbegin(); it != index.cend(); ++it)
-            if (!m_standing.contains(it.key()))
-                m_standing.insert(it.key(), standingOf(it.key()));
+    for (auto it = m_places.cbegin(); it != m_places.cend(); ++it)
+        m_standing.insert(it.key(), standingOf(it.key()));
 }
 
-const DeviceEntry *SharedCounts::entryOf(const QString &device, const PhraseKey &key) const
+void SharedCounts::reindex()
 {
-    const QMap<PhraseKey, int> index = m_index.value(device);
-    const auto at = index.constFind(key);
-    return at == index.cend() ? nullptr : &m_devices.constFind(device)->entries.at(*at);
-}
-
-QMap<QString, Tally> SharedCounts::talliesOf(const PhraseKey &key) const
-{
-    QMap<QString, Tally> tallies;
-    for (auto it = m_devices.cbegin(); it != m_devices.cend(); ++it)
-        if (const DeviceEntry *entry = entryOf(it.key(), key))
-            tallies.insert(it.key(), entry->tally);
-    return tallies;
+    m_places.clear();
+    for (int d = 0; d < m_devices.size(); ++d)
+        for (int e = 0; e < m_devices.at(d).entries.size(); ++e)
+            m_places[m_devices.at(d).entries.at(e).key].append(Place{d, e});
 }
 
 SharedCounts::Standing SharedCounts::standingOf(const PhraseKey &key) const
 {
     // What every reset and every removal saw, device by device: each device
     // only adds to its tallies, so the most seen of one is the latest seen.
+    const QVector<Place> places = m_places.value(key);
     QMap<QString, Tally> sighted, removedAt;
     bool hasBase = false;
     qint64 base = 0, sightedBase = 0;
-    for (auto it = m_devices.cbegin(); it != m_devices.cend(); ++it) {
-        const DeviceEntry *entry = entryOf(it.key(), key);
-        if (!entry)
+    for (const Place &place : places) {
+        const DeviceEntry &entry = m_devices.at(place.device).entries.at(place.entry);
+        if (entry.hasBase)
+            base = hasBase ? qMax(base, entry.base) : entry.base, hasBase = true;
+        if (!entry.hasSighting)
             continue;
-        if (entry->hasBase)
-            base = hasBase ? qMax(base, entry->base) : entry->base, hasBase = true;
-        if (!entry->hasSighting)
-            continue;
-        sightedBase = qMax(sightedBase, entry->sighting.base);
-        for (auto seen = entry->sighting.tallies.cbegin(); seen != entry->sighting.tallies.cend();
+        sightedBase = qMax(sightedBase, entry.sighting.base);
+        for (auto seen = entry.sighting.tallies.cbegin(); seen != entry.sighting.tallies.cend();
              ++seen) {
             sighted[seen.key()].raise(seen.value());
-            if (entry->sighting.removed)
+            if (entry.sighting.removed)
                 removedAt[seen.key()].raise(seen.value());
         }
     }
@@ -92,13 +68,37 @@ SharedCounts::Standing SharedCounts::standingOf(const PhraseKey &key) const
     // its counting with it, and what resets saw of it no longer matters.
     Standing standing;
     standing.count = hasBase ? qMax<qint64>(0, base - sightedBase) : 0;
-    const QMap<QString, Tally> tallies = talliesOf(key);
-    for (auto it = tallies.cbegin(); it != tallies.cend(); ++it) {
-        const Tally seen = sighted.value(it.key());
-        standing.count += (it->ups - seen.ups) - (it->downs - seen.downs);
-        standing.shown = standing.shown || it->activity() > removedAt.value(it.key()).activity();
+    for (const Place &place : places) {
+        const QString &device = m_devices.at(place.device).id;
+        const Tally &tally = m_devices.at(place.device).entries.at(place.entry).tally;
+        const Tally seen = sighted.value(device);
+        standing.count += (tally.ups - seen.ups) - (tally.downs - seen.downs);
+        standing.shown = standing.shown || tally.activity() > removedAt.value(device).activity();
     }
     return standing;
+}
+
+QMap<QString, Tally> SharedCounts::talliesOf(const PhraseKey &key) const
+{
+    QMap<QString, Tally> tallies;
+    for (const Place &place : m_places.value(key))
+        tallies.insert(m_devices.at(place.device).id,
+                       m_devices.at(place.device).entries.at(place.entry).tally);
+    return tallies;
+}
+
+qint64 SharedCounts::baseOf(const PhraseKey &key, bool sighted) const
+{
+    // The largest count brought in, or the largest a reset or removal saw.
+    qint64 base = 0;
+    for (const Place &place : m_places.value(key)) {
+        const DeviceEntry &entry = m_devices.at(place.device).entries.at(place.entry);
+        if (!sighted && entry.hasBase)
+            base = qMax(base, entry.base);
+        if (sighted && entry.hasSighting)
+            base = qMax(base, entry.sighting.base);
+    }
+    return base;
 }
 
 QVector<PhraseKey> SharedCounts::shown(const QVector<PhraseKey> &order) const
@@ -128,8 +128,8 @@ QVector<PhraseKey> SharedCounts::shown(const QVector<PhraseKey> &order) const
         for (const PhraseKey &again : back.value(key))
             place(again);
     }
-    for (auto it = m_devices.cbegin(); it != m_devices.cend(); ++it)
-        for (const DeviceEntry &entry : it->entries)
+    for (const DeviceState &device : m_devices)
+        for (const DeviceEntry &entry : device.entries)
             place(entry.key);
     return keys;
 }
@@ -145,14 +145,13 @@ QVector<PhraseEntry> SharedCounts::entriesOf(const QVector<PhraseKey> &keys) con
 
 DeviceEntry &SharedCounts::ownEntry(const PhraseKey &key)
 {
-    DeviceState &own = m_devices[m_ownId];
-    QMap<PhraseKey, int> &index = m_index[m_ownId];
-    auto at = index.find(key);
-    if (at == index.end()) {
-        own.entries.append(DeviceEntry{key, Tally(), false, 0, false, Sighting()});
-        at = index.insert(key, own.entries.size() - 1);
+    QVector<DeviceEntry> &entries = m_devices.first().entries;
+    QVector<Place> &places = m_places[key];
+    if (places.isEmpty() || places.first().device != 0) {
+        entries.append(DeviceEntry{key, Tally(), false, 0, false, Sighting()});
+        places.prepend(Place{0, int(entries.size()) - 1});
     }
-    return own.entries[*at];
+    return entries[places.first().entry];
 }
 
 PhraseKey SharedCounts::freshKey(const QString &text, const std::set<PhraseKey> &taken) const
@@ -168,22 +167,18 @@ void SharedCounts::change(const PhraseKey &key, qint64 by)
     Tally &tally = ownEntry(key).tally;
     (by > 0 ? tally.ups : tally.downs) += qAbs(by);
     ++m_changes;
-    m_devices[m_ownId].lastCounted = QDateTime::currentMSecsSinceEpoch();
+    m_devices.first().lastCounted = QDateTime::currentMSecsSinceEpoch();
     m_standing.insert(key, standingOf(key));
 }
 
 void SharedCounts::zero(const PhraseKey &key, bool remove)
 {
-    const QMap<QString, Tally> tallies = talliesOf(key);
-    qint64 base = 0;
-    for (auto it = m_devices.cbegin(); it != m_devices.cend(); ++it)
-        if (const DeviceEntry *entry = entryOf(it.key(), key); entry && entry->hasBase)
-            base = qMax(base, entry->base);
+    const Sighting seen{remove, baseOf(key, false), talliesOf(key)};
     DeviceEntry &entry = ownEntry(key);
     entry.hasSighting = true;
-    entry.sighting = Sighting{remove, base, tallies};
+    entry.sighting = seen;
     ++m_changes;
-    m_devices[m_ownId].lastCounted = QDateTime::currentMSecsSinceEpoch();
+    m_devices.first().lastCounted = QDateTime::currentMSecsSinceEpoch();
     m_standing.insert(key, standingOf(key));
 }
 
@@ -200,6 +195,21 @@ QVector<PhraseKey> SharedCounts::apply(const QVector<PhraseKey> &keys,
                                        const QVector<PhraseEntry> &before,
                                        const QVector<PhraseEntry> &after)
 {
+    const auto countChanged = [this](const PhraseKey &key, qint64 was, qint64 now) {
+        if (now == 0 && was != 0)
+            zero(key, false);
+        else if (now != was)
+            change(key, now - was);
+    };
+    // Most often one count changed, and every phrase kept its place.
+    bool samePlaces = before.size() == after.size();
+    for (int i = 0; samePlaces && i < before.size(); ++i)
+        samePlaces = before.at(i).name == after.at(i).name;
+    if (samePlaces) {
+        for (int i = 0; i < before.size(); ++i)
+            countChanged(keys.at(i), before.at(i).count, after.at(i).count);
+        return keys;
+    }
     QHash<QString, QVector<int>> rowsOfText;
     for (int i = 0; i < before.size(); ++i)
         rowsOfText[before.at(i).name].append(i);
@@ -217,11 +227,7 @@ QVector<PhraseKey> SharedCounts::apply(const QVector<PhraseKey> &keys,
         const int i = rows.at(n++);
         kept[i] = true;
         newKeys[j] = keys.at(i);
-        const qint64 was = before.at(i).count, now = after.at(j).count;
-        if (now == 0 && was != 0)
-            zero(keys.at(i), false);
-        else if (now != was)
-            change(keys.at(i), now - was);
+        countChanged(keys.at(i), before.at(i).count, after.at(j).count);
     }
     for (int i = 0; i < before.size(); ++i)
         if (!kept.at(i))
@@ -240,13 +246,14 @@ QVector<PhraseKey> SharedCounts::join(const QVector<PhraseEntry> &list)
     // Should this device's own record have been lost, its counting goes on
     // from what the others saw of it, so their resets take away no more.
     QVector<QPair<PhraseKey, Tally>> seenOfThis;
-    for (auto it = m_devices.cbegin(); it != m_devices.cend(); ++it)
-        for (const DeviceEntry &entry : it->entries)
-            if (entry.hasSighting && entry.sighting.tallies.contains(m_ownId))
-                seenOfThis.append({entry.key, entry.sighting.tallies.value(m_ownId)});
-    for (const auto &[key, tally] : qAsConst(seenOfThis))
+    for (const DeviceState &device : qAsConst(m_devices))
+        for (const DeviceEntry &entry : device.entries)
+            if (entry.hasSighting && entry.sighting.tallies.contains(own().id))
+                seenOfThis.append({entry.key, entry.sighting.tallies.value(own().id)});
+    for (const auto &[key, tally] : qAsConst(seenOfThis)) {
         ownEntry(key).tally.raise(tally);
-    restand();
+        m_standing.insert(key, standingOf(key));
+    }
 
     // The n-th phrase of a text here is the n-th of that text shown there.
     QHash<QString, QVector<PhraseKey>> shownOfText;
@@ -266,18 +273,12 @@ QVector<PhraseKey> SharedCounts::join(const QVector<PhraseEntry> &list)
         const Standing now = m_standing.value(key);
         if (now.shown && list.at(i).count <= now.count)
             continue;
-        // The base that makes the count list's count: above every base and
-        // every base a reset saw, by what the list has more.
-        qint64 base = 0, sightedBase = 0;
-        for (auto it = m_devices.cbegin(); it != m_devices.cend(); ++it)
-            if (const DeviceEntry *entry = entryOf(it.key(), key)) {
-                base = entry->hasBase ? qMax(base, entry->base) : base;
-                sightedBase =
-                    entry->hasSighting ? qMax(sightedBase, entry->sighting.base) : sightedBase;
-            }
+        // The base that makes the count the list's count: above every base
+        // and every base a reset saw, by what the list has more.
+        const qint64 above = qMax(baseOf(key, false), baseOf(key, true));
         DeviceEntry &entry = ownEntry(key);
         entry.hasBase = true;
-        entry.base = list.at(i).count - now.count + qMax(base, sightedBase);
+        entry.base = list.at(i).count - now.count + above;
         if (!now.shown)
             entry.tally.adds += 1;
         ++m_changes;
@@ -290,12 +291,15 @@ void SharedCounts::arrange(const QVector<PhraseKey> &keys)
 {
     // The phrases no longer shown keep their place, after the phrase before
     // them, so that one shown again can come back there.
-    DeviceState &own = m_devices[m_ownId];
+    QVector<DeviceEntry> &entries = m_devices.first().entries;
+    QHash<PhraseKey, int> at;
+    for (int i = 0; i < entries.size(); ++i)
+        at.insert(entries.at(i).key, i);
     const std::set<PhraseKey> listed(keys.cbegin(), keys.cend());
-    QMap<PhraseKey, QVector<DeviceEntry>> hidden;
+    QHash<PhraseKey, QVector<DeviceEntry>> hidden;
     QVector<DeviceEntry> arranged;
     const PhraseKey *before = nullptr;
-    for (const DeviceEntry &entry : qAsConst(own.entries)) {
+    for (const DeviceEntry &entry : qAsConst(entries)) {
         if (listed.count(entry.key))
             before = &entry.key;
         else if (entry.tally.activity() > 0 || entry.hasBase || entry.hasSighting)
@@ -303,18 +307,18 @@ void SharedCounts::arrange(const QVector<PhraseKey> &keys)
     }
     for (const PhraseKey &key : keys) {
         // A phrase this device did nothing to is listed for its place only.
-        const DeviceEntry *entry = entryOf(m_ownId, key);
-        arranged.append(entry ? *entry : DeviceEntry{key, Tally(), false, 0, false, Sighting()});
+        const int i = at.value(key, -1);
+        arranged.append(i >= 0 ? entries.at(i)
+                               : DeviceEntry{key, Tally(), false, 0, false, Sighting()});
         arranged += hidden.value(key);
     }
-    own.entries = arranged;
-    reindex(m_ownId);
+    entries = arranged;
+    reindex();
 }
 
-void SharedCounts::stamp(quint64 listBefore, quint64 listAfter)
+void SharedCounts::stamp(const FileStamp &list, qint64 generationAbove)
 {
-    DeviceState &own = m_devices[m_ownId];
-    ++own.generation;
-    own.listDigests[0] = listBefore;
-    own.listDigests[1] = listAfter;
+    DeviceState &own = m_devices.first();
+    own.generation = qMax(own.generation, generationAbove) + 1;
+    own.listStamp = list;
 }

@@ -22,10 +22,9 @@ class SharedCounts
 public:
     explicit SharedCounts(const DeviceState &own);
 
-    const DeviceState &own() const { return *m_devices.constFind(m_ownId); }
-    // Another device's latest state, in place of what it said before.
-    void setDevice(const DeviceState &state);
-    void forgetDevice(const QString &id);
+    const DeviceState &own() const { return m_devices.first(); }
+    // Other devices' latest states, each in place of what it said before.
+    void setDevices(const QVector<DeviceState> &states);
 
     bool isShown(const PhraseKey &key) const { return m_standing.value(key).shown; }
     qint64 countOf(const PhraseKey &key) const { return m_standing.value(key).count; }
@@ -48,9 +47,9 @@ public:
     QVector<PhraseKey> join(const QVector<PhraseEntry> &list);
     // Puts this device's entries in the order of its list, for its file.
     void arrange(const QVector<PhraseKey> &keys);
-    // Readies this device's state for its next save: one generation on,
-    // with the digests of its phrase file before and after that save.
-    void stamp(quint64 listBefore, quint64 listAfter);
+    // Readies this device's state for its next save: a generation above
+    // every one it had, and the stamp of its phrase file as now on the disk.
+    void stamp(const FileStamp &list, qint64 generationAbove);
     // How many changes this device has made, so far: whether its file has
     // news for the others.
     qint64 changes() const { return m_changes; }
@@ -61,22 +60,25 @@ private:
         bool shown = false;
         qint64 count = 0;
     };
+    struct Place
+    {
+        int device;
+        int entry;
+    };
     Standing standingOf(const PhraseKey &key) const;
     QMap<QString, Tally> talliesOf(const PhraseKey &key) const;
-    const DeviceEntry *entryOf(const QString &device, const PhraseKey &key) const;
+    qint64 baseOf(const PhraseKey &key, bool sighted) const;
     DeviceEntry &ownEntry(const PhraseKey &key);
     PhraseKey freshKey(const QString &text, const std::set<PhraseKey> &taken) const;
     void add(const PhraseKey &key, qint64 count);
     void change(const PhraseKey &key, qint64 by);
     void zero(const PhraseKey &key, bool remove);
-    void reindex(const QString &device);
-    void restand();
+    void reindex();
 
-    QString m_ownId;
+    QVector<DeviceState> m_devices;            // this device's first, the others by id
+    QHash<PhraseKey, QVector<Place>> m_places; // where each device has each phrase
+    QHash<PhraseKey, Standing> m_standing;     // every phrase any device has
     qint64 m_changes = 0;
-    QMap<QString, DeviceState> m_devices;        // by id, this device's among them
-    QMap<QString, QMap<PhraseKey, int>> m_index; // each device's entries by key
-    QMap<PhraseKey, Standing> m_standing;        // every phrase any device has
 };
 
 #endif // VARIZEZ_SHAREDCOUNTS_H

@@ -36,22 +36,40 @@ bool SharedFolder::folderThere() const
     return folder.isDir() && folder.isReadable();
 }
 
-DeviceState SharedFolder::ownState() const
+DeviceState SharedFolder::ownState()
 {
-    // The newer of the two copies: the folder's while the folder takes
-    // every save, the mirror's once it missed some.
     DeviceState own;
     own.id = m_ownId;
     own.name = SharingSettings::deviceName();
+    m_folderCopySeen = folderThere();
     for (const QString &folder : {m_mirror, m_folder}) {
         QFile file(folder + QLatin1Char('/') + DeviceFile::nameFor(m_ownId));
         DeviceState state;
-        if (file.open(QIODevice::ReadOnly) &&
-            DeviceFile::read(file.readAll(), &state) == DeviceFile::Verdict::Whole &&
-            state.id == m_ownId && state.generation > own.generation)
+        if (!file.open(QIODevice::ReadOnly) ||
+            DeviceFile::read(file.readAll(), &state) != DeviceFile::Verdict::Whole ||
+            state.id != m_ownId)
+            continue;
+        if (folder == m_mirror)
+            m_mirrorGeneration = state.generation;
+        if (state.generation > own.generation)
             own = state;
     }
+    m_generationSeen = qMax(m_generationSeen, own.generation);
     return own;
+}
+
+qint64 SharedFolder::generationSeen()
+{
+    // A folder away at start may hold a newer copy once it is back.
+    if (!m_folderCopySeen && folderThere()) {
+        m_folderCopySeen = true;
+        QFile file(m_folder + QLatin1Char('/') + DeviceFile::nameFor(m_ownId));
+        DeviceState state;
+        if (file.open(QIODevice::ReadOnly) &&
+            DeviceFile::read(file.readAll(), &state) == DeviceFile::Verdict::Whole)
+            m_generationSeen = qMax(m_generationSeen, state.generation);
+    }
+    return m_generationSeen;
 }
 
 bool SharedFolder::takeIn(const QString &path, const QString &id, DeviceState *state)
@@ -142,30 +160,40 @@ bool SharedFolder::publicationStale(const DeviceState &own) const
            there.generation < own.generation;
 }
 
-bool SharedFolder::save(const DeviceState &state, bool publish, QString *error)
+bool SharedFolder::keepInMirror(const QByteArray &bytes, qint64 generation, DurableFile::Sync sync,
+                                QString *error)
+{
+    const QString below =
+        m_location.makeBelow.isEmpty() ? QFileInfo(m_mirror).path() : m_location.makeBelow;
+    return Folders::make(m_mirror, below, error) &&
+           DurableFile::replace(m_mirror + QLatin1Char('/') + DeviceFile::nameFor(m_ownId), bytes,
+                                error, nullptr, sync) &&
+           (m_mirrorGeneration = generation, true);
+}
+
+bool SharedFolder::save(const DeviceState &state, QString *error)
 {
     const QString name = DeviceFile::nameFor(m_ownId);
     if (!std::exchange(m_leftoversRemoved, true))
         for (const QString &folder : {m_mirror, m_folder})
             PhraseFolder::removeLeftovers(folder + QLatin1Char('/') + name);
     const QByteArray bytes = DeviceFile::bytesOf(state);
-    const QString published = m_folder + QLatin1Char('/') + name;
-    // The folder's copy is the one that counts while the folder takes it:
-    // a device that lost its power shares its last counts all the same.
-    // A folder that is away is not made again here: it may be a drive that
-    // is not mounted.
-    bool inFolder = false;
-    if (publish || !m_folderProblem.isEmpty() || FileStamp::ofPath(published) != m_published) {
-        QString problem;
-        inFolder = folderThere() ? DurableFile::replace(published, bytes, &problem, &m_published)
-                                 : (problem = QStringLiteral("not there"), false);
-        m_folderProblem = problem;
-    }
-    const QString below =
-        m_location.makeBelow.isEmpty() ? QFileInfo(m_mirror).path() : m_location.makeBelow;
-    return (Folders::make(m_mirror, below, error) &&
-            DurableFile::replace(m_mirror + QLatin1Char('/') + name, bytes, error, nullptr,
-                                 inFolder ? DurableFile::Sync::Quick
-                                          : DurableFile::Sync::Durable)) ||
-           inFolder;
+    m_generationSeen = qMax(m_generationSeen, state.generation);
+    // Durably: a device that lost its power shares its last counts all the
+    // same, and its next file is never taken for an older one. A folder
+    // that is away is not made again here: it may be a drive not mounted.
+    QString problem;
+    const bool inFolder = folderThere() ? DurableFile::replace(m_folder + QLatin1Char('/') + name,
+                                                               bytes, &problem, &m_published)
+                                        : (problem = QStringLiteral("not there"), false);
+    m_folderProblem = problem;
+    return inFolder || keepInMirror(bytes, state.generation, DurableFile::Sync::Durable, error);
+}
+
+void SharedFolder::keep(const DeviceState &state)
+{
+    QString error;
+    if (state.generation != m_mirrorGeneration)
+        keepInMirror(DeviceFile::bytesOf(state), state.generation, DurableFile::Sync::Quick,
+                     &error);
 }

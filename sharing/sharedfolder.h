@@ -7,6 +7,7 @@
 
 #include "datalocation.h"
 #include "devicestate.h"
+#include "durablefile.h"
 #include "filestamp.h"
 
 #include <QMap>
@@ -37,19 +38,26 @@ public:
     const QString &folder() const { return m_folder; }
     const QString &ownId() const { return m_ownId; }
 
-    // This device's state as it last saved it, from the mirror or the
-    // folder. Generation 0 for a device that never shared.
-    DeviceState ownState() const;
+    // This device's state as it last saved it: the newer of its copies in
+    // the folder and in the mirror. Generation 0 for a device that never
+    // shared.
+    DeviceState ownState();
+    // The highest generation of this device's file seen in either place; a
+    // save must be above it, or the others would take it for an old copy.
+    qint64 generationSeen();
     // The other devices' states as this device last took them in: those
     // its phrase file was last written with.
     QVector<DeviceState> kept();
     // The other devices' states in the folder that are newer than those
-    // taken in so far.
+    // taken in so far; each is kept in the mirror, durably.
     QVector<DeviceState> news();
-    // Saves this device's state: durably in the folder when publish is set
-    // or the folder missed a save, and in the mirror, durably when the
-    // folder did not take it. False, with the reason, when neither kept it.
-    bool save(const DeviceState &state, bool publish, QString *error);
+    // Saves this device's state durably in the folder, or where the folder
+    // does not take it, in the mirror. False, with the reason, when neither
+    // kept it.
+    bool save(const DeviceState &state, QString *error);
+    // Leaves a copy of this device's state in the mirror, for a home folder
+    // copied to another machine to take along.
+    void keep(const DeviceState &state);
 
     // Whether news() may find something: a cheap look, without reading.
     bool changed() const;
@@ -63,6 +71,8 @@ public:
 
 private:
     bool takeIn(const QString &path, const QString &id, DeviceState *state);
+    bool keepInMirror(const QByteArray &bytes, qint64 generation, DurableFile::Sync sync,
+                      QString *error);
 
     DataLocation m_location;
     QString m_folder;
@@ -75,6 +85,9 @@ private:
     QMap<QString, Missing> m_missing;    // by file
     FileStamp m_published;               // this device's file in the folder, as last written
     QString m_folderProblem;
+    qint64 m_generationSeen = 0;
+    qint64 m_mirrorGeneration = -1; // of this device's copy in the mirror
+    bool m_folderCopySeen = false;  // whether m_generationSeen knows the folder's copy
 };
 
 #endif // VARIZEZ_SHAREDFOLDER_H

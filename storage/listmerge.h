@@ -7,6 +7,7 @@
 
 #include "phrasefile.h"
 
+#include <QHash>
 #include <QVector>
 
 // Which phrase is which, between two lists: the n-th phrase of a text in one
@@ -22,6 +23,11 @@ struct PhraseKey
         return text < o.text || (text == o.text && n < o.n);
     }
 };
+
+inline auto qHash(const PhraseKey &key, decltype(qHash(QString())) seed = 0)
+{
+    return qHash(key.text, seed) ^ decltype(seed)(key.n);
+}
 
 namespace ListMerge {
 

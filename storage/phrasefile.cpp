@@ -184,6 +184,7 @@ template <typename Records, typename Accessor>
 QByteArray serialized(const Records &records, Accessor entryOf)
 {
     QByteArray bytes;
+    bytes.reserve(4 + int(records.size()) * 48); // most phrases are short: few reallocations
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out << qint32(records.size());
     for (const auto &record : records) {

@@ -116,6 +116,8 @@ public:
     // Whether the file on the disk is another than the one this object
     // last read or wrote: someone else replaced or changed it.
     bool changedOnDisk() const { return FileStamp::ofPath(m_location.file) != m_stamp; }
+    // The file as this object last read or wrote it.
+    const FileStamp &stamp() const { return m_stamp; }
 
 private:
     template <typename Record, typename Make>
