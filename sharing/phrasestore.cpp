@@ -7,11 +7,11 @@
 #include "beads.h"
 #include "devicefile.h"
 #include "listmerge.h"
+#include "notices.h"
 #include "sharedcounts.h"
 #include "sharedfolder.h"
 #include "sharingsettings.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 
@@ -245,72 +245,14 @@ void PhraseStore::watch()
 
 QString PhraseStore::notice() const
 {
-    const PhraseFileTrouble &trouble = m_file.trouble();
-    QStringList lines;
-    switch (trouble.kind) {
-    case PhraseFileTrouble::CannotRead:
-        lines << QCoreApplication::translate(
-                     "MainWindow", "Your phrases could not be read from %1: %2. The file is left "
-                                   "as it is, and nothing will be saved in it.")
-                     .arg(path(), trouble.reason);
-        break;
-    case PhraseFileTrouble::CannotSave:
-        lines << QCoreApplication::translate("MainWindow",
-                                             "Your counts could not be saved in %1: %2.")
-                     .arg(path(), trouble.reason);
-        break;
-    case PhraseFileTrouble::KeptAside:
-        lines << QCoreApplication::translate("MainWindow",
-                                             "%1 was damaged, so phrases or counts may be missing. "
-                                             "The damaged file is kept as %2.")
-                     .arg(path(), trouble.reason);
-        break;
-    case PhraseFileTrouble::None:
-        break;
+    QStringList lines{Notices::ofPhraseFile(m_file.trouble(), path())};
+    if (m_folder) {
+        lines << (m_ownProblem.isEmpty()
+                      ? Notices::ofFolder(*m_folder)
+                      : Notices::ofSaving(SharingSettings::mirrorFor(path()), m_ownProblem));
+        for (const SharedFolder::Missing &missing : m_folder->missing())
+            lines << Notices::ofMissing(missing);
     }
-    if (m_folder)
-        lines << sharingNotices();
+    lines.removeAll(QString());
     return lines.join(QLatin1Char('\n'));
-}
-
-QStringList PhraseStore::sharingNotices() const
-{
-    QStringList lines;
-    const QString folder = m_folder->folder();
-    if (!m_ownProblem.isEmpty())
-        lines << QCoreApplication::translate("MainWindow",
-                                             "Your counts could not be saved in %1: %2.")
-                     .arg(SharingSettings::mirrorFor(path()), m_ownProblem);
-    else if (!m_folder->folderThere())
-        lines << QCoreApplication::translate(
-                     "MainWindow", "Your counts cannot be shared: %1 is not there. They are "
-                                   "kept here and will be shared when it is back.")
-                     .arg(folder);
-    else if (!m_folder->folderProblem().isEmpty())
-        lines << QCoreApplication::translate(
-                     "MainWindow", "Your counts could not be shared in %1: %2. They are kept "
-                                   "here and will be shared as soon as that works again.")
-                     .arg(folder, m_folder->folderProblem());
-    for (const SharedFolder::Missing &missing : m_folder->missing()) {
-        switch (missing.why) {
-        case SharedFolder::Missing::Damaged:
-            lines << QCoreApplication::translate(
-                         "MainWindow", "The counts of %1 may be missing: its file %2 is damaged.")
-                         .arg(missing.device, missing.file);
-            break;
-        case SharedFolder::Missing::Newer:
-            lines << QCoreApplication::translate("MainWindow",
-                                                 "The counts of %1 may be missing: its file %2 "
-                                                 "was written by a newer Varizez.")
-                         .arg(missing.device, missing.file);
-            break;
-        case SharedFolder::Missing::Unreadable:
-            lines << QCoreApplication::translate("MainWindow",
-                                                 "The counts of %1 may be missing: its file %2 "
-                                                 "could not be read (%3).")
-                         .arg(missing.device, missing.file, missing.reason);
-            break;
-        }
-    }
-    return lines;
 }

@@ -59,7 +59,6 @@ private:
     void setRecords();
     void watch();
     void settled();
-    QStringList sharingNotices() const;
 
     DataLocation m_location;
     PhraseFile m_file;

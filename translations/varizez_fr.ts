@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>Removed “%1” (%2)</source>
-        <translation>Invocation « %1 » retirée (%2)</translation>
+        <translation>Invocation «&#xa0;%1&#xa0;» retirée (%2)</translation>
     </message>
     <message>
         <source>Your counts could not be shared in %1: %2. They are kept here and will be shared as soon as that works again.</source>

@@ -1,0 +1,68 @@
+// SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "notices.h"
+
+#include <QCoreApplication>
+
+QString Notices::ofPhraseFile(const PhraseFileTrouble &trouble, const QString &file)
+{
+    switch (trouble.kind) {
+    case PhraseFileTrouble::CannotRead:
+        return QCoreApplication::translate(
+                   "MainWindow", "Your phrases could not be read from %1: %2. The file is left "
+                                 "as it is, and nothing will be saved in it.")
+            .arg(file, trouble.reason);
+    case PhraseFileTrouble::CannotSave:
+        return ofSaving(file, trouble.reason);
+    case PhraseFileTrouble::KeptAside:
+        return QCoreApplication::translate("MainWindow",
+                                           "%1 was damaged, so phrases or counts may be missing. "
+                                           "The damaged file is kept as %2.")
+            .arg(file, trouble.reason);
+    case PhraseFileTrouble::None:
+        break;
+    }
+    return QString();
+}
+
+QString Notices::ofSaving(const QString &file, const QString &reason)
+{
+    return QCoreApplication::translate("MainWindow", "Your counts could not be saved in %1: %2.")
+        .arg(file, reason);
+}
+
+QString Notices::ofFolder(const SharedFolder &folder)
+{
+    if (!folder.folderThere())
+        return QCoreApplication::translate(
+                   "MainWindow", "Your counts cannot be shared: %1 is not there. They are kept "
+                                 "here and will be shared when it is back.")
+            .arg(folder.folder());
+    if (!folder.folderProblem().isEmpty())
+        return QCoreApplication::translate(
+                   "MainWindow", "Your counts could not be shared in %1: %2. They are kept here "
+                                 "and will be shared as soon as that works again.")
+            .arg(folder.folder(), folder.folderProblem());
+    return QString();
+}
+
+QString Notices::ofMissing(const SharedFolder::Missing &missing)
+{
+    switch (missing.why) {
+    case SharedFolder::Missing::Damaged:
+        return QCoreApplication::translate(
+                   "MainWindow", "The counts of %1 may be missing: its file %2 is damaged.")
+            .arg(missing.device, missing.file);
+    case SharedFolder::Missing::Newer:
+        return QCoreApplication::translate("MainWindow", "The counts of %1 may be missing: its "
+                                                         "file %2 was written by a newer Varizez.")
+            .arg(missing.device, missing.file);
+    case SharedFolder::Missing::Unreadable:
+        return QCoreApplication::translate("MainWindow", "The counts of %1 may be missing: its "
+                                                         "file %2 could not be read (%3).")
+            .arg(missing.device, missing.file, missing.reason);
+    }
+    return QString();
+}
