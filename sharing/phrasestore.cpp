@@ -103,7 +103,8 @@ void PhraseStore::openShared(const QString &folder, bool fileUsable, const QStri
         keys = m_counts->apply(shown, m_counts->entriesOf(shown), m_saved);
     }
     // Then what the other devices did since.
-    m_counts->setDevices(m_folder->news());
+    if (const QVector<DeviceState> news = m_folder->news(); !news.isEmpty())
+        m_counts->setDevices(news);
     m_keys = m_counts->shown(keys);
     if (m_keys.isEmpty() && !seeds.isEmpty()) {
         QVector<PhraseEntry> seeded;

@@ -72,25 +72,35 @@ qint64 SharedFolder::generationSeen()
     return m_generationSeen;
 }
 
-bool SharedFolder::takeIn(const QString &path, const QString &id, DeviceState *state)
+bool SharedFolder::takeIn(const QString &path, const QString &id, DeviceState *state,
+                          QByteArray *bytes)
 {
     QFile file(path);
     Missing missing{Missing::Unreadable, path, m_names.value(id, id), QString()};
     if (!file.open(QIODevice::ReadOnly)) {
         missing.reason = file.errorString();
-    } else {
-        const QByteArray bytes = file.readAll();
-        const DeviceFile::Verdict verdict = DeviceFile::read(bytes, state);
-        missing.why = verdict == DeviceFile::Verdict::Newer ? Missing::Newer : Missing::Damaged;
-        if (verdict == DeviceFile::Verdict::Whole && state->id == id) {
-            m_missing.remove(path);
-            if (state->generation <= m_generations.value(id, -1))
-                return false; // an older copy, or one already taken in
-            m_generations.insert(id, state->generation);
-            m_names.insert(id, state->name);
-            return true;
-        }
+        m_missing.insert(path, missing);
+        return false;
     }
+    *bytes = file.readAll();
+    // A file ends with the digest of all it holds: the same ending as the
+    // file taken in of that device (the mirror's copy of it) is the same file.
+    const QByteArray seal = bytes->right(8);
+    if (!seal.isEmpty() && seal == m_seals.value(id)) {
+        m_missing.remove(path);
+        return false;
+    }
+    const DeviceFile::Verdict verdict = DeviceFile::read(*bytes, state);
+    if (verdict == DeviceFile::Verdict::Whole && state->id == id) {
+        m_missing.remove(path);
+        if (state->generation <= m_generations.value(id, -1))
+            return false; // an older copy
+        m_generations.insert(id, state->generation);
+        m_names.insert(id, state->name);
+        m_seals.insert(id, seal);
+        return true;
+    }
+    missing.why = verdict == DeviceFile::Verdict::Newer ? Missing::Newer : Missing::Damaged;
     m_missing.insert(path, missing);
     return false;
 }
@@ -99,10 +109,11 @@ QVector<DeviceState> SharedFolder::kept()
 {
     QVector<DeviceState> found;
     DeviceState state;
+    QByteArray bytes;
     for (const QString &name : deviceFilesIn(m_mirror)) {
         const QString id = DeviceFile::idOf(name);
         if (!id.isEmpty() && id != m_ownId &&
-            takeIn(m_mirror + QLatin1Char('/') + name, id, &state))
+            takeIn(m_mirror + QLatin1Char('/') + name, id, &state, &bytes))
             found.append(state);
     }
     return found;
@@ -112,13 +123,14 @@ QVector<DeviceState> SharedFolder::news()
 {
     QVector<DeviceState> found;
     DeviceState state;
+    QByteArray bytes;
     m_missing.clear(); // what is wrong is told of the folder's files as they are now
     for (const QString &name : deviceFilesIn(m_folder)) {
         const QString id = DeviceFile::idOf(name), path = m_folder + QLatin1Char('/') + name;
         const FileStamp stamp = FileStamp::ofPath(path);
         if (id.isEmpty() || id == m_ownId || stamp == m_stamps.value(name))
             continue;
-        const bool newer = takeIn(path, id, &state);
+        const bool newer = takeIn(path, id, &state, &bytes);
         if (!m_missing.contains(path))
             m_stamps.insert(name, stamp); // read whole: not read again until it changes
         if (!newer)
@@ -126,11 +138,9 @@ QVector<DeviceState> SharedFolder::news()
         // A device's file is kept here too, so that its counts stay in the
         // list while the folder is away. A copy that cannot be written is
         // only missed while the folder is away.
-        QFile source(path);
         QString error;
-        if (Folders::make(m_mirror, QFileInfo(m_mirror).path(), &error) &&
-            source.open(QIODevice::ReadOnly))
-            DurableFile::replace(m_mirror + QLatin1Char('/') + name, source.readAll(), &error);
+        if (Folders::make(m_mirror, QFileInfo(m_mirror).path(), &error))
+            DurableFile::replace(m_mirror + QLatin1Char('/') + name, bytes, &error);
         found.append(state);
     }
     return found;

@@ -70,7 +70,7 @@ public:
     QVector<Missing> missing() const { return m_missing.values().toVector(); }
 
 private:
-    bool takeIn(const QString &path, const QString &id, DeviceState *state);
+    bool takeIn(const QString &path, const QString &id, DeviceState *state, QByteArray *bytes);
     bool keepInMirror(const QByteArray &bytes, qint64 generation, DurableFile::Sync sync,
                       QString *error);
 
@@ -81,6 +81,7 @@ private:
     bool m_leftoversRemoved = false;     // what a killed save of this device's file left
     QMap<QString, qint64> m_generations; // the latest taken in, by device
     QMap<QString, QString> m_names;      // by device
+    QMap<QString, QByteArray> m_seals;   // the digest ending the file taken in, by device
     QMap<QString, FileStamp> m_stamps;   // the folder's files as last read
     QMap<QString, Missing> m_missing;    // by file
     FileStamp m_published;               // this device's file in the folder, as last written
