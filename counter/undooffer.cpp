@@ -25,6 +25,8 @@ UndoOffer::UndoOffer(QWidget *parent)
     m_button->setObjectName(QStringLiteral("btnUndo"));
     m_button->setText(QCoreApplication::translate("UndoOffer", "Undo"));
     m_button->setStyleSheet(QStringLiteral("padding: 3px 10px;"));
+    // As tall as its line, as the notice is: the window keeps its room.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(m_text, 1);

@@ -33,6 +33,14 @@ constexpr int kLockWaitMs = 2000;
 // rounded border; the dialogs' buttons get room around it.
 const char kDialogButtonsPadding[] = "QPushButton { padding: 3px 10px; }";
 
+// A phrase within a sentence of another direction (a Latin phrase in an
+// Arabic sentence, or the reverse) keeps its own direction and leaves the
+// sentence's quotes and numbers where they belong.
+QString isolated(const QString &phrase)
+{
+    return QChar(0x2068) + phrase + QChar(0x2069);
+}
+
 // Where the program's source is published.
 const char kSourceUrl[] = "https://varizez.org/";
 
@@ -205,7 +213,7 @@ void MainWindow::offerUndoRemove(int row, const QString &name, int count)
     UndoOffer *offer =
         UndoOffer::offer(ui->verticalLayout,
                          QCoreApplication::translate("MainWindow", "Removed “%1” (%2)")
-                             .arg(name, UndoOffer::number(count)),
+                             .arg(isolated(name), UndoOffer::number(count)),
                          true);
     // Back in its place, with its count, chosen; where the list has grown
     // shorter since, at its end.
