@@ -30,6 +30,9 @@ void Notice::show(QBoxLayout *layout, const QString &text)
     }
     if (!notice) {
         notice = new Notice(parent);
+        // As wide as the window from the first: a narrow new label would ask
+        // for so many lines that the window grew, out of full screen.
+        notice->resize(parent->width(), notice->height());
         layout->insertWidget(0, notice);
     }
     notice->setText(text);

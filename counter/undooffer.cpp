@@ -39,6 +39,7 @@ UndoOffer *UndoOffer::offer(QBoxLayout *layout, const QString &text, bool byKeys
     withdraw(layout);
     QWidget *window = layout->parentWidget();
     auto *offer = new UndoOffer(window);
+    offer->resize(window->width(), offer->height()); // as the notice: see Notice::show
     offer->m_text->setText(text);
     offer->m_button->setAccessibleDescription(text);
     if (byKeys) {

@@ -168,7 +168,7 @@ DeviceFile::Verdict DeviceFile::read(const QByteArray &bytes, DeviceState *state
     quint32 entries = 0;
     fields >> magic >> version >> state->id >> state->name >> state->generation >>
         state->lastCounted >> state->listStamp >> entries;
-    if (fields.status() != QDataStream::Ok || entries > body.size() / kLeastEntry)
+    if (fields.status() != QDataStream::Ok || qint64(entries) > body.size() / kLeastEntry)
         return Verdict::Damaged;
     state->entries.resize(int(entries));
     for (DeviceEntry &entry : state->entries)
