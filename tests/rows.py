@@ -162,6 +162,9 @@ def cut(times, player, shared=''):
                 assert len(left) <= 1, f'{moment} {k}: temporary files pile up in {at}: {left}'
         records = now
     assert records[0][1] >= int(times) // 2, 'the program was hardly ever stopped while counting'
+    sizes = {f: os.path.getsize(f'{at}/{f}') for at in ('/home/cut/share', folder + '/varizezCount.devices')
+             if os.path.isdir(at) for f in os.listdir(at)}
+    assert all(size < 400 for size in sizes.values()), f'a file grows with the counts: {sizes}'
     print(f'{times} kills and power cuts, the file whole after each, {records[0][1]} counted')
     return 0
 
