@@ -64,9 +64,7 @@ void PhraseStore::open(QVector<Beads *> *records, const QStringList &seeds)
 {
     m_records = records;
     const bool found = m_file.exists();
-    bool whole = found;
-    if (found)
-        whole = !m_file.load(*records).damaged() && m_file.readable();
+    const bool whole = found && !m_file.load(*records).damaged() && m_file.readable();
     m_rows = m_saved = entriesOf(*records);
     // A file another Varizez keeps is only shown: it is that one's to share.
     const QString folder = m_location.problem.isEmpty() && !m_lockRefused

@@ -166,9 +166,7 @@ void SharedCounts::change(const PhraseKey &key, qint64 by)
 {
     Tally &tally = ownEntry(key).tally;
     (by > 0 ? tally.ups : tally.downs) += qAbs(by);
-    ++m_changes;
-    m_devices.first().lastCounted = QDateTime::currentMSecsSinceEpoch();
-    m_standing.insert(key, standingOf(key));
+    counted(key);
 }
 
 void SharedCounts::zero(const PhraseKey &key, bool remove)
@@ -177,6 +175,11 @@ void SharedCounts::zero(const PhraseKey &key, bool remove)
     DeviceEntry &entry = ownEntry(key);
     entry.hasSighting = true;
     entry.sighting = seen;
+    counted(key);
+}
+
+void SharedCounts::counted(const PhraseKey &key)
+{
     ++m_changes;
     m_devices.first().lastCounted = QDateTime::currentMSecsSinceEpoch();
     m_standing.insert(key, standingOf(key));

@@ -73,6 +73,7 @@ private:
     void add(const PhraseKey &key, qint64 count);
     void change(const PhraseKey &key, qint64 by);
     void zero(const PhraseKey &key, bool remove);
+    void counted(const PhraseKey &key); // after a change of this device's
     void reindex();
 
     QVector<DeviceState> m_devices;            // this device's first, the others by id

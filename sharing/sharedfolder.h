@@ -36,7 +36,6 @@ public:
     SharedFolder(const DataLocation &location, const QString &folder);
 
     const QString &folder() const { return m_folder; }
-    const QString &ownId() const { return m_ownId; }
 
     // This device's state as it last saved it: the newer of its copies in
     // the folder and in the mirror. Generation 0 for a device that never

@@ -18,11 +18,16 @@ namespace {
 
 const QString kFolderKey = QStringLiteral("sharing/folder");
 
-QString settingsPath(const QString &dataFile)
+// "varizezCount.sharing" and the like, beside "varizezCount.bin".
+QString beside(const QString &dataFile, const char *suffix)
 {
     const QFileInfo file(dataFile);
-    return file.absolutePath() + QLatin1Char('/') + file.completeBaseName() +
-           QStringLiteral(".sharing");
+    return file.absolutePath() + QLatin1Char('/') + file.completeBaseName() + QLatin1String(suffix);
+}
+
+QString settingsPath(const QString &dataFile)
+{
+    return beside(dataFile, ".sharing");
 }
 
 } // namespace
@@ -71,7 +76,5 @@ QString SharingSettings::deviceName()
 
 QString SharingSettings::mirrorFor(const QString &dataFile)
 {
-    const QFileInfo file(dataFile);
-    return file.absolutePath() + QLatin1Char('/') + file.completeBaseName() +
-           QStringLiteral(".devices");
+    return beside(dataFile, ".devices");
 }

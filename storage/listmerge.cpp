@@ -27,14 +27,19 @@ qint32 ListMerge::clamped(qint64 count)
 
 namespace {
 
-QMap<PhraseKey, qint64> countsByKey(const QVector<PhraseEntry> &list)
+// A list's phrases by key, with their counts, and the keys in its order.
+struct Keyed
 {
+    QVector<PhraseKey> order;
     QMap<PhraseKey, qint64> counts;
-    const QVector<PhraseKey> keys = ListMerge::keysOf(list);
-    for (int i = 0; i < list.size(); ++i)
-        counts.insert(keys.at(i), list.at(i).count);
-    return counts;
-}
+
+    explicit Keyed(const QVector<PhraseEntry> &list)
+        : order(ListMerge::keysOf(list))
+    {
+        for (int i = 0; i < list.size(); ++i)
+            counts.insert(order.at(i), list.at(i).count);
+    }
+};
 
 } // namespace
 
@@ -42,8 +47,8 @@ QVector<PhraseEntry> ListMerge::merge(const QVector<PhraseEntry> &base,
                                       const QVector<PhraseEntry> &ours,
                                       const QVector<PhraseEntry> &theirs)
 {
-    const QMap<PhraseKey, qint64> was = countsByKey(base), ourCounts = countsByKey(ours),
-                                  theirCounts = countsByKey(theirs);
+    const QMap<PhraseKey, qint64> was = Keyed(base).counts;
+    const Keyed ourList(ours), theirList(theirs);
     QVector<PhraseEntry> merged;
     // What one side did to a phrase that the other removed: kept if it
     // counted since, with what it counted.
@@ -51,23 +56,23 @@ QVector<PhraseEntry> ListMerge::merge(const QVector<PhraseEntry> &base,
         if (now != was.value(key))
             merged.append(PhraseEntry{key.text, clamped(now - was.value(key))});
     };
-    for (const PhraseKey &key : keysOf(theirs)) {
-        const qint64 their = theirCounts.value(key);
-        if (ourCounts.contains(key))
+    for (const PhraseKey &key : theirList.order) {
+        const qint64 their = theirList.counts.value(key);
+        if (ourList.counts.contains(key))
             merged.append(
-                PhraseEntry{key.text, clamped(their + ourCounts.value(key) - was.value(key))});
+                PhraseEntry{key.text, clamped(their + ourList.counts.value(key) - was.value(key))});
         else if (was.contains(key))
             keepUnlessUntouched(key, their);
         else
             merged.append(PhraseEntry{key.text, clamped(their)});
     }
-    for (const PhraseKey &key : keysOf(ours)) {
-        if (theirCounts.contains(key))
+    for (const PhraseKey &key : ourList.order) {
+        if (theirList.counts.contains(key))
             continue;
         if (was.contains(key))
-            keepUnlessUntouched(key, ourCounts.value(key));
+            keepUnlessUntouched(key, ourList.counts.value(key));
         else
-            merged.append(PhraseEntry{key.text, clamped(ourCounts.value(key))});
+            merged.append(PhraseEntry{key.text, clamped(ourList.counts.value(key))});
     }
     return merged;
 }

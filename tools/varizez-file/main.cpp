@@ -7,6 +7,7 @@
 // program's own phrase file code.
 
 #include "csv.h"
+#include "output.h"
 #include "phrasefile.h"
 #include "sync.h"
 
@@ -16,32 +17,11 @@
 #include <cerrno>
 #include <cstdio>
 
+using namespace Output;
+
 namespace {
 
 const QString kHeader = QStringLiteral("phrase,count");
-
-int fail(const QString &message)
-{
-    std::fprintf(stderr, "varizez-file: %s\n", qUtf8Printable(message));
-    return 1;
-}
-
-// Usage errors, of options, commands and arguments alike, end with 2.
-int usageError(const QString &message)
-{
-    return fail(message) + 1;
-}
-
-void print(const QString &text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-}
-
-QString phrases(int n)
-{
-    return n == 1 ? QStringLiteral("1 phrase") : QStringLiteral("%1 phrases").arg(n);
-}
 
 bool readFile(const QString &path, PhraseFileContents *contents, QString *error)
 {

@@ -7,6 +7,7 @@
 #include "beads.h"
 #include "devicefile.h"
 #include "folders.h"
+#include "output.h"
 #include "phrasestore.h"
 #include "sharedfolder.h"
 #include "sharingsettings.h"
@@ -14,20 +15,10 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <cstdio>
+
+using namespace Output;
 
 namespace {
-
-int say(FILE *to, int status, const QString &text)
-{
-    std::fputs(qUtf8Printable(text + QLatin1Char('\n')), to);
-    return status;
-}
-
-int fail(const QString &text)
-{
-    return say(stderr, 1, QStringLiteral("varizez-file: ") + text);
-}
 
 QString inUse(const QString &file)
 {
@@ -49,7 +40,7 @@ int status(const DataLocation &here)
 {
     const QString folder = SharingSettings::folderFor(here.file);
     if (folder.isEmpty())
-        return say(stdout, 0, QStringLiteral("Sharing is off."));
+        return print(QStringLiteral("Sharing is off.\n")), 0;
     SharedFolder shared(here, folder);
     const DeviceState own = shared.ownState();
     QString text = QStringLiteral("Sharing is on, through %1.\nThis device: %2 (%3)\n")
@@ -73,7 +64,7 @@ int status(const DataLocation &here)
                                        : missing.why == SharedFolder::Missing::Newer
                                            ? QStringLiteral("written by a newer Varizez")
                                            : QStringLiteral("cannot be read: ") + missing.reason);
-    std::fputs(qUtf8Printable(text), stdout);
+    print(text);
     return 0;
 }
 
@@ -92,10 +83,9 @@ int turnOn(const DataLocation &here, const QString &given)
     // The engine would then move the phrase file itself between devices.
     if (dataFolder == shared || dataFolder.startsWith(shared + QLatin1Char('/')) ||
         shared == QStringLiteral("/"))
-        return say(stderr, 2,
-                   QStringLiteral("varizez-file: %1 holds the phrase file %2; choose a folder "
-                                  "of its own for sharing. Nothing was changed.")
-                       .arg(folder, here.file));
+        return usageError(QStringLiteral("%1 holds the phrase file %2; choose a folder of its "
+                                         "own for sharing. Nothing was changed.")
+                              .arg(folder, here.file));
     PhraseStore store(here);
     if (!store.lock(0))
         return fail(inUse(here.file));
@@ -109,11 +99,10 @@ int turnOn(const DataLocation &here, const QString &given)
     qDeleteAll(records);
     if (!saved)
         return fail(store.notice());
-    say(stdout, 0,
-        QStringLiteral("Sharing is on: this device's counts go to %1, and the counts of the "
-                       "devices there come here. Keep that folder in step with the other "
-                       "devices (Syncthing, or any file sync).")
-            .arg(folder));
+    print(QStringLiteral("Sharing is on: this device's counts go to %1, and the counts of the "
+                         "devices there come here. Keep that folder in step with the other "
+                         "devices (Syncthing, or any file sync).\n")
+              .arg(folder));
     return status(here);
 }
 
@@ -121,7 +110,7 @@ int turnOff(const DataLocation &here)
 {
     const QString folder = SharingSettings::folderFor(here.file);
     if (folder.isEmpty())
-        return say(stdout, 0, QStringLiteral("Sharing is off already."));
+        return print(QStringLiteral("Sharing is off already.\n")), 0;
     PhraseStore store(here);
     if (!store.lock(0))
         return fail(inUse(here.file));
@@ -134,11 +123,11 @@ int turnOff(const DataLocation &here)
     if (!SharingSettings::setFolder(here.file, QString(), &error))
         return fail(error);
     const QString notice = store.notice();
-    return say(stdout, 0,
-               QStringLiteral("Sharing is off. The list here keeps every count so far; this "
-                              "device's file stays in %1, so the other devices keep its counts.")
-                       .arg(folder) +
-                   (notice.isEmpty() ? QString() : QLatin1Char('\n') + notice));
+    print(QStringLiteral("Sharing is off. The list here keeps every count so far; this device's "
+                         "file stays in %1, so the other devices keep its counts.\n")
+              .arg(folder) +
+          (notice.isEmpty() ? QString() : notice + QLatin1Char('\n')));
+    return 0;
 }
 
 } // namespace
@@ -173,9 +162,6 @@ int Sync::replaceList(const DataLocation &target, const QVector<PhraseEntry> &en
     }
     if (!saved)
         return fail(QStringLiteral("could not write %1; it is unchanged").arg(target.file));
-    return say(stdout, 0,
-               QStringLiteral("wrote %1 to %2")
-                   .arg(entries.size() == 1 ? QStringLiteral("1 phrase")
-                                            : QStringLiteral("%1 phrases").arg(entries.size()),
-                        target.file));
+    print(QStringLiteral("wrote %1 to %2\n").arg(phrases(entries.size()), target.file));
+    return 0;
 }
