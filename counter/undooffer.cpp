@@ -67,11 +67,6 @@ void UndoOffer::withdraw(QBoxLayout *layout)
     }
 }
 
-bool UndoOffer::isOffered(const QBoxLayout *layout)
-{
-    return layout->parentWidget()->findChild<UndoOffer *>(QString(), Qt::FindDirectChildrenOnly);
-}
-
 QString UndoOffer::number(int count)
 {
     QLocale locale;

@@ -25,7 +25,6 @@ public:
     static UndoOffer *offer(QBoxLayout *layout, const QString &text, bool byKeys);
     // Takes the window's offer back, if it has one.
     static void withdraw(QBoxLayout *layout);
-    static bool isOffered(const QBoxLayout *layout);
 
     // A count as the user reads it, its digits grouped.
     static QString number(int count);

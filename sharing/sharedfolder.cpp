@@ -21,6 +21,14 @@ QStringList deviceFilesIn(const QString &folder)
     return QDir(folder).entryList({QStringLiteral("varizez-*.counts")}, QDir::Files);
 }
 
+// A device file read whole, or false.
+bool readWhole(const QString &path, DeviceState *state)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) &&
+           DeviceFile::read(file.readAll(), state) == DeviceFile::Verdict::Whole;
+}
+
 } // namespace
 
 SharedFolder::SharedFolder(const DataLocation &location, const QString &folder)
@@ -43,10 +51,8 @@ DeviceState SharedFolder::ownState()
     own.name = SharingSettings::deviceName();
     m_folderCopySeen = folderThere();
     for (const QString &folder : {m_mirror, m_folder}) {
-        QFile file(folder + QLatin1Char('/') + DeviceFile::nameFor(m_ownId));
         DeviceState state;
-        if (!file.open(QIODevice::ReadOnly) ||
-            DeviceFile::read(file.readAll(), &state) != DeviceFile::Verdict::Whole ||
+        if (!readWhole(folder + QLatin1Char('/') + DeviceFile::nameFor(m_ownId), &state) ||
             state.id != m_ownId)
             continue;
         if (folder == m_mirror)
@@ -63,10 +69,8 @@ qint64 SharedFolder::generationSeen()
     // A folder away at start may hold a newer copy once it is back.
     if (!m_folderCopySeen && folderThere()) {
         m_folderCopySeen = true;
-        QFile file(m_folder + QLatin1Char('/') + DeviceFile::nameFor(m_ownId));
         DeviceState state;
-        if (file.open(QIODevice::ReadOnly) &&
-            DeviceFile::read(file.readAll(), &state) == DeviceFile::Verdict::Whole)
+        if (readWhole(m_folder + QLatin1Char('/') + DeviceFile::nameFor(m_ownId), &state))
             m_generationSeen = qMax(m_generationSeen, state.generation);
     }
     return m_generationSeen;
@@ -163,11 +167,8 @@ bool SharedFolder::publicationStale(const DeviceState &own) const
         return false;
     if (m_published.exists())
         return FileStamp::ofPath(path) != m_published;
-    QFile file(path);
     DeviceState there;
-    return !file.open(QIODevice::ReadOnly) ||
-           DeviceFile::read(file.readAll(), &there) != DeviceFile::Verdict::Whole ||
-           there.generation < own.generation;
+    return !readWhole(path, &there) || there.generation < own.generation;
 }
 
 bool SharedFolder::keepInMirror(const QByteArray &bytes, qint64 generation, DurableFile::Sync sync,

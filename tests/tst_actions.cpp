@@ -189,6 +189,12 @@ QStringList faces()
     return dump.split('\n');
 }
 
+// A device's name, user@host, as the same on every machine.
+QString hostMasked(QString text)
+{
+    return text.replace('@' + QSysInfo::machineHostName(), "@(host)");
+}
+
 // What a device's windows show. A closed program shows "window: closed"
 // and otherwise what it last showed, so a start shows only what it changed.
 QMap<QString, QMap<QString, QString>> g_shown{{"", {}}}; // by device, "" the first
@@ -233,9 +239,7 @@ const QMap<QString, QString> &windowsOf(const QString &device)
         }
         const QString text = texts.first() == texts.last() ? texts.first() : texts.join(" | ");
         if (name == "notice" || text != "none" || now.contains(name))
-            now[name] = QString(text)
-                            .replace('@' + QSysInfo::machineHostName(), "@(host)") // a device's
-                            .replace('\n', "\\n");
+            now[name] = hostMasked(text).replace('\n', "\\n");
     }
     return now;
 }
@@ -361,9 +365,8 @@ bool run(S command, S rest) // varizez-file with these arguments [> FILE, its ou
          {"stdout: " + QString::fromUtf8(tool.readAllStandardOutput()),
           "stderr: " + QString::fromUtf8(tool.readAllStandardError()).remove(coverage)})
         if (out.size() > 8)
-            g_events << QString(out)
+            g_events << hostMasked(out)
                             .replace(when, "last counted (when)")
-                            .replace('@' + QSysInfo::machineHostName(), "@(host)")
                             .replace('\r', "\\r")
                             .replace('\n', "\\n");
     return g_events << QString("status: %1").arg(tool.exitCode()), ended;
@@ -495,12 +498,8 @@ const QHash<QString, Verb> kVerbs{
      [](S, S) { // in the language the environment names
          installTranslations();
          preferWholeArabicScriptFont();
-         QWidget *counter = nullptr; // made with the window: the one no other has
          g_windows[g_device] = g_window = new MainWindow;
-         for (QWidget *top : QApplication::topLevelWidgets())
-             if (top->inherits("Counter") && !g_dialogs.values().contains(top))
-                 counter = top;
-         g_dialogs[g_window] = counter;
+         g_dialogs[g_window] = dialog(); // made with the window: the one no other has
          presentMainWindow(*g_window);
          return QTest::qWaitForWindowActive(g_window);
      }},
