@@ -15,7 +15,7 @@ import xml.etree.ElementTree as ET
 
 sys.dont_write_bytecode = True  # no __pycache__ among the sources
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
-from rows import play
+from rows import libfaketime, play
 
 KEY, FOLDER, BIN = 'varizez-two-devices', 'varizez', '/.local/share/varizez/varizezCount.bin'
 ENV = dict(os.environ, STNOUPGRADE='1', STNODEFAULTFOLDER='1')
@@ -158,7 +158,8 @@ def main(player, top):
 
 if __name__ == '__main__':
     if os.environ.get('VARIZEZ_NAMESPACES') != 'private':
-        missing = [tool for tool in ('unshare', 'ip', 'syncthing', 'faketime') if not shutil.which(tool)]
+        missing = [tool for tool in ('unshare', 'ip', 'syncthing') if not shutil.which(tool)]
+        missing += [] if libfaketime() else ['libfaketime']
         if missing:
             sys.exit(print(f'SKIP: {", ".join(missing)} missing') or 77)
         namespaces = ['unshare', '--net', '--pid', '--fork', '--mount-proc']
