@@ -63,46 +63,75 @@ QString randomLetters()
     return name;
 }
 
+// The file that a replace of path puts its new file in place of. A file
+// kept elsewhere through a symbolic link stays there when links are
+// followed; a link that leads nowhere is replaced itself.
+QString fileToReplace(const QString &path, DurableFile::Links links)
+{
+    const QFileInfo info(path);
+    if (links == DurableFile::Links::Replace || !info.isSymLink())
+        return path;
+    const QString target = info.canonicalFilePath();
+    return target.isEmpty() ? path : target;
+}
+
+// Makes a new hidden file of the program's own beside file, with file's
+// permissions, or 0666 less the umask when there is a link or nothing: a
+// link's own permissions mean nothing, and those of what it leads to are
+// not the replaced name's. Its name goes to *temporary; -1 if none is made.
+int openTemporary(const QString &file, QByteArray *temporary, QString *error)
+{
+    struct stat old = {};
+    const bool keepMode =
+        ::lstat(QFile::encodeName(file).constData(), &old) == 0 && !S_ISLNK(old.st_mode);
+    const mode_t mode = keepMode ? (old.st_mode & 07777) : 0666;
+    const QFileInfo info(file);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        *temporary =
+            QFile::encodeName(info.absolutePath() + QLatin1String("/.") + info.fileName() +
+                              QLatin1Char('.') + randomLetters() + QLatin1String(kTemporarySuffix));
+        const int fd =
+            ::open(temporary->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0) {
+            // The umask may have taken bits the old file had. Some file systems
+            // cannot change modes; the file is then as good as a new one.
+            if (keepMode)
+                static_cast<void>(::fchmod(fd, mode));
+            return fd;
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    failed(qt_error_string(errno), error);
+    return -1;
+}
+
+// Puts the file from in the place of to, in one step.
+bool renamed(const QByteArray &from, const QString &to, QString *error)
+{
+    return ::rename(from.constData(), QFile::encodeName(to).constData()) == 0 ||
+           failed(QStringLiteral("cannot replace the file: ") + qt_error_string(errno), error);
+}
+
 } // namespace
 
-bool DurableFile::replace(const QString &link, const QByteArray &bytes, QString *error,
-                          FileStamp *written, Sync sync)
+bool DurableFile::replace(const QString &path, const QByteArray &bytes, QString *error,
+                          FileStamp *written, Sync sync, Links links)
 {
-    // A file kept elsewhere through a symbolic link stays there.
-    const QString resolved =
-        QFileInfo(link).isSymLink() ? QFileInfo(link).canonicalFilePath() : link;
-    const QString path = resolved.isEmpty() ? link : resolved;
-    const QFileInfo target(path);
-    const QString folder = target.absolutePath();
-    struct stat old = {};
-    const bool hadFile = ::stat(QFile::encodeName(path).constData(), &old) == 0;
-    const mode_t mode = hadFile ? (old.st_mode & 07777) : 0666;
-    QString temporary;
-    int fd = -1;
-    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        temporary = folder + QLatin1String("/.") + target.fileName() + QLatin1Char('.') +
-                    randomLetters() + QLatin1String(kTemporarySuffix);
-        fd = ::open(QFile::encodeName(temporary).constData(),
-                    O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-        if (fd < 0 && errno != EEXIST)
-            return failed(qt_error_string(errno), error);
-    }
+    const QString file = fileToReplace(path, links);
+    QByteArray temporary;
+    const int fd = openTemporary(file, &temporary, error);
     if (fd < 0)
-        return failed(qt_error_string(EEXIST), error);
-    // The umask may have taken bits the old file had. Some file systems
-    // cannot change modes; the file is then as good as a new one.
-    struct stat now = {};
-    if (hadFile && ::fstat(fd, &now) == 0 && (now.st_mode & 07777) != mode)
-        static_cast<void>(::fchmod(fd, mode));
-    const QByteArray name = QFile::encodeName(temporary);
-    if (!writeSyncClose(fd, bytes, error, written, sync) ||
-        (::rename(name.constData(), QFile::encodeName(path).constData()) != 0 &&
-         failed(qt_error_string(errno), error))) {
-        ::unlink(name.constData());
+        return false;
+    FileStamp stamp;
+    if (!writeSyncClose(fd, bytes, error, &stamp, sync) || !renamed(temporary, file, error)) {
+        ::unlink(temporary.constData());
         return false;
     }
+    if (written)
+        *written = stamp;
     // The new file is only there for good once its folder is synced.
-    return sync == Sync::Quick || Folders::sync(folder, error);
+    return sync == Sync::Quick || Folders::sync(QFileInfo(file).absolutePath(), error);
 }
 
 bool DurableFile::create(const QString &path, const QByteArray &bytes, unsigned mode, bool *exists,

@@ -18,14 +18,28 @@ namespace DurableFile {
 // Whether a replace waits until the new file is on the disk for good.
 enum class Sync { Durable, Quick };
 
+// What a replace does with a symbolic link at its path. Follow: the file it
+// leads to is replaced and the link stays (the user may have linked the
+// phrase file on purpose); a link that leads nowhere is replaced itself.
+// Replace: the link itself gives way to the new regular file, and what it
+// led to is neither written nor read.
+enum class Links { Follow, Replace };
+
 // Replaces the file at path with bytes: writes them to a new hidden file of
-// the program's own beside it, syncs that, renames it over path and syncs
-// the folder. Any failure before the rename keeps the previous file. The
-// new file takes the old one's permissions, or 0666 less the umask. Its
-// stamp goes to *written. A quick replace syncs nothing: a power cut may
-// take it back, for copies that can be made again.
+// the program's own beside it, syncs that, renames it over the old one and
+// syncs the folder. True only when every step worked. A step that fails
+// (making, writing, syncing or closing the new file, the rename, the
+// folder's sync) makes it return false with the system's reason in *error
+// and leaves no temporary file behind; up to the rename the previous file
+// stays as it was, after a failed folder sync the new one is in place but
+// a power cut may take it back. Only a replace cut short by a kill or a
+// power cut leaves its temporary file (PhraseFolder::removeLeftovers takes
+// it away). The new file takes the old one's permissions, or 0666 less the
+// umask when there was none or a link that is replaced. Its stamp goes to
+// *written once it is in place, and only then. A quick replace syncs
+// nothing: a power cut may take it back, for copies that can be made again.
 bool replace(const QString &path, const QByteArray &bytes, QString *error,
-             FileStamp *written = nullptr, Sync sync = Sync::Durable);
+             FileStamp *written = nullptr, Sync sync = Sync::Durable, Links links = Links::Follow);
 
 // Writes bytes to a new file at path, with the given permissions, synced
 // with its folder. An existing file is never touched: *exists tells that
