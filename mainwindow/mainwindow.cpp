@@ -9,6 +9,7 @@
 #include "mainwindowui.h"
 #include "notice.h"
 #include "orientation.h"
+#include "seeds.h"
 #include "undooffer.h"
 
 #include <QCoreApplication>
@@ -96,7 +97,7 @@ void MainWindow::loadFromFile()
 {
     // On the first start the list is seeded; the seeds reach the file with
     // the first change, not before.
-    phraseStore.open(&beadsList, {QStringLiteral("AllahuAkbar"), QStringLiteral("SubhannAllah")});
+    phraseStore.open(&beadsList, Seeds::phrases());
 }
 
 void MainWindow::populateList()

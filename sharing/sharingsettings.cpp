@@ -42,17 +42,22 @@ QString SharingSettings::folderFor(const QString &dataFile)
 bool SharingSettings::setFolder(const QString &dataFile, const QString &folder, QString *error)
 {
     const QString path = settingsPath(dataFile);
+    const QString dataFolder = QFileInfo(path).absolutePath();
     if (folder.isEmpty()) {
         if (QFile::exists(path) && !QFile::remove(path))
             return *error = QStringLiteral("cannot remove %1").arg(path), false;
     } else {
+        // QSettings would make a missing folder readable by all: the caller
+        // makes it first, as the phrase file's folder is made.
+        if (!QFileInfo(dataFolder).isDir())
+            return *error = QStringLiteral("no folder %1").arg(dataFolder), false;
         QSettings settings(path, QSettings::IniFormat);
         settings.setValue(kFolderKey, folder);
         settings.sync();
         if (settings.status() != QSettings::NoError)
             return *error = QStringLiteral("cannot write %1").arg(path), false;
     }
-    return Folders::sync(QFileInfo(path).absolutePath(), error);
+    return Folders::sync(dataFolder, error);
 }
 
 QString SharingSettings::deviceId(const QString &dataFile)

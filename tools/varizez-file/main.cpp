@@ -27,7 +27,7 @@ bool readFile(const QString &path, PhraseFileContents *contents, QString *error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+        *error = QStringLiteral("cannot read %1: %2").arg(shownPath(path), file.errorString());
         return false;
     }
     *contents = PhraseFile::read(file);
@@ -62,17 +62,19 @@ int show(const QString &path)
     QString error;
     if (!readFile(path, &contents, &error))
         return fail(error);
+    // A phrase may come from another device: each is shown on its line, as text.
+    QStringList names;
     int width = 6;
-    for (const PhraseEntry &e : qAsConst(contents.entries))
-        width = qMax(width, qMin(60, int(e.name.size())));
+    for (const PhraseEntry &e : qAsConst(contents.entries)) {
+        names << shownPhrase(e.name);
+        width = qMax(width, qMin(60, int(names.last().size())));
+    }
     QString table = QStringLiteral("%1  %2\n")
                         .arg(QStringLiteral("Phrase"), -width)
                         .arg(QStringLiteral("Count"));
-    for (const PhraseEntry &e : qAsConst(contents.entries)) {
-        QString name = e.name;
-        name.replace(QLatin1Char('\n'), QLatin1String("\\n"));
-        table += QStringLiteral("%1  %2\n").arg(name, -width).arg(e.count);
-    }
+    for (int i = 0; i < names.size(); ++i)
+        table += QStringLiteral("%1  ").arg(names.at(i), -width) +
+                 QString::number(contents.entries.at(i).count) + QLatin1Char('\n');
     print(table + phrases(contents.entries.size()) + QLatin1Char('\n'));
     const QStringList found = problems(contents);
     return found.isEmpty() ? 0 : fail(found.join(QLatin1String("; ")));
@@ -87,11 +89,12 @@ int check(const QString &path)
     const QStringList found = problems(contents);
     if (!found.isEmpty()) {
         for (const QString &problem : found)
-            std::fprintf(stderr, "varizez-file: %s: %s\n", qUtf8Printable(path),
+            std::fprintf(stderr, "varizez-file: %s: %s\n", qUtf8Printable(shownPath(path)),
                          qUtf8Printable(problem));
         return 1;
     }
-    print(path + QStringLiteral(": ok, ") + phrases(contents.entries.size()) + QLatin1Char('\n'));
+    print(shownPath(path) + QStringLiteral(": ok, ") + phrases(contents.entries.size()) +
+          QLatin1Char('\n'));
     return 0;
 }
 
@@ -103,7 +106,7 @@ int exportCsv(const QString &path)
         return fail(error);
     if (!problems(contents).isEmpty())
         return fail(QStringLiteral("%1 is damaged (%2); run check")
-                        .arg(path, problems(contents).join(QLatin1String("; "))));
+                        .arg(shownPath(path), problems(contents).join(QLatin1String("; "))));
     QString csv = kHeader + QLatin1String("\r\n");
     for (const PhraseEntry &e : qAsConst(contents.entries))
         csv += Csv::quoteField(e.name) + QLatin1Char(',') + QString::number(e.count) +
@@ -127,40 +130,38 @@ int restore(const QString &copy, const DataLocation &target)
 int importCsv(const QString &csvPath, const DataLocation &target)
 {
     QFile input(csvPath);
+    const QString shown = shownPath(csvPath);
     if (!input.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("cannot read %1: %2").arg(csvPath, input.errorString()));
+        return fail(QStringLiteral("cannot read %1: %2").arg(shown, input.errorString()));
     QByteArray raw = input.readAll();
     // Spreadsheets begin their UTF-8 with a byte order mark.
     if (raw.startsWith("\xEF\xBB\xBF"))
         raw.remove(0, 3);
     const QString text = QString::fromUtf8(raw);
     if (text.toUtf8() != raw)
-        return fail(QStringLiteral("%1 is not valid UTF-8").arg(csvPath));
+        return fail(QStringLiteral("%1 is not valid UTF-8").arg(shown));
     QVector<Csv::Row> rows;
     int errorLine = 0;
     QString error;
     if (!Csv::parse(text, &rows, &errorLine, &error))
-        return fail(QStringLiteral("%1:%2: %3").arg(csvPath).arg(errorLine).arg(error));
+        return fail(QStringLiteral("%1:%2: %3").arg(shown, QString::number(errorLine), error));
     // ... and end them with blank lines.
     while (!rows.isEmpty() && rows.last().fields == QStringList(QString()))
         rows.removeLast();
     if (rows.isEmpty() || rows.first().fields.join(QLatin1Char(',')) != kHeader)
-        return fail(QStringLiteral("%1:1: expected the header line \"%2\"").arg(csvPath, kHeader));
+        return fail(QStringLiteral("%1:1: expected the header line \"%2\"").arg(shown, kHeader));
     QVector<PhraseEntry> entries;
     for (int r = 1; r < rows.size(); ++r) {
         const Csv::Row &row = rows.at(r);
         if (row.fields.size() != 2)
-            return fail(QStringLiteral("%1:%2: expected 2 fields, found %3")
-                            .arg(csvPath)
-                            .arg(row.line)
-                            .arg(row.fields.size()));
+            return fail(
+                QStringLiteral("%1:%2: expected 2 fields, found %3")
+                    .arg(shown, QString::number(row.line), QString::number(row.fields.size())));
         bool ok = false;
         const int count = row.fields.at(1).toInt(&ok);
         if (!ok)
             return fail(QStringLiteral("%1:%2: count \"%3\" is not a 32-bit integer")
-                            .arg(csvPath)
-                            .arg(row.line)
-                            .arg(row.fields.at(1)));
+                            .arg(shown, QString::number(row.line), shownPhrase(row.fields.at(1))));
         entries.append(PhraseEntry{row.fields.at(0), count});
     }
     return Sync::replaceList(target, entries);

@@ -4,6 +4,9 @@
 
 #include "output.h"
 
+#include "printable.h"
+
+#include <climits>
 #include <cstdio>
 
 int Output::fail(const QString &message)
@@ -26,4 +29,19 @@ void Output::print(const QString &text)
 QString Output::phrases(int n)
 {
     return n == 1 ? QStringLiteral("1 phrase") : QStringLiteral("%1 phrases").arg(n);
+}
+
+QString Output::shownPath(const QString &path)
+{
+    return Printable::line(path, PATH_MAX);
+}
+
+QString Output::shownName(const QString &name)
+{
+    return Printable::line(name, 64);
+}
+
+QString Output::shownPhrase(const QString &phrase)
+{
+    return Printable::line(phrase, 300);
 }
