@@ -107,15 +107,20 @@ QVector<Beads *> makeList(int n)
 // phrase since; with resetSaw, it reset every 100th, seeing those devices.
 DeviceState deviceOn(const QString &id, int n, int seed, const QStringList &resetSaw = {})
 {
-    DeviceState state{id, QStringLiteral("bench@") + id, 1, 1700000000000, FileStamp(), {}};
+    DeviceState state;
+    state.id = id;
+    state.name = QStringLiteral("bench@") + id;
+    state.lastCounted = 1700000000000;
     for (int i = 0; i < n; ++i) {
-        DeviceEntry e{{QStringLiteral("SubhannAllah %1").arg(i), 0}, {}, true, i, false, {}};
+        DeviceEntry e;
+        e.key = {QStringLiteral("SubhannAllah %1").arg(i), 0};
+        e.hasBase = true;
+        e.base = i;
         e.tally = {(i + seed) % 7 + 1, 0, seed == 0 ? 1 : 0};
         if (i % 100 == 0 && !resetSaw.isEmpty()) {
-            e.hasSighting = true;
-            e.sighting.base = i;
+            e.reset.base = i;
             for (const QString &seen : resetSaw)
-                e.sighting.tallies.insert(seen, Tally{1, 0, 0});
+                e.reset.tallies.insert(seen, Tally{1, 0, 0});
         }
         state.entries.append(e);
     }

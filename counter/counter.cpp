@@ -91,6 +91,8 @@ void Counter::on_btnReset_clicked()
     else
         withdrawUndo();
     count = 0;
+    if (beads)
+        beads->reset();
     emit valueChanged();
 }
 

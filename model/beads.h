@@ -22,10 +22,17 @@ public:
     QString name() const;
     int count() const;
     void setCount(int count);
+    // Sets the count to 0 as Reset does. Other devices keep what they
+    // counted meanwhile, which a count set to 0 by hand would not.
+    void reset();
+    // How often the phrase was reset: whoever keeps the records in step
+    // tells a reset from a count that went to 0 by this.
+    int resets() const { return m_resets; }
 
 private:
     QString m_name;
     int m_count;
+    int m_resets = 0;
 };
 
 #endif // VARIZEZ_BEADS_H

@@ -4,177 +4,389 @@
 
 #include "devicefile.h"
 
+#include "phrasefile.h"
+
 #include <QCryptographicHash>
-#include <QDataStream>
-#include <QIODevice>
+#include <QMessageAuthenticationCode>
 #include <QRegularExpression>
+#include <QSet>
 #include <QtEndian>
-#include <limits>
+#include <optional>
+#include <set>
 
 namespace {
 
 constexpr quint32 kMagic = 0x565A4443; // "VZDC"
-constexpr quint16 kVersion = 1;
+constexpr quint16 kVersion = 2;
 constexpr int kDigestSize = 8;
-// The least an entry or a device seen takes; a count beyond what the bytes
-// can hold is damage, and is not believed.
-constexpr int kLeastEntry = 4 + 1;
-constexpr int kLeastTally = 4 + 3 * 8;
+constexpr int kNameBound = 256;   // characters of a device's name
+constexpr int kSectionBound = 64; // sections a later version may add
+constexpr quint64 kSealSection = 1;
+constexpr int kSealSize = 16;
+constexpr qint64 kTimeBound = qint64(1) << 53;
+constexpr int kEntryBound = 2 * PhraseFile::kRecordBound; // the list, and as many removed
 
-// An entry holds its numbers only where they are not 0, and in 32 bits
-// where all fit, so that a device's file is not much larger than its list.
-enum Flags : quint8 {
-    HasBase = 1,
-    HasSighting = 2,
-    Removed = 4,
-    HasN = 8,
-    HasUps = 16,
-    HasDowns = 32,
-    HasAdds = 64,
-    Wide = 128,
+// Which of an entry's numbers follow it.
+constexpr quint64 HasUps = 1, HasDowns = 2, HasAdds = 4, HasBase = 8, Listed = 16, HasReset = 32,
+                  HasRemoved = 64, KnownFlags = 127;
+
+QByteArray sha1(const char *data, int size)
+{
+    return QCryptographicHash::hash(QByteArray::fromRawData(data, size), QCryptographicHash::Sha1);
+}
+
+// The file's digest, of the digest of all before the sections, and the
+// sections: the large part is hashed once, for the digest and the seal.
+QByteArray digestOf(const QByteArray &entriesDigest, const char *sections, int size)
+{
+    return sha1((entriesDigest + QByteArray::fromRawData(sections, size)).constData(),
+                entriesDigest.size() + size)
+        .left(kDigestSize);
+}
+
+// What only the key makes of all before the sections.
+QByteArray sealOf(const QByteArray &entriesDigest, const QByteArray &key)
+{
+    return QMessageAuthenticationCode::hash(entriesDigest, key, QCryptographicHash::Sha256)
+        .left(kSealSize);
+}
+
+// Numbers that may be below 0, folded so that small ones stay small.
+quint64 zigzag(qint64 n)
+{
+    return (quint64(n) << 1) ^ quint64(n >> 63);
+}
+
+qint64 unzigzag(quint64 n)
+{
+    return qint64(n >> 1) ^ -qint64(n & 1);
+}
+
+class Writer
+{
+public:
+    void number(quint64 n)
+    {
+        char groups[10];
+        int first = sizeof groups;
+        quint8 more = 0; // the last group, written first here, has no "more" bit
+        do {
+            groups[--first] = char((n & 0x7F) | more);
+            more = 0x80;
+            n >>= 7;
+        } while (n);
+        m_bytes.append(groups + first, int(sizeof groups) - first);
+    }
+    void text(const QString &text)
+    {
+        number(quint64(text.size()) * 2);
+        const int at = int(m_bytes.size());
+        m_bytes.resize(at + int(text.size()) * 2);
+        qToBigEndian<quint16>(text.utf16(), text.size(), m_bytes.data() + at);
+    }
+    template <typename T> void fixed(T n)
+    {
+        char raw[sizeof(T)];
+        qToBigEndian(n, raw);
+        m_bytes.append(raw, int(sizeof raw));
+    }
+    QByteArray &bytes() { return m_bytes; }
+
+private:
+    QByteArray m_bytes;
 };
 
-bool fits32(qint64 n)
+// Reads what a Writer wrote, never past the end and never a number beyond
+// the bound asked for; the first thing wrong makes every later read fail.
+class Reader
 {
-    return n >= std::numeric_limits<qint32>::min() && n <= std::numeric_limits<qint32>::max();
-}
+public:
+    explicit Reader(const char *data, qint64 size)
+        : m_data(data)
+        , m_left(size)
+    {}
+    bool ok() const { return m_ok; }
+    bool atEnd() const { return m_left == 0; }
 
-void writeNumber(QDataStream &out, qint64 n, bool wide)
-{
-    if (wide)
-        out << n;
-    else
-        out << qint32(n);
-}
-
-qint64 readNumber(QDataStream &in, bool wide)
-{
-    if (wide) {
-        qint64 n = 0;
-        in >> n;
-        return n;
+    std::optional<quint64> number(quint64 bound)
+    {
+        quint64 n = 0;
+        for (int i = 0; m_ok && i < 10; ++i) {
+            if (m_left == 0 || n > (~quint64(0) >> 7))
+                break;
+            const quint8 group = quint8(*m_data++);
+            --m_left;
+            n = (n << 7) | (group & 0x7F);
+            if (!(group & 0x80))
+                return n <= bound ? std::optional<quint64>(n) : fail();
+        }
+        return fail();
     }
-    qint32 n = 0;
-    in >> n;
-    return n;
+    bool count(qint64 bound, qint64 *n)
+    {
+        const std::optional<quint64> read = number(quint64(bound));
+        return read && (*n = qint64(*read), true);
+    }
+    bool signedNumber(qint64 bound, qint64 *n)
+    {
+        const std::optional<quint64> read = number(~quint64(0));
+        if (!read || unzigzag(*read) < -bound || unzigzag(*read) > bound)
+            return fail(), false;
+        *n = unzigzag(*read);
+        return true;
+    }
+    bool text(int boundChars, QString *text)
+    {
+        qint64 size = 0;
+        if (!count(qMin<qint64>(m_left, qint64(boundChars) * 2), &size) || size % 2)
+            return fail(), false;
+        text->resize(int(size / 2));
+        for (QChar &c : *text)
+            c = QChar(ushort(quint8(m_data[0]) << 8 | quint8(m_data[1]))), m_data += 2;
+        m_left -= size;
+        return true;
+    }
+    template <typename T> bool fixed(T *n)
+    {
+        if (m_left < qint64(sizeof(T)))
+            return fail(), false;
+        *n = qFromBigEndian<T>(m_data);
+        m_data += sizeof(T), m_left -= sizeof(T);
+        return true;
+    }
+    bool skip(qint64 size)
+    {
+        if (size > m_left)
+            return fail(), false;
+        m_data += size, m_left -= size;
+        return true;
+    }
+    qint64 left() const { return m_left; }
+
+private:
+    std::nullopt_t fail()
+    {
+        m_ok = false;
+        m_left = 0;
+        return std::nullopt;
+    }
+
+    const char *m_data;
+    qint64 m_left;
+    bool m_ok = true;
+};
+
+void writeTally(Writer &out, const Tally &t)
+{
+    for (const qint64 n : {t.ups, t.downs, t.adds})
+        out.number(quint64(n));
 }
 
-quint64 digestOf(const QByteArray &bytes)
+bool readTally(Reader &in, qint64 bound, Tally *t)
 {
-    return qFromBigEndian<quint64>(
-        QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).constData());
+    return in.count(bound, &t->ups) && in.count(bound, &t->downs) && in.count(bound, &t->adds);
 }
 
-QDataStream &operator<<(QDataStream &out, const Tally &t)
+void writeSeen(Writer &out, const Seen &seen, const QHash<QString, int> &indexOf)
 {
-    return out << t.ups << t.downs << t.adds;
+    out.number(quint64(seen.base));
+    out.number(quint64(seen.tallies.size()));
+    for (auto it = seen.tallies.cbegin(); it != seen.tallies.cend(); ++it) {
+        out.number(quint64(indexOf.value(it.key())));
+        writeTally(out, it.value());
+    }
 }
 
-QDataStream &operator>>(QDataStream &in, Tally &t)
+bool readSeen(Reader &in, const QStringList &devices, Seen *seen)
 {
-    return in >> t.ups >> t.downs >> t.adds;
-}
-
-QDataStream &operator<<(QDataStream &out, const FileStamp &s)
-{
-    return out << s.device << s.inode << s.size << s.modified;
-}
-
-QDataStream &operator>>(QDataStream &in, FileStamp &s)
-{
-    return in >> s.device >> s.inode >> s.size >> s.modified;
-}
-
-bool readEntry(QDataStream &in, DeviceEntry *entry)
-{
-    quint8 flags = 0;
-    in >> entry->key.text >> flags;
-    const bool wide = flags & Wide;
-    entry->key.n = flags & HasN ? qint32(readNumber(in, false)) : 0;
-    entry->tally.ups = flags & HasUps ? readNumber(in, wide) : 0;
-    entry->tally.downs = flags & HasDowns ? readNumber(in, wide) : 0;
-    entry->tally.adds = flags & HasAdds ? readNumber(in, wide) : 0;
-    entry->hasBase = flags & HasBase;
-    entry->base = entry->hasBase ? readNumber(in, wide) : 0;
-    entry->hasSighting = flags & HasSighting;
-    if (!entry->hasSighting)
-        return in.status() == QDataStream::Ok;
-    quint32 seen = 0;
-    entry->sighting.removed = flags & Removed;
-    in >> entry->sighting.base >> seen;
-    if (in.status() != QDataStream::Ok || seen > in.device()->bytesAvailable() / kLeastTally)
+    qint64 size = 0;
+    if (!in.count(DeviceBounds::kSeen, &seen->base) || !in.count(devices.size(), &size))
         return false;
-    for (quint32 i = 0; i < seen && in.status() == QDataStream::Ok; ++i) {
-        QString device;
+    for (qint64 i = 0; i < size; ++i) {
+        qint64 device = 0;
         Tally tally;
-        in >> device >> tally;
-        entry->sighting.tallies.insert(device, tally);
+        if (!in.count(devices.size() - 1, &device) || !readTally(in, DeviceBounds::kSeen, &tally) ||
+            seen->tallies.contains(devices.at(int(device))))
+            return false;
+        seen->tallies.insert(devices.at(int(device)), tally);
     }
-    return in.status() == QDataStream::Ok;
+    return true;
+}
+
+void writeEntry(Writer &out, const DeviceEntry &e, const QHash<QString, int> &indexOf)
+{
+    const quint64 flags = (e.tally.ups ? HasUps : 0) | (e.tally.downs ? HasDowns : 0) |
+                          (e.tally.adds ? HasAdds : 0) | (e.hasBase ? HasBase : 0) |
+                          (e.listed ? Listed : 0) | (e.reset.isEmpty() ? 0 : HasReset) |
+                          (e.removed.isEmpty() ? 0 : HasRemoved);
+    out.text(e.key.text);
+    out.number(quint64(e.key.n));
+    out.number(flags);
+    for (const qint64 n : {e.tally.ups, e.tally.downs, e.tally.adds})
+        if (n)
+            out.number(quint64(n));
+    if (e.hasBase)
+        out.number(zigzag(e.base));
+    if (e.listed)
+        out.number(zigzag(e.written));
+    if (flags & HasReset)
+        writeSeen(out, e.reset, indexOf);
+    if (flags & HasRemoved)
+        writeSeen(out, e.removed, indexOf);
+}
+
+bool readEntry(Reader &in, const QStringList &devices, DeviceEntry *e)
+{
+    qint64 n = 0, flags = 0, written = 0;
+    if (!in.text(std::numeric_limits<int>::max() / 2, &e->key.text) ||
+        !in.count(PhraseFile::kRecordBound, &n) || !in.count(KnownFlags, &flags))
+        return false;
+    e->key.n = qint32(n);
+    for (const auto &[flag, number] : {std::pair<quint64, qint64 *>{HasUps, &e->tally.ups},
+                                       {HasDowns, &e->tally.downs},
+                                       {HasAdds, &e->tally.adds}})
+        if ((flags & flag) && !in.count(DeviceBounds::kTally, number))
+            return false;
+    e->hasBase = flags & HasBase;
+    e->listed = flags & Listed;
+    if ((e->hasBase && !in.signedNumber(DeviceBounds::kSeen, &e->base)) ||
+        (e->listed && !in.signedNumber(std::numeric_limits<qint32>::max(), &written)))
+        return false;
+    e->written = qint32(qMax<qint64>(written, std::numeric_limits<qint32>::min()));
+    return (!(flags & HasReset) || readSeen(in, devices, &e->reset)) &&
+           (!(flags & HasRemoved) || readSeen(in, devices, &e->removed));
+}
+
+bool isId(const QString &id)
+{
+    static const QRegularExpression hex(QStringLiteral("^[0-9a-f]{12}$"));
+    return hex.match(id).hasMatch();
+}
+
+bool readHead(Reader &in, DeviceState *state)
+{
+    FileStamp &r = state->replaced;
+    std::optional<quint64> device, inode;
+    qint64 size = 0;
+    return in.text(12, &state->id) && isId(state->id) && in.text(kNameBound, &state->name) &&
+           in.signedNumber(kTimeBound, &state->lastCounted) && (device = in.number(~quint64(0))) &&
+           (inode = in.number(~quint64(0))) &&
+           in.signedNumber(std::numeric_limits<qint64>::max() / 2, &size) &&
+           in.signedNumber(std::numeric_limits<qint64>::max() / 2, &r.modified) &&
+           (r.device = *device, r.inode = *inode, r.size = size, true);
 }
 
 } // namespace
 
-QByteArray DeviceFile::bytesOf(const DeviceState &state)
+QByteArray DeviceFile::bytesOf(const DeviceState &state, const QByteArray &key)
 {
-    QByteArray bytes;
-    bytes.reserve(128 + int(state.entries.size()) * 64); // few reallocations
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out.setVersion(QDataStream::Qt_5_0);
-    out << kMagic << kVersion << state.id << state.name << state.generation << state.lastCounted
-        << state.listStamp << quint32(state.entries.size());
-    for (const DeviceEntry &e : state.entries) {
-        const bool wide = !fits32(e.tally.ups) || !fits32(e.tally.downs) || !fits32(e.tally.adds) ||
-                          !fits32(e.base);
-        const quint8 flags = (e.hasBase ? HasBase : 0) | (e.hasSighting ? HasSighting : 0) |
-                             (e.sighting.removed ? Removed : 0) | (e.key.n ? HasN : 0) |
-                             (e.tally.ups ? HasUps : 0) | (e.tally.downs ? HasDowns : 0) |
-                             (e.tally.adds ? HasAdds : 0) | (wide ? Wide : 0);
-        out << e.key.text << flags;
-        if (e.key.n)
-            out << e.key.n;
-        for (const qint64 n : {e.tally.ups, e.tally.downs, e.tally.adds})
-            if (n)
-                writeNumber(out, n, wide);
-        if (e.hasBase)
-            writeNumber(out, e.base, wide);
-        if (!e.hasSighting)
-            continue;
-        out << e.sighting.base << quint32(e.sighting.tallies.size());
-        for (auto it = e.sighting.tallies.cbegin(); it != e.sighting.tallies.cend(); ++it)
-            out << it.key() << it.value();
+    // The devices that sightings name, once each.
+    std::set<QString> named;
+    for (const DeviceEntry &e : state.entries)
+        for (const Seen *seen : {&e.reset, &e.removed})
+            for (auto it = seen->tallies.cbegin(); it != seen->tallies.cend(); ++it)
+                named.insert(it.key());
+    QHash<QString, int> indexOf;
+    Writer out;
+    out.bytes().reserve(128 + int(state.entries.size()) * 32); // few reallocations
+    out.fixed(kMagic);
+    out.fixed(kVersion);
+    out.text(state.id);
+    out.text(state.name.left(kNameBound));
+    out.number(zigzag(state.lastCounted));
+    const FileStamp &r = state.replaced;
+    out.number(r.device), out.number(r.inode), out.number(zigzag(r.size));
+    out.number(zigzag(r.modified));
+    out.number(named.size());
+    for (const QString &id : named) {
+        indexOf.insert(id, indexOf.size());
+        out.text(id);
     }
-    out << digestOf(bytes);
-    return bytes;
+    out.number(quint64(state.entries.size()));
+    for (const DeviceEntry &e : state.entries)
+        writeEntry(out, e, indexOf);
+    const QByteArray entriesDigest = sha1(out.bytes().constData(), int(out.bytes().size()));
+    Writer sections;
+    sections.number(key.isEmpty() ? 0 : 1);
+    if (!key.isEmpty()) {
+        Writer seal;
+        seal.number(quint64(state.generation));
+        seal.bytes() += sealOf(entriesDigest, key);
+        sections.number(kSealSection);
+        sections.number(quint64(seal.bytes().size()));
+        sections.bytes() += seal.bytes();
+    }
+    out.bytes() += sections.bytes();
+    out.bytes() += digestOf(entriesDigest, sections.bytes().constData(),
+                            int(sections.bytes().size()));
+    return out.bytes();
 }
 
-DeviceFile::Verdict DeviceFile::read(const QByteArray &bytes, DeviceState *state)
+DeviceFile::Verdict DeviceFile::read(const QByteArray &bytes, DeviceState *state,
+                                     const QByteArray &key)
 {
-    QDataStream in(bytes);
-    in.setVersion(QDataStream::Qt_5_0);
+    Reader head(bytes.constData(), bytes.size());
     quint32 magic = 0;
     quint16 version = 0;
-    in >> magic >> version;
-    if (in.status() != QDataStream::Ok || magic != kMagic)
+    if (!head.fixed(&magic) || !head.fixed(&version) || magic != kMagic)
         return Verdict::Damaged;
     if (version > kVersion)
         return Verdict::Newer;
-    const QByteArray body = bytes.left(bytes.size() - kDigestSize);
-    if (bytes.size() < kDigestSize ||
-        digestOf(body) != qFromBigEndian<quint64>(bytes.constData() + body.size()))
+    const qint64 size = qint64(bytes.size()) - kDigestSize;
+    if (version < kVersion || size < 6 || size > kSizeBound)
         return Verdict::Damaged;
-    QDataStream fields(body);
-    fields.setVersion(QDataStream::Qt_5_0);
-    quint32 entries = 0;
-    fields >> magic >> version >> state->id >> state->name >> state->generation >>
-        state->lastCounted >> state->listStamp >> entries;
-    if (fields.status() != QDataStream::Ok || qint64(entries) > body.size() / kLeastEntry)
+
+    Reader in(bytes.constData() + 6, size - 6);
+    DeviceState read;
+    if (!readHead(in, &read))
         return Verdict::Damaged;
-    state->entries.resize(int(entries));
-    for (DeviceEntry &entry : state->entries)
-        if (!readEntry(fields, &entry))
+    QStringList devices;
+    qint64 named = 0, entries = 0, sections = 0;
+    if (!in.count(DeviceBounds::kDevices, &named))
+        return Verdict::Damaged;
+    for (qint64 i = 0; i < named; ++i) {
+        QString id;
+        if (!in.text(12, &id) || !isId(id) || devices.contains(id))
             return Verdict::Damaged;
-    return fields.atEnd() ? Verdict::Whole : Verdict::Damaged;
+        devices << id;
+    }
+    if (!in.count(kEntryBound, &entries))
+        return Verdict::Damaged;
+    QSet<PhraseKey> keys;
+    read.entries.reserve(int(qMin(entries, in.left())));
+    for (qint64 i = 0; i < entries; ++i) {
+        read.entries.append(DeviceEntry());
+        if (!readEntry(in, devices, &read.entries.last()) || keys.contains(read.entries.last().key))
+            return Verdict::Damaged;
+        keys.insert(read.entries.last().key);
+    }
+    // The seal, then what a later version adds: skipped, so that this one
+    // still reads the counts of a device that runs it.
+    const int sectionsAt = int(size - in.left());
+    const QByteArray entriesDigest = sha1(bytes.constData(), sectionsAt);
+    if (digestOf(entriesDigest, bytes.constData() + sectionsAt, int(size) - sectionsAt) !=
+            bytes.mid(int(size)) ||
+        !in.count(kSectionBound, &sections))
+        return Verdict::Damaged;
+    for (qint64 i = 0, type = 0, length = 0; i < sections; ++i) {
+        if (!in.count(std::numeric_limits<qint32>::max(), &type) || !in.count(in.left(), &length))
+            return Verdict::Damaged;
+        const QByteArray section = bytes.mid(int(size - in.left()), int(length));
+        if (!in.skip(length))
+            return Verdict::Damaged;
+        Reader seal(section.constData(), section.size());
+        qint64 generation = 0;
+        if (type == qint64(kSealSection) && seal.count(kTimeBound, &generation) &&
+            seal.left() == kSealSize) {
+            read.generation = generation;
+            read.sealed = !key.isEmpty() &&
+                          section.right(kSealSize) == sealOf(entriesDigest, key);
+        }
+    }
+    if (!in.ok() || !in.atEnd())
+        return Verdict::Damaged;
+    *state = std::move(read);
+    return Verdict::Whole;
 }
 
 QString DeviceFile::nameFor(const QString &id)

@@ -11,15 +11,33 @@
 
 // A device's file: what it tells the devices it shares its counts with.
 // Only that device ever writes it, so a file-sync engine never meets two
-// writers of one file. Big-endian, as QDataStream writes: a magic number,
-// the format's version, the device, its entries, and a digest of all that,
-// so that a file cut short or damaged on its way is never taken for whole.
+// writers of one file; but any device in the share could put anything under
+// its name, so reading trusts nothing: every length, count and number is
+// bounded, and a file ends with a digest of all it holds, so that a file cut
+// short or damaged on its way is never taken for whole.
+//
+// Big-endian throughout: the magic "VZDC", the version, the device's id and
+// name, when it last counted, the stamp of the phrase file its last write
+// replaced, the ids its sightings name, its entries, sections (a device's
+// seal on its own record; those a later version adds, which this one
+// skips), and the digest. Numbers are written
+// in 7-bit groups, most significant first, so small ones take one byte.
 namespace DeviceFile {
+
+// The most a device file may hold: room for the phrase file's bound of
+// 100,000 phrases at 160 bytes each (a phrase of 40 characters, its numbers
+// and what the resets and removals of a few devices saw). A larger one is
+// not read at all.
+constexpr qint64 kSizeBound = 16 * 1024 * 1024;
 
 enum class Verdict { Whole, Damaged, Newer };
 
-QByteArray bytesOf(const DeviceState &state);
-Verdict read(const QByteArray &bytes, DeviceState *state);
+// With a key, the file is sealed with it: its generation, and a code
+// that only the key makes, of all the rest.
+QByteArray bytesOf(const DeviceState &state, const QByteArray &key = QByteArray());
+// Reads a file that bytes holds whole; the state is only set when Whole,
+// and is sealed only when the file bears key's seal.
+Verdict read(const QByteArray &bytes, DeviceState *state, const QByteArray &key = QByteArray());
 
 // "varizez-<id>.counts"; the id of such a name, or an empty one.
 QString nameFor(const QString &id);

@@ -12,21 +12,41 @@
 #include <QString>
 #include <QVector>
 
-// What one device did to one phrase. Each only ever grows, so a device's
-// newer file never undoes its older one, and no clock is needed to tell
-// which is newer.
+// The bounds of every number a device's file holds. A file beyond them is
+// damaged: no sum of them can overflow, and no device can claim to have
+// seen so much of another that the other's later counts would never show.
+namespace DeviceBounds {
+// What a device did to one phrase, ever: far beyond any count made by hand.
+constexpr qint64 kTally = qint64(1) << 60;
+// What a reset or removal can have seen of a device, or a count brought in:
+// well below kTally, so a device whose tally is raised to what others claim
+// to have seen (SharedCounts) still has room to count on.
+constexpr qint64 kSeen = qint64(1) << 52;
+// Devices one file can name, and device files one folder can hold.
+constexpr int kDevices = 1000;
+} // namespace DeviceBounds
+
+// What one device did to one phrase. Each number only ever grows, so that a
+// device's later file never undoes its earlier one, and no clock is needed
+// to tell which is later.
 struct Tally
 {
-    qint64 ups = 0;   // counted up by this many
-    qint64 downs = 0; // counted down by this many
+    qint64 ups = 0;   // counted up by this much
+    qint64 downs = 0; // counted down by this much
     qint64 adds = 0;  // how often the device added the phrase (or brought it in)
 
-    qint64 activity() const { return ups + downs + adds; }
+    bool isZero() const { return ups == 0 && downs == 0 && adds == 0; }
+    // Whether every number is at most the other's.
+    bool within(const Tally &o) const { return ups <= o.ups && downs <= o.downs && adds <= o.adds; }
     void raise(const Tally &o)
     {
         ups = qMax(ups, o.ups);
         downs = qMax(downs, o.downs);
         adds = qMax(adds, o.adds);
+    }
+    Tally lowered(const Tally &o) const
+    {
+        return Tally{qMin(ups, o.ups), qMin(downs, o.downs), qMin(adds, o.adds)};
     }
     bool operator==(const Tally &o) const
     {
@@ -34,14 +54,23 @@ struct Tally
     }
 };
 
-// What a device saw of a phrase when it last reset or removed it: every
-// device's tally and the count brought in. A reset takes away what it saw,
-// and no more: what others counted that it had not seen stays.
-struct Sighting
+// What a device's resets (or its removals) of one phrase saw, all together:
+// of each device, the tally it had then, and the largest count brought in.
+// A device's tally only grows, so what several resets saw is the most that
+// any of them saw.
+struct Seen
 {
-    bool removed = false;
     qint64 base = 0;
     QMap<QString, Tally> tallies; // by device id
+
+    bool isEmpty() const { return base == 0 && tallies.isEmpty(); }
+    void raise(const Seen &o)
+    {
+        base = qMax(base, o.base);
+        for (auto it = o.tallies.cbegin(); it != o.tallies.cend(); ++it)
+            tallies[it.key()].raise(it.value());
+    }
+    bool operator==(const Seen &o) const { return base == o.base && tallies == o.tallies; }
 };
 
 // One phrase as a device's file holds it.
@@ -51,22 +80,33 @@ struct DeviceEntry
     Tally tally;
     bool hasBase = false; // the count this device brought when it began sharing
     qint64 base = 0;
-    bool hasSighting = false;
-    Sighting sighting;
+    Seen reset;   // by its resets and removals: those counts no longer count
+    Seen removed; // by its removals: that no longer keeps the phrase shown
+    // Whether the phrase is in the phrase file as this device last wrote
+    // it, and with which count: what tells this device's own changes of
+    // that file apart from the list it was given.
+    bool listed = false;
+    qint32 written = 0;
+
+    bool isBlank() const { return tally.isZero() && !hasBase && reset.isEmpty() && !listed; }
 };
 
-// Everything a device has to say to the others: its own changes, phrase by
-// phrase, in the order of its list.
+// Everything a device tells the others: what it did, phrase by phrase, in
+// the order of its list; and for itself, the list it last wrote.
 struct DeviceState
 {
     QString id;
     QString name;
-    qint64 generation = 0;  // one more with every save
-    qint64 lastCounted = 0; // milliseconds since 1970 on the device's clock: only shown
-    // The device's phrase file as it was on its disk when the device last
-    // wrote this: whether the file found at start is still that one.
-    FileStamp listStamp;
+    qint64 lastCounted = 0; // milliseconds since 1970 by the device's clock: only shown
+    // The phrase file as it was just before the device last wrote it: if
+    // that write never reached the disk, this is the file found next time.
+    FileStamp replaced;
     QVector<DeviceEntry> entries;
+    // This device's own records only: one more with every record kept, and
+    // whether the record read bore this device's seal, so that its copy in
+    // the folder, which anyone can write, is taken for its own only then.
+    qint64 generation = 0;
+    bool sealed = false;
 };
 
 #endif // VARIZEZ_DEVICESTATE_H

@@ -4,6 +4,8 @@
 
 #include "notices.h"
 
+#include "printable.h"
+
 #include <QCoreApplication>
 
 QString Notices::ofPhraseFile(const PhraseFileTrouble &trouble, const QString &file)
@@ -50,19 +52,21 @@ QString Notices::ofFolder(const SharedFolder &folder)
 
 QString Notices::ofMissing(const SharedFolder::Missing &missing)
 {
+    // The name comes from another device's file, whatever it holds.
+    const QString device = Printable::line(missing.device, 64);
     switch (missing.why) {
     case SharedFolder::Missing::Damaged:
         return QCoreApplication::translate(
                    "MainWindow", "The counts of %1 may be missing: its file %2 is damaged.")
-            .arg(missing.device, missing.file);
+            .arg(device, missing.file);
     case SharedFolder::Missing::Newer:
         return QCoreApplication::translate("MainWindow", "The counts of %1 may be missing: its "
                                                          "file %2 was written by a newer Varizez.")
-            .arg(missing.device, missing.file);
+            .arg(device, missing.file);
     case SharedFolder::Missing::Unreadable:
         return QCoreApplication::translate("MainWindow", "The counts of %1 may be missing: its "
                                                          "file %2 could not be read (%3).")
-            .arg(missing.device, missing.file, missing.reason);
+            .arg(device, missing.file, missing.reason);
     }
     return QString();
 }

@@ -5,11 +5,9 @@
 #include "phrasestore.h"
 
 #include "beads.h"
-#include "devicefile.h"
 #include "listmerge.h"
 #include "notices.h"
-#include "sharedcounts.h"
-#include "sharedfolder.h"
+#include "sharedlist.h"
 #include "sharingsettings.h"
 
 #include <QFileInfo>
@@ -44,7 +42,7 @@ PhraseStore::PhraseStore(const DataLocation &location, QObject *parent)
     m_retry.setInterval(kRetryMs);
     // Most changes the watcher tells of are this store's own saves.
     const auto changed = [this] {
-        if (m_file.changedOnDisk() || (m_folder && m_folder->changed()))
+        if (m_file.changedOnDisk() || (m_shared && m_shared->folderChanged()))
             m_settle.start();
         watch();
     };
@@ -54,11 +52,10 @@ PhraseStore::PhraseStore(const DataLocation &location, QObject *parent)
     connect(&m_retry, &QTimer::timeout, this, &PhraseStore::settled);
 }
 
-PhraseStore::~PhraseStore()
-{
-    if (m_counts)
-        m_folder->keep(m_counts->own());
-}
+// Everything is on the disk already; with sharing, this device's record is
+// copied beside the phrase file (SharedList), for the next start to find
+// should the folder then be away. A program killed loses nothing either.
+PhraseStore::~PhraseStore() = default;
 
 void PhraseStore::open(QVector<Beads *> *records, const QStringList &seeds)
 {
@@ -71,69 +68,67 @@ void PhraseStore::open(QVector<Beads *> *records, const QStringList &seeds)
                                ? SharingSettings::folderFor(m_file.path())
                                : QString();
     if (!folder.isEmpty()) {
-        openShared(folder, whole, found ? QStringList() : seeds);
+        m_shared = std::make_unique<SharedList>(m_location, folder);
+        m_shared->open(whole ? std::optional<QVector<PhraseEntry>>(m_saved) : std::nullopt,
+                       m_file.stamp(), found ? QStringList() : seeds);
+        m_rows = m_shared->rows();
+        setRecords();
+        // The other devices counted while this one was closed, or what this
+        // one did has not reached the disk or the folder yet.
+        write(false);
     } else if (!found) {
         for (const QString &seed : seeds)
             records->append(new Beads(seed, 0, nullptr));
         m_rows = m_saved = entriesOf(*records);
     }
+    rememberResets();
     watch();
 }
 
-void PhraseStore::openShared(const QString &folder, bool fileUsable, const QStringList &seeds)
+QVector<bool> PhraseStore::resetRows() const
 {
-    m_folder = std::make_unique<SharedFolder>(m_location, folder);
-    const DeviceState own = m_folder->ownState();
-    m_counts = std::make_unique<SharedCounts>(own);
-    // First the list as this device last wrote it, from its copies.
-    m_counts->setDevices(m_folder->kept());
-    QVector<PhraseKey> keys;
-    if (own.generation == 0) {
-        // Sharing begins here: the list is brought in once, beside all the
-        // folder holds.
-        m_counts->setDevices(m_folder->news());
-        keys = m_counts->join(fileUsable ? m_saved : QVector<PhraseEntry>());
-    } else if (fileUsable && m_file.stamp() != own.listStamp) {
-        // The file was written after this device's own file: by a save whose
-        // own file a kill or a power cut lost, by varizez-file while sharing
-        // was off, or by another program. What it has more is this device's.
-        const QVector<PhraseKey> shown = m_counts->shown({});
-        keys = m_counts->apply(shown, m_counts->entriesOf(shown), m_saved);
-    }
-    // Then what the other devices did since.
-    if (const QVector<DeviceState> news = m_folder->news(); !news.isEmpty())
-        m_counts->setDevices(news);
-    m_keys = m_counts->shown(keys);
-    if (m_keys.isEmpty() && !seeds.isEmpty()) {
-        QVector<PhraseEntry> seeded;
-        for (const QString &seed : seeds)
-            seeded.append(PhraseEntry{seed, 0});
-        m_keys = m_counts->join(seeded);
-    }
-    m_rows = m_counts->entriesOf(m_keys);
-    setRecords();
-    // The other devices counted while this one was closed, or its own counts
-    // have not reached the folder yet.
-    if ((fileUsable && m_rows != m_saved) || m_folder->publicationStale(m_counts->own()))
-        write(false);
+    QVector<bool> reset;
+    reset.reserve(m_records->size());
+    for (const Beads *record : qAsConst(*m_records))
+        reset.append(record->resets() != m_resets.value(record));
+    return reset;
+}
+
+void PhraseStore::rememberResets()
+{
+    // Few records are ever reset: only those are remembered.
+    m_resets.clear();
+    for (const Beads *record : qAsConst(*m_records))
+        if (record->resets() != 0)
+            m_resets.insert(record, record->resets());
 }
 
 bool PhraseStore::save()
 {
     const QVector<PhraseEntry> now = entriesOf(*m_records);
-    if (m_counts)
-        m_keys = m_counts->apply(m_keys, m_rows, now);
-    m_rows = now;
+    if (m_shared) {
+        // The change sees the folder as it is now, not as it was when last
+        // looked at.
+        m_shared->readFolder();
+        m_shared->change(now, resetRows());
+        m_rows = m_shared->rows();
+    } else {
+        m_rows = now;
+    }
     // Another program's change of the file goes in first, so that it is not
-    // written over. (The other devices' files are never written here.)
-    if (takeIn(false))
+    // written over.
+    if (takeIn() || m_rows != now) {
+        setRecords();
         emit changedOutside();
+    }
+    rememberResets();
     write(true);
-    return m_ownProblem.isEmpty() && (m_file.trouble().kind == PhraseFileTrouble::None ||
-                                      m_file.trouble().kind == PhraseFileTrouble::KeptAside);
+    return (!m_shared || m_shared->recordKept()) &&
+           (m_file.trouble().kind == PhraseFileTrouble::None ||
+            m_file.trouble().kind == PhraseFileTrouble::KeptAside);
 }
 
-bool PhraseStore::takeIn(bool devices)
+bool PhraseStore::takeIn()
 {
     bool changed = false;
     if (m_file.changedOnDisk() && m_file.exists()) {
@@ -141,11 +136,11 @@ bool PhraseStore::takeIn(bool devices)
         if (m_file.readable() && theirs.entries != m_saved) {
             // With sharing, a damaged file is only kept aside: the devices'
             // files hold the list whole.
-            if (!m_counts || !theirs.damaged()) {
+            if (!m_shared || !theirs.damaged()) {
                 const QVector<PhraseEntry> merged =
                     ListMerge::merge(m_saved, m_rows, theirs.entries);
-                if (m_counts)
-                    m_keys = m_counts->apply(m_keys, m_rows, merged);
+                if (m_shared)
+                    m_shared->change(merged);
                 else
                     m_rows = merged;
             }
@@ -153,40 +148,30 @@ bool PhraseStore::takeIn(bool devices)
             changed = true;
         }
     }
-    if (m_counts) {
-        const QVector<DeviceState> news = devices ? m_folder->news() : QVector<DeviceState>();
-        if (!news.isEmpty())
-            m_counts->setDevices(news);
-        if (changed || !news.isEmpty()) {
-            m_keys = m_counts->shown(m_keys);
-            m_rows = m_counts->entriesOf(m_keys);
-            changed = true;
-        }
+    if (m_shared) {
+        m_shared->readFolder();
+        if (m_shared->hasNews())
+            m_shared->refresh();
+        changed = changed || m_shared->rows() != m_rows;
+        m_rows = m_shared->rows();
     }
-    if (changed)
-        setRecords();
     return changed;
 }
 
 void PhraseStore::write(bool evenIfSame)
 {
-    // The phrase file first: should a kill or a power cut lose this
-    // device's own file after it, the next start makes it good from this.
+    // This device's record first: should the phrase file be written and the
+    // record not, the next start would take the list it wrote for a change
+    // made by someone else.
+    if (m_shared && !m_shared->keep(m_file.stamp())) {
+        watch();
+        return;
+    }
     if ((evenIfSame || m_rows != m_saved) && m_file.save(m_rows))
         m_saved = m_rows;
-    if (m_counts) {
-        const qint64 changes = m_counts->changes();
-        if (changes != m_published || !m_folder->folderProblem().isEmpty() ||
-            m_folder->publicationStale(m_counts->own())) {
-            if (m_keys != m_arranged)
-                m_counts->arrange(m_arranged = m_keys);
-            m_counts->stamp(m_file.stamp(), m_folder->generationSeen());
-            if (m_folder->save(m_counts->own(), &m_ownProblem)) {
-                m_ownProblem.clear();
-                m_published = changes;
-            }
-        }
-        if (m_folder->folderProblem().isEmpty())
+    if (m_shared) {
+        m_shared->publish();
+        if (!m_shared->publishingFails())
             m_retry.stop();
         else if (!m_retry.isActive())
             m_retry.start();
@@ -197,16 +182,15 @@ void PhraseStore::write(bool evenIfSame)
 void PhraseStore::settled()
 {
     const QString noticeBefore = notice();
-    const bool changed = takeIn(true);
-    // A folder back from away, or this device's file there replaced.
-    const bool republish =
-        m_counts && m_folder->folderThere() &&
-        (!m_folder->folderProblem().isEmpty() || m_folder->publicationStale(m_counts->own()));
-    if (changed || republish)
+    const bool changed = takeIn();
+    if (changed)
+        setRecords();
+    // A folder back from away, or this device's file there lost or replaced.
+    if (changed || (m_shared && (m_shared->publishingFails() || m_shared->publicationStale())))
         write(false);
     else
         watch();
-    if (m_counts && !m_folder->folderProblem().isEmpty() && !m_retry.isActive())
+    if (m_shared && m_shared->publishingFails() && !m_retry.isActive())
         m_retry.start();
     if (changed || notice() != noticeBefore)
         emit changedOutside();
@@ -234,24 +218,19 @@ void PhraseStore::setRecords()
 void PhraseStore::watch()
 {
     QStringList paths{m_file.path(), QFileInfo(m_file.path()).absolutePath()};
-    if (m_folder)
-        paths << m_folder->folder();
+    if (m_shared)
+        paths << m_shared->folder();
     const QStringList watched = m_watcher.files() + m_watcher.directories();
     for (const QString &path : qAsConst(paths))
-        if (!watched.contains(path) && QFileInfo::exists(path))
+        if (!path.isEmpty() && !watched.contains(path) && QFileInfo::exists(path))
             m_watcher.addPath(path);
 }
 
 QString PhraseStore::notice() const
 {
     QStringList lines{Notices::ofPhraseFile(m_file.trouble(), path())};
-    if (m_folder) {
-        lines << (m_ownProblem.isEmpty()
-                      ? Notices::ofFolder(*m_folder)
-                      : Notices::ofSaving(SharingSettings::mirrorFor(path()), m_ownProblem));
-        for (const SharedFolder::Missing &missing : m_folder->missing())
-            lines << Notices::ofMissing(missing);
-    }
+    if (m_shared)
+        lines << m_shared->notices();
     lines.removeAll(QString());
     return lines.join(QLatin1Char('\n'));
 }

@@ -9,20 +9,20 @@
 #include "phrasefile.h"
 
 #include <QFileSystemWatcher>
+#include <QHash>
 #include <QObject>
 #include <QTimer>
 #include <memory>
 
 class Beads;
-class SharedCounts;
-class SharedFolder;
+class SharedList;
 
 // The user's list as the windows and varizez-file see it: the phrase file,
-// and with sharing on the list merged from every device's file. It keeps
-// the records it was given in step with both. A change made here is saved
-// at once; a change made elsewhere (another program replacing the file, a
-// device's file arriving) is taken in as soon as it settles, with what was
-// changed here and had not reached the file put on top of it.
+// and with sharing on (SharedList) the list merged from every device's
+// file. It keeps the records it was given in step with both. A change made
+// here is saved at once; a change made elsewhere (another program replacing
+// the file, a device's file arriving) is taken in as soon as it settles, and
+// before every save, with what was changed here put on top of it.
 class PhraseStore : public QObject
 {
     Q_OBJECT
@@ -53,8 +53,9 @@ signals:
     void changedOutside();
 
 private:
-    void openShared(const QString &folder, bool fileUsable, const QStringList &seeds);
-    bool takeIn(bool devices);
+    QVector<bool> resetRows() const;
+    void rememberResets();
+    bool takeIn();
     void write(bool evenIfSame);
     void setRecords();
     void watch();
@@ -63,14 +64,10 @@ private:
     DataLocation m_location;
     PhraseFile m_file;
     QVector<Beads *> *m_records = nullptr;
-    QVector<PhraseEntry> m_rows;   // what the records held when last in step
-    QVector<PhraseEntry> m_saved;  // what the phrase file holds, as last read or written
-    QVector<PhraseKey> m_keys;     // with sharing: the keys of m_rows
-    QVector<PhraseKey> m_arranged; // the order of this device's file as last written
-    std::unique_ptr<SharedFolder> m_folder;
-    std::unique_ptr<SharedCounts> m_counts;
-    qint64 m_published = -1; // the changes that have reached the folder
-    QString m_ownProblem;    // why this device's state could not be kept
+    QVector<PhraseEntry> m_rows;          // what the records held when last in step
+    QVector<PhraseEntry> m_saved;         // what the phrase file holds, as last read or written
+    QHash<const Beads *, int> m_resets;   // how often each record had been reset then
+    std::unique_ptr<SharedList> m_shared; // with sharing on
     bool m_lockRefused = false;
     QFileSystemWatcher m_watcher;
     QTimer m_settle; // a change made elsewhere is read once it has settled

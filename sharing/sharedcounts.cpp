@@ -4,8 +4,28 @@
 
 #include "sharedcounts.h"
 
-#include <QDateTime>
 #include <algorithm>
+#include <limits>
+#include <optional>
+
+namespace {
+
+// Sums of bounded numbers, kept from overflowing however many devices there
+// are: past the ends they stay at the ends.
+qint64 plus(qint64 a, qint64 b)
+{
+    qint64 sum = 0;
+    if (!__builtin_add_overflow(a, b, &sum))
+        return sum;
+    return b > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
+}
+
+qint64 bounded(qint64 n, qint64 bound)
+{
+    return qBound(-bound, n, bound);
+}
+
+} // namespace
 
 SharedCounts::SharedCounts(const DeviceState &own)
 {
@@ -15,10 +35,9 @@ SharedCounts::SharedCounts(const DeviceState &own)
 
 void SharedCounts::setDevices(const QVector<DeviceState> &states)
 {
-    // Each phrase is weighed again once, however many devices arrived.
     for (const DeviceState &state : states) {
         if (state.id == own().id)
-            continue; // only this device speaks for itself
+            continue;
         const auto same = std::find_if(m_devices.begin() + 1, m_devices.end(),
                                        [&](const DeviceState &d) { return d.id == state.id; });
         if (same == m_devices.end())
@@ -29,9 +48,8 @@ void SharedCounts::setDevices(const QVector<DeviceState> &states)
     std::sort(m_devices.begin() + 1, m_devices.end(),
               [](const DeviceState &a, const DeviceState &b) { return a.id < b.id; });
     reindex();
-    m_standing.clear();
-    for (auto it = m_places.cbegin(); it != m_places.cend(); ++it)
-        m_standing.insert(it.key(), standingOf(it.key()));
+    raiseOwnToSeen();
+    reviewAll();
 }
 
 void SharedCounts::reindex()
@@ -42,63 +60,87 @@ void SharedCounts::reindex()
             m_places[m_devices.at(d).entries.at(e).key].append(Place{d, e});
 }
 
-SharedCounts::Standing SharedCounts::standingOf(const PhraseKey &key) const
+void SharedCounts::reviewAll()
 {
-    // What every reset and every removal saw, device by device: each device
-    // only adds to its tallies, so the most seen of one is the latest seen.
-    const QVector<Place> places = m_places.value(key);
-    QMap<QString, Tally> sighted, removedAt;
-    bool hasBase = false;
-    qint64 base = 0, sightedBase = 0;
-    for (const Place &place : places) {
-        const DeviceEntry &entry = m_devices.at(place.device).entries.at(place.entry);
-        if (entry.hasBase)
-            base = hasBase ? qMax(base, entry.base) : entry.base, hasBase = true;
-        if (!entry.hasSighting)
-            continue;
-        sightedBase = qMax(sightedBase, entry.sighting.base);
-        for (auto seen = entry.sighting.tallies.cbegin(); seen != entry.sighting.tallies.cend();
-             ++seen) {
-            sighted[seen.key()].raise(seen.value());
-            if (entry.sighting.removed)
-                removedAt[seen.key()].raise(seen.value());
+    m_views.clear();
+    for (auto it = m_places.cbegin(); it != m_places.cend(); ++it)
+        m_views.insert(it.key(), viewOf(it.key()));
+}
+
+void SharedCounts::raiseOwnToSeen()
+{
+    // Another device claims to have seen more of this device's counting than
+    // this device did: its own record was lost, or the claim is forged. Its
+    // counting goes on from there, so that the claim takes away no count made
+    // from now on.
+    const QString &self = own().id;
+    QVector<QPair<PhraseKey, Tally>> claims;
+    for (auto it = m_places.cbegin(); it != m_places.cend(); ++it) {
+        Tally claimed;
+        for (const Place &place : it.value()) {
+            const DeviceEntry &entry = m_devices.at(place.device).entries.at(place.entry);
+            claimed.raise(entry.reset.tallies.value(self));
+            claimed.raise(entry.removed.tallies.value(self));
         }
+        const bool ownHere = it.value().first().device == 0;
+        const Tally mine = ownHere ? own().entries.at(it.value().first().entry).tally : Tally();
+        if (!claimed.within(mine))
+            claims.append({it.key(), claimed});
     }
-    // Only devices whose files are here count: one whose file is gone takes
-    // its counting with it, and what resets saw of it no longer matters.
-    Standing standing;
-    standing.count = hasBase ? qMax<qint64>(0, base - sightedBase) : 0;
-    for (const Place &place : places) {
-        const QString &device = m_devices.at(place.device).id;
-        const Tally &tally = m_devices.at(place.device).entries.at(place.entry).tally;
-        const Tally seen = sighted.value(device);
-        standing.count += (tally.ups - seen.ups) - (tally.downs - seen.downs);
-        standing.shown = standing.shown || tally.activity() > removedAt.value(device).activity();
-    }
-    return standing;
+    for (const auto &[key, claimed] : qAsConst(claims))
+        ownEntry(key).tally.raise(claimed);
+    m_revision += claims.size();
 }
 
-QMap<QString, Tally> SharedCounts::talliesOf(const PhraseKey &key) const
+SharedCounts::View SharedCounts::viewOf(const PhraseKey &key) const
 {
-    QMap<QString, Tally> tallies;
-    for (const Place &place : m_places.value(key))
-        tallies.insert(m_devices.at(place.device).id,
-                       m_devices.at(place.device).entries.at(place.entry).tally);
-    return tallies;
-}
-
-qint64 SharedCounts::baseOf(const PhraseKey &key, bool sighted) const
-{
-    // The largest count brought in, or the largest a reset or removal saw.
+    const QVector<Place> places = m_places.value(key);
+    const auto entryAt = [this](const Place &p) -> const DeviceEntry & {
+        return m_devices.at(p.device).entries.at(p.entry);
+    };
+    bool hasBase = false;
     qint64 base = 0;
+    for (const Place &place : places)
+        if (entryAt(place).hasBase)
+            base = hasBase ? qMax(base, entryAt(place).base) : entryAt(place).base, hasBase = true;
+    View view;
+    if (hasBase) {
+        qint64 resetBase = 0;
+        for (const Place &place : places)
+            resetBase = qMax(resetBase, qMin(entryAt(place).reset.base, base));
+        view.count = base - resetBase;
+    }
+    for (const Place &place : places) {
+        // What all resets, and all removals, saw of this device: no more than
+        // it did, as far as its file tells.
+        const QString &device = m_devices.at(place.device).id;
+        const Tally &tally = entryAt(place).tally;
+        Tally reset, removed;
+        for (const Place &other : places) {
+            reset.raise(entryAt(other).reset.tallies.value(device).lowered(tally));
+            removed.raise(entryAt(other).removed.tallies.value(device).lowered(tally));
+        }
+        view.count = plus(view.count, (tally.ups - reset.ups) - (tally.downs - reset.downs));
+        view.shown = view.shown || !tally.within(removed);
+    }
+    return view;
+}
+
+Seen SharedCounts::everythingKnownOf(const PhraseKey &key) const
+{
+    Seen seen;
     for (const Place &place : m_places.value(key)) {
         const DeviceEntry &entry = m_devices.at(place.device).entries.at(place.entry);
-        if (!sighted && entry.hasBase)
-            base = qMax(base, entry.base);
-        if (sighted && entry.hasSighting)
-            base = qMax(base, entry.sighting.base);
+        if (entry.hasBase)
+            seen.base = qMax(seen.base, bounded(entry.base, DeviceBounds::kSeen));
+        const Tally &t = entry.tally;
+        if (!t.isZero())
+            seen.tallies.insert(m_devices.at(place.device).id,
+                                Tally{qMin(t.ups, DeviceBounds::kSeen),
+                                      qMin(t.downs, DeviceBounds::kSeen),
+                                      qMin(t.adds, DeviceBounds::kSeen)});
     }
-    return base;
+    return seen;
 }
 
 QVector<PhraseKey> SharedCounts::shown(const QVector<PhraseKey> &order) const
@@ -139,8 +181,36 @@ QVector<PhraseEntry> SharedCounts::entriesOf(const QVector<PhraseKey> &keys) con
     QVector<PhraseEntry> entries;
     entries.reserve(keys.size());
     for (const PhraseKey &key : keys)
-        entries.append(PhraseEntry{key.text, ListMerge::clamped(countOf(key))});
+        entries.append(PhraseEntry{key.text, ListMerge::clamped(qMax<qint64>(0, countOf(key)))});
     return entries;
+}
+
+namespace {
+
+QVector<PhraseEntry> writtenBy(const DeviceState &device, QVector<PhraseKey> *keys = nullptr)
+{
+    QVector<PhraseEntry> list;
+    for (const DeviceEntry &entry : device.entries)
+        if (entry.listed) {
+            if (keys)
+                keys->append(entry.key);
+            list.append(PhraseEntry{entry.key.text, entry.written});
+        }
+    return list;
+}
+
+} // namespace
+
+QVector<PhraseEntry> SharedCounts::written(QVector<PhraseKey> *keys) const
+{
+    keys->clear();
+    return writtenBy(own(), keys);
+}
+
+bool SharedCounts::writtenElsewhere(const QVector<PhraseEntry> &list) const
+{
+    return std::any_of(m_devices.cbegin() + 1, m_devices.cend(),
+                       [&](const DeviceState &device) { return writtenBy(device) == list; });
 }
 
 DeviceEntry &SharedCounts::ownEntry(const PhraseKey &key)
@@ -148,7 +218,9 @@ DeviceEntry &SharedCounts::ownEntry(const PhraseKey &key)
     QVector<DeviceEntry> &entries = m_devices.first().entries;
     QVector<Place> &places = m_places[key];
     if (places.isEmpty() || places.first().device != 0) {
-        entries.append(DeviceEntry{key, Tally(), false, 0, false, Sighting()});
+        DeviceEntry entry;
+        entry.key = key;
+        entries.append(entry);
         places.prepend(Place{0, int(entries.size()) - 1});
     }
     return entries[places.first().entry];
@@ -165,43 +237,63 @@ PhraseKey SharedCounts::freshKey(const QString &text, const std::set<PhraseKey> 
 void SharedCounts::change(const PhraseKey &key, qint64 by)
 {
     Tally &tally = ownEntry(key).tally;
-    (by > 0 ? tally.ups : tally.downs) += qAbs(by);
-    counted(key);
+    qint64 &side = by > 0 ? tally.ups : tally.downs;
+    side = qMin(plus(side, qAbs(by)), DeviceBounds::kTally);
+    changed(key);
 }
 
 void SharedCounts::zero(const PhraseKey &key, bool remove)
 {
-    const Sighting seen{remove, baseOf(key, false), talliesOf(key)};
+    const Seen seen = everythingKnownOf(key);
     DeviceEntry &entry = ownEntry(key);
-    entry.hasSighting = true;
-    entry.sighting = seen;
-    counted(key);
+    entry.reset.raise(seen);
+    if (remove)
+        entry.removed.raise(seen);
+    changed(key);
 }
 
-void SharedCounts::counted(const PhraseKey &key)
+void SharedCounts::changed(const PhraseKey &key)
 {
     ++m_changes;
-    m_devices.first().lastCounted = QDateTime::currentMSecsSinceEpoch();
-    m_standing.insert(key, standingOf(key));
+    ++m_revision;
+    m_views.insert(key, viewOf(key));
+}
+
+void SharedCounts::setReplaced(const FileStamp &stamp)
+{
+    m_devices.first().replaced = stamp;
+    ++m_revision;
+}
+
+void SharedCounts::setLastCounted(qint64 msecs)
+{
+    m_devices.first().lastCounted = msecs;
+    ++m_revision;
 }
 
 void SharedCounts::add(const PhraseKey &key, qint64 count)
 {
-    // A phrase added again starts from its new count, whatever its history.
-    if (m_standing.contains(key))
-        zero(key, false);
-    ownEntry(key).tally.adds += 1;
-    change(key, count);
+    Tally &tally = ownEntry(key).tally;
+    tally.adds = qMin(tally.adds + 1, DeviceBounds::kTally);
+    changed(key);
+    if (count != 0)
+        change(key, count);
 }
 
 QVector<PhraseKey> SharedCounts::apply(const QVector<PhraseKey> &keys,
                                        const QVector<PhraseEntry> &before,
-                                       const QVector<PhraseEntry> &after)
+                                       const QVector<PhraseEntry> &after,
+                                       const QVector<bool> &reset)
 {
-    const auto countChanged = [this](const PhraseKey &key, qint64 was, qint64 now) {
-        if (now == 0 && was != 0)
+    const auto countChanged = [&](const PhraseKey &key, qint64 was, int row) {
+        const qint64 now = after.at(row).count;
+        if (reset.value(row)) {
             zero(key, false);
-        else if (now != was)
+            was = 0;
+        } else if (now != was && countOf(key) < 0) {
+            zero(key, false);
+        }
+        if (now != was)
             change(key, now - was);
     };
     // Most often one count changed, and every phrase kept its place.
@@ -210,7 +302,7 @@ QVector<PhraseKey> SharedCounts::apply(const QVector<PhraseKey> &keys,
         samePlaces = before.at(i).name == after.at(i).name;
     if (samePlaces) {
         for (int i = 0; i < before.size(); ++i)
-            countChanged(keys.at(i), before.at(i).count, after.at(i).count);
+            countChanged(keys.at(i), before.at(i).count, i);
         return keys;
     }
     QHash<QString, QVector<int>> rowsOfText;
@@ -230,7 +322,7 @@ QVector<PhraseKey> SharedCounts::apply(const QVector<PhraseKey> &keys,
         const int i = rows.at(n++);
         kept[i] = true;
         newKeys[j] = keys.at(i);
-        countChanged(keys.at(i), before.at(i).count, after.at(j).count);
+        countChanged(keys.at(i), before.at(i).count, j);
     }
     for (int i = 0; i < before.size(); ++i)
         if (!kept.at(i))
@@ -246,18 +338,6 @@ QVector<PhraseKey> SharedCounts::apply(const QVector<PhraseKey> &keys,
 
 QVector<PhraseKey> SharedCounts::join(const QVector<PhraseEntry> &list)
 {
-    // Should this device's own record have been lost, its counting goes on
-    // from what the others saw of it, so their resets take away no more.
-    QVector<QPair<PhraseKey, Tally>> seenOfThis;
-    for (const DeviceState &device : qAsConst(m_devices))
-        for (const DeviceEntry &entry : device.entries)
-            if (entry.hasSighting && entry.sighting.tallies.contains(own().id))
-                seenOfThis.append({entry.key, entry.sighting.tallies.value(own().id)});
-    for (const auto &[key, tally] : qAsConst(seenOfThis)) {
-        ownEntry(key).tally.raise(tally);
-        m_standing.insert(key, standingOf(key));
-    }
-
     // The n-th phrase of a text here is the n-th of that text shown there.
     QHash<QString, QVector<PhraseKey>> shownOfText;
     for (const PhraseKey &key : shown({}))
@@ -273,26 +353,31 @@ QVector<PhraseKey> SharedCounts::join(const QVector<PhraseEntry> &list)
     }
     for (int i = 0; i < list.size(); ++i) {
         const PhraseKey &key = keys.at(i);
-        const Standing now = m_standing.value(key);
+        const View now = m_views.value(key);
         if (now.shown && list.at(i).count <= now.count)
             continue;
         // The base that makes the count the list's count: above every base
         // and every base a reset saw, by what the list has more.
-        const qint64 above = qMax(baseOf(key, false), baseOf(key, true));
+        qint64 above = 0;
+        for (const Place &place : m_places.value(key)) {
+            const DeviceEntry &entry = m_devices.at(place.device).entries.at(place.entry);
+            above = qMax(above, qMax(entry.hasBase ? entry.base : 0, entry.reset.base));
+        }
         DeviceEntry &entry = ownEntry(key);
         entry.hasBase = true;
-        entry.base = list.at(i).count - now.count + above;
+        entry.base = bounded(plus(list.at(i).count - qMax<qint64>(0, now.count), above),
+                             DeviceBounds::kSeen);
         if (!now.shown)
-            entry.tally.adds += 1;
-        ++m_changes;
-        m_standing.insert(key, standingOf(key));
+            entry.tally.adds = qMin(entry.tally.adds + 1, DeviceBounds::kTally);
+        m_views.insert(key, viewOf(key)); // brought in, not counted
+        ++m_revision;
     }
     return keys;
 }
 
 void SharedCounts::arrange(const QVector<PhraseKey> &keys)
 {
-    // The phrases no longer shown keep their place, after the phrase before
+    // The phrases no longer listed keep their place, after the phrase before
     // them, so that one shown again can come back there.
     QVector<DeviceEntry> &entries = m_devices.first().entries;
     QHash<PhraseKey, int> at;
@@ -301,27 +386,35 @@ void SharedCounts::arrange(const QVector<PhraseKey> &keys)
     const std::set<PhraseKey> listed(keys.cbegin(), keys.cend());
     QHash<PhraseKey, QVector<DeviceEntry>> hidden;
     QVector<DeviceEntry> arranged;
-    const PhraseKey *before = nullptr;
-    for (const DeviceEntry &entry : qAsConst(entries)) {
+    std::optional<PhraseKey> before;
+    for (DeviceEntry entry : qAsConst(entries)) {
+        entry.listed = false;
         if (listed.count(entry.key))
-            before = &entry.key;
-        else if (entry.tally.activity() > 0 || entry.hasBase || entry.hasSighting)
+            before = entry.key;
+        else if (!entry.isBlank())
             (before ? hidden[*before] : arranged).append(entry);
     }
-    for (const PhraseKey &key : keys) {
-        // A phrase this device did nothing to is listed for its place only.
-        const int i = at.value(key, -1);
-        arranged.append(i >= 0 ? entries.at(i)
-                               : DeviceEntry{key, Tally(), false, 0, false, Sighting()});
-        arranged += hidden.value(key);
+    const QVector<PhraseEntry> counts = entriesOf(keys);
+    for (int k = 0; k < keys.size(); ++k) {
+        DeviceEntry entry;
+        if (const int i = at.value(keys.at(k), -1); i >= 0)
+            entry = entries.at(i);
+        entry.key = keys.at(k);
+        entry.listed = true;
+        entry.written = counts.at(k).count;
+        arranged.append(entry);
+        arranged += hidden.value(keys.at(k));
     }
     entries = arranged;
     reindex();
+    ++m_revision;
 }
 
-void SharedCounts::stamp(const FileStamp &list, qint64 generationAbove)
+void SharedCounts::setWritten(const QVector<PhraseEntry> &rows)
 {
-    DeviceState &own = m_devices.first();
-    own.generation = qMax(own.generation, generationAbove) + 1;
-    own.listStamp = list;
+    int row = 0;
+    for (DeviceEntry &entry : m_devices.first().entries)
+        if (entry.listed && row < rows.size())
+            entry.written = rows.at(row++).count;
+    ++m_revision;
 }

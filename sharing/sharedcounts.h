@@ -10,52 +10,78 @@
 #include <QHash>
 #include <set>
 
-// The list that devices sharing their counts all show: every device's file
-// merged, whatever order the files arrive in and however often. A phrase's
-// count is the count brought in when sharing began (the largest any device
-// brought), plus every device's counting, less what each reset or removal
-// saw; a phrase is shown while some device did something to it that no
-// removal saw. Changes made on this device go into its own state, which is
-// what its file tells the others.
+// The merge: the list that devices sharing their counts all show, from what
+// each device did, whatever order their files arrive in and however often.
+// It reads no file and no clock: it is given this device's own state and
+// the other devices' states, and it is told the changes made here.
+//
+// Every count and every add is an element of its own; a device's tally of a
+// phrase is how far it got, so "seen" is a tally too. A reset takes away
+// the counts of the phrase that its device had seen; a removal takes away
+// the phrase as its device saw it. So a phrase's count is the count brought
+// in when sharing began (the largest any device brought, less what resets
+// saw of it), plus each device's counting that no reset or removal saw; and
+// a phrase is shown while some device did something to it that no removal
+// saw. What a reset claims to have seen of a device counts only as far as
+// that device's own file goes, so a file cannot take away counts that
+// their device has not made yet.
 class SharedCounts
 {
 public:
     explicit SharedCounts(const DeviceState &own);
 
     const DeviceState &own() const { return m_devices.first(); }
-    // Other devices' latest states, each in place of what it said before.
+    // The other devices' latest states, each in place of what it said before.
+    // A state under this device's own id is never taken: only this device
+    // speaks for itself.
     void setDevices(const QVector<DeviceState> &states);
 
-    bool isShown(const PhraseKey &key) const { return m_standing.value(key).shown; }
-    qint64 countOf(const PhraseKey &key) const { return m_standing.value(key).count; }
+    bool isShown(const PhraseKey &key) const { return m_views.value(key).shown; }
+    // Below 0 when the devices counted down more than resets left them.
+    qint64 countOf(const PhraseKey &key) const { return m_views.value(key).count; }
     // The phrases shown: those of `order` that are, in its order, then the
     // others in the order of the devices' lists, this device's first.
     QVector<PhraseKey> shown(const QVector<PhraseKey> &order) const;
+    // The phrases with their counts as shown: never below 0.
     QVector<PhraseEntry> entriesOf(const QVector<PhraseKey> &keys) const;
+    // The list this device last wrote in its phrase file, and its keys.
+    QVector<PhraseEntry> written(QVector<PhraseKey> *keys) const;
+    // Whether list is what some other device last wrote in its phrase file:
+    // one home used by two machines in turn (two systems on one disk).
+    bool writtenElsewhere(const QVector<PhraseEntry> &list) const;
 
     // This device's list went from `before` (whose keys are `keys`) to
-    // `after`: by counting, a reset (a count that went to 0), adding or
-    // removing phrases, or a new list put in place of the file. Returns the
-    // keys of `after`; each phrase keeps its key, a new one takes the first
-    // free key of its text.
+    // `after`: by counting, resetting (`reset`: the rows of `after` that
+    // were reset and then counted to their count), adding or removing
+    // phrases, or a new list put in place of the file. Returns the keys of
+    // `after`; each phrase keeps its key, a new one takes the first key of
+    // its text that is free. A count changed from below 0 (shown as 0)
+    // starts with a reset: the user counts from what they see.
     QVector<PhraseKey> apply(const QVector<PhraseKey> &keys, const QVector<PhraseEntry> &before,
-                             const QVector<PhraseEntry> &after);
+                             const QVector<PhraseEntry> &after,
+                             const QVector<bool> &reset = QVector<bool>());
     // Brings this device's list in, once, when it begins sharing: each
     // phrase then shows the larger of its count here and its count among the
     // others, so a count that two devices hold from one history is not
     // doubled. Returns the keys of `list`.
     QVector<PhraseKey> join(const QVector<PhraseEntry> &list);
-    // Puts this device's entries in the order of its list, for its file.
+    // This device is about to write its phrase file with the phrases of
+    // `keys` and their counts: its entries take that order and remember it.
     void arrange(const QVector<PhraseKey> &keys);
-    // Readies this device's state for its next save: a generation above
-    // every one it had, and the stamp of its phrase file as now on the disk.
-    void stamp(const FileStamp &list, qint64 generationAbove);
-    // How many changes this device has made, so far: whether its file has
-    // news for the others.
+    // The same, when only the counts of those phrases changed.
+    void setWritten(const QVector<PhraseEntry> &rows);
+    void setReplaced(const FileStamp &stamp);
+    void setLastCounted(qint64 msecs);
+    // Readies this device's state to be kept again: one generation on.
+    void nextGeneration() { ++m_devices.first().generation; }
+    // How many changes this device has made so far, counting and the like.
     qint64 changes() const { return m_changes; }
+    // How often this device's state changed in any way: whether it must be
+    // kept again.
+    qint64 revision() const { return m_revision; }
 
 private:
-    struct Standing
+    struct View
     {
         bool shown = false;
         qint64 count = 0;
@@ -65,21 +91,23 @@ private:
         int device;
         int entry;
     };
-    Standing standingOf(const PhraseKey &key) const;
-    QMap<QString, Tally> talliesOf(const PhraseKey &key) const;
-    qint64 baseOf(const PhraseKey &key, bool sighted) const;
+    View viewOf(const PhraseKey &key) const;
+    Seen everythingKnownOf(const PhraseKey &key) const;
     DeviceEntry &ownEntry(const PhraseKey &key);
     PhraseKey freshKey(const QString &text, const std::set<PhraseKey> &taken) const;
     void add(const PhraseKey &key, qint64 count);
     void change(const PhraseKey &key, qint64 by);
     void zero(const PhraseKey &key, bool remove);
-    void counted(const PhraseKey &key); // after a change of this device's
+    void changed(const PhraseKey &key);
+    void raiseOwnToSeen();
     void reindex();
+    void reviewAll();
 
     QVector<DeviceState> m_devices;            // this device's first, the others by id
     QHash<PhraseKey, QVector<Place>> m_places; // where each device has each phrase
-    QHash<PhraseKey, Standing> m_standing;     // every phrase any device has
+    QHash<PhraseKey, View> m_views;            // every phrase any device has
     qint64 m_changes = 0;
+    qint64 m_revision = 0;
 };
 
 #endif // VARIZEZ_SHAREDCOUNTS_H

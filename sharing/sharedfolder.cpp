@@ -10,23 +10,101 @@
 #include "phrasefolder.h"
 #include "sharingsettings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
+// The device files of a folder, whatever they are: links, pipes and folders
+// under such a name are listed too, so that they are told of, not skipped.
 QStringList deviceFilesIn(const QString &folder)
 {
-    return QDir(folder).entryList({QStringLiteral("varizez-*.counts")}, QDir::Files);
+    return QDir(folder).entryList(
+        {QStringLiteral("varizez-*.counts")},
+        QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-// A device file read whole, or false.
-bool readWhole(const QString &path, DeviceState *state)
+// The stamp of the name itself, a link not followed.
+FileStamp stampOfName(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) &&
-           DeviceFile::read(file.readAll(), state) == DeviceFile::Verdict::Whole;
+    struct stat s = {};
+    if (::lstat(QFile::encodeName(path).constData(), &s) != 0)
+        return FileStamp();
+    return {quint64(s.st_dev), quint64(s.st_ino), qint64(s.st_size),
+            qint64(s.st_mtim.tv_sec) * 1000000000 + s.st_mtim.tv_nsec};
+}
+
+QString notRegular()
+{
+    return QCoreApplication::translate("MainWindow", "it is not a regular file");
+}
+
+QString tooLarge()
+{
+    return QCoreApplication::translate("MainWindow", "it is larger than %1 MiB")
+        .arg(DeviceFile::kSizeBound / (1024 * 1024));
+}
+
+// Reads a regular file of at most DeviceFile::kSizeBound bytes: never
+// through a link, never waiting on a pipe, never opening a device, never
+// reading more than the bound, however the file grows meanwhile. False with
+// the reason otherwise; *absent when there is nothing under that name.
+bool readRegular(const QString &path, QByteArray *bytes, QString *reason, bool *absent = nullptr)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat s = {};
+    if (::lstat(name.constData(), &s) != 0) {
+        if (absent)
+            *absent = errno == ENOENT;
+        return *reason = qt_error_string(errno), false;
+    }
+    if (!S_ISREG(s.st_mode))
+        return *reason = notRegular(), false;
+    if (s.st_size > DeviceFile::kSizeBound)
+        return *reason = tooLarge(), false;
+    const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return *reason = errno == ELOOP ? notRegular() : qt_error_string(errno), false;
+    if (::fstat(fd, &s) != 0 || !S_ISREG(s.st_mode))
+        return ::close(fd), *reason = notRegular(), false;
+    // The file may have grown since: never more than the bound is read.
+    bytes->resize(int(qMin<qint64>(s.st_size, DeviceFile::kSizeBound)) + 1);
+    qint64 size = 0;
+    reason->clear();
+    for (;;) {
+        if (size == bytes->size()) {
+            if (size > DeviceFile::kSizeBound) {
+                *reason = tooLarge();
+                break;
+            }
+            bytes->resize(int(qMin<qint64>(size * 2, DeviceFile::kSizeBound + 1)));
+        }
+        const ssize_t n = ::read(fd, bytes->data() + size, size_t(bytes->size() - size));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n < 0)
+                *reason = qt_error_string(errno);
+            break;
+        }
+        size += n;
+    }
+    ::close(fd);
+    bytes->resize(reason->isEmpty() ? int(size) : 0);
+    return reason->isEmpty();
+}
+
+// The digest that ends a device file: two files that end alike are one.
+QByteArray digestOf(const QByteArray &bytes)
+{
+    return bytes.right(8);
 }
 
 } // namespace
@@ -44,167 +122,229 @@ bool SharedFolder::folderThere() const
     return folder.isDir() && folder.isReadable();
 }
 
-DeviceState SharedFolder::ownState()
+QString SharedFolder::copyPath(const QString &id) const
 {
-    DeviceState own;
-    own.id = m_ownId;
-    own.name = SharingSettings::deviceName();
-    m_folderCopySeen = folderThere();
-    for (const QString &folder : {m_mirror, m_folder}) {
-        DeviceState state;
-        if (!readWhole(folder + QLatin1Char('/') + DeviceFile::nameFor(m_ownId), &state) ||
-            state.id != m_ownId)
-            continue;
-        if (folder == m_mirror)
-            m_mirrorGeneration = state.generation;
-        if (state.generation > own.generation)
-            own = state;
+    return m_mirror + QLatin1Char('/') + DeviceFile::nameFor(id);
+}
+
+std::optional<DeviceState> SharedFolder::readDevice(const QString &path, const QString &id,
+                                                    QByteArray *bytes)
+{
+    QString reason;
+    if (!readRegular(path, bytes, &reason)) {
+        m_missing.insert(path, Missing{Missing::Unreadable, path, m_names.value(id, id), reason});
+        return std::nullopt;
     }
-    m_generationSeen = qMax(m_generationSeen, own.generation);
+    return parse(path, id, *bytes);
+}
+
+std::optional<DeviceState> SharedFolder::parse(const QString &path, const QString &id,
+                                               const QByteArray &bytes)
+{
+    DeviceState state;
+    const DeviceFile::Verdict verdict = DeviceFile::read(bytes, &state);
+    // A file under another device's name is no file of that device.
+    if (verdict == DeviceFile::Verdict::Whole && state.id == id) {
+        m_missing.remove(path);
+        m_names.insert(id, state.name);
+        m_digests.insert(id, digestOf(bytes));
+        return state;
+    }
+    m_missing.insert(
+        path, Missing{verdict == DeviceFile::Verdict::Newer ? Missing::Newer : Missing::Damaged,
+                      path, m_names.value(id, id), QString()});
+    return std::nullopt;
+}
+
+QString SharedFolder::keyPath() const
+{
+    return m_mirror + QStringLiteral("/key");
+}
+
+QString SharedFolder::ownPath() const
+{
+    return m_folder + QLatin1Char('/') + DeviceFile::nameFor(m_ownId);
+}
+
+std::optional<DeviceState> SharedFolder::readOwn(QByteArray *bytes)
+{
+    QString reason;
+    if (m_key.isEmpty() && readRegular(keyPath(), &m_key, &reason) && m_key.size() < 16)
+        m_key.clear();
+    // The copy in the mirror is this device's, sealed or not: no other
+    // device writes there.
+    std::optional<DeviceState> own;
+    bool absent = false;
+    if (readRegular(copyPath(m_ownId), bytes, &reason, &absent)) {
+        own = parse(copyPath(m_ownId), m_ownId, *bytes);
+        m_mirrored = *bytes;
+    } else if (!absent) {
+        m_missing.insert(copyPath(m_ownId),
+                         Missing{Missing::Unreadable, copyPath(m_ownId), m_ownId, reason});
+    }
+    // The copy in the folder, only with this device's seal: it is the later
+    // one after a kill, or a power cut that took the mirror's.
+    QByteArray there;
+    DeviceState sealed;
+    if (!m_key.isEmpty() && readRegular(ownPath(), &there, &reason) &&
+        DeviceFile::read(there, &sealed, m_key) == DeviceFile::Verdict::Whole && sealed.sealed &&
+        sealed.id == m_ownId && (!own || sealed.generation > own->generation)) {
+        own = sealed;
+        *bytes = there;
+    }
+    if (!own)
+        bytes->clear();
     return own;
 }
 
-qint64 SharedFolder::generationSeen()
+QVector<DeviceState> SharedFolder::readCopies()
 {
-    // A folder away at start may hold a newer copy once it is back.
-    if (!m_folderCopySeen && folderThere()) {
-        m_folderCopySeen = true;
-        DeviceState state;
-        if (readWhole(m_folder + QLatin1Char('/') + DeviceFile::nameFor(m_ownId), &state))
-            m_generationSeen = qMax(m_generationSeen, state.generation);
-    }
-    return m_generationSeen;
-}
-
-bool SharedFolder::takeIn(const QString &path, const QString &id, DeviceState *state,
-                          QByteArray *bytes)
-{
-    QFile file(path);
-    Missing missing{Missing::Unreadable, path, m_names.value(id, id), QString()};
-    if (!file.open(QIODevice::ReadOnly)) {
-        missing.reason = file.errorString();
-        m_missing.insert(path, missing);
-        return false;
-    }
-    *bytes = file.readAll();
-    // A file ends with the digest of all it holds: the same ending as the
-    // file taken in of that device (the mirror's copy of it) is the same file.
-    const QByteArray seal = bytes->right(8);
-    if (!seal.isEmpty() && seal == m_seals.value(id)) {
-        m_missing.remove(path);
-        return false;
-    }
-    const DeviceFile::Verdict verdict = DeviceFile::read(*bytes, state);
-    if (verdict == DeviceFile::Verdict::Whole && state->id == id) {
-        m_missing.remove(path);
-        if (state->generation <= m_generations.value(id, -1))
-            return false; // an older copy
-        m_generations.insert(id, state->generation);
-        m_names.insert(id, state->name);
-        m_seals.insert(id, seal);
-        return true;
-    }
-    missing.why = verdict == DeviceFile::Verdict::Newer ? Missing::Newer : Missing::Damaged;
-    m_missing.insert(path, missing);
-    return false;
-}
-
-QVector<DeviceState> SharedFolder::kept()
-{
-    QVector<DeviceState> found;
-    DeviceState state;
+    QVector<DeviceState> states;
     QByteArray bytes;
     for (const QString &name : deviceFilesIn(m_mirror)) {
         const QString id = DeviceFile::idOf(name);
-        if (!id.isEmpty() && id != m_ownId &&
-            takeIn(m_mirror + QLatin1Char('/') + name, id, &state, &bytes))
-            found.append(state);
+        if (id.isEmpty() || id == m_ownId || states.size() >= DeviceBounds::kDevices)
+            continue;
+        if (std::optional<DeviceState> state = readDevice(copyPath(id), id, &bytes))
+            states.append(*state);
     }
-    return found;
+    return states;
 }
 
-QVector<DeviceState> SharedFolder::news()
+QVector<SharedFolder::Arrival> SharedFolder::readFolder()
 {
-    QVector<DeviceState> found;
-    DeviceState state;
-    QByteArray bytes;
-    m_missing.clear(); // what is wrong is told of the folder's files as they are now
+    QVector<Arrival> arrivals;
+    int devices = 0;
+    // What is wrong is told of the folder's files as they are now.
+    for (auto it = m_missing.begin(); it != m_missing.end();) {
+        if (it.key().startsWith(m_folder + QLatin1Char('/')))
+            it = m_missing.erase(it);
+        else
+            ++it;
+    }
     for (const QString &name : deviceFilesIn(m_folder)) {
         const QString id = DeviceFile::idOf(name), path = m_folder + QLatin1Char('/') + name;
-        const FileStamp stamp = FileStamp::ofPath(path);
-        if (id.isEmpty() || id == m_ownId || stamp == m_stamps.value(name))
+        if (id.isEmpty() || id == m_ownId || ++devices > DeviceBounds::kDevices)
             continue;
-        const bool newer = takeIn(path, id, &state, &bytes);
-        if (!m_missing.contains(path))
+        const FileStamp stamp = stampOfName(path);
+        if (stamp == m_stamps.value(name))
+            continue;
+        Arrival arrival;
+        QString reason;
+        if (!readRegular(path, &arrival.bytes, &reason)) {
+            m_missing.insert(path,
+                             Missing{Missing::Unreadable, path, m_names.value(id, id), reason});
+            continue;
+        }
+        // The same as the copy kept already: nothing new.
+        const bool known = digestOf(arrival.bytes) == m_digests.value(id);
+        const std::optional<DeviceState> state =
+            known ? std::nullopt : parse(path, id, arrival.bytes);
+        if (known || state)
             m_stamps.insert(name, stamp); // read whole: not read again until it changes
-        if (!newer)
-            continue;
-        // A device's file is kept here too, so that its counts stay in the
-        // list while the folder is away. A copy that cannot be written is
-        // only missed while the folder is away.
-        QString error;
-        if (Folders::make(m_mirror, QFileInfo(m_mirror).path(), &error))
-            DurableFile::replace(m_mirror + QLatin1Char('/') + name, bytes, &error);
-        found.append(state);
+        if (state)
+            arrivals.append(Arrival{*state, arrival.bytes});
     }
-    return found;
+    return arrivals;
 }
 
 bool SharedFolder::changed() const
 {
     const QString own = DeviceFile::nameFor(m_ownId);
     for (const QString &name : deviceFilesIn(m_folder))
-        if (name != own &&
-            FileStamp::ofPath(m_folder + QLatin1Char('/') + name) != m_stamps.value(name))
+        if (name != own && stampOfName(m_folder + QLatin1Char('/') + name) != m_stamps.value(name))
             return true;
-    return m_published.exists() && publicationStale(DeviceState());
+    return m_published.exists() && stampOfName(m_folder + QLatin1Char('/') + own) != m_published;
 }
 
-bool SharedFolder::publicationStale(const DeviceState &own) const
-{
-    const QString path = m_folder + QLatin1Char('/') + DeviceFile::nameFor(m_ownId);
-    if (!folderThere())
-        return false;
-    if (m_published.exists())
-        return FileStamp::ofPath(path) != m_published;
-    DeviceState there;
-    return !readWhole(path, &there) || there.generation < own.generation;
-}
-
-bool SharedFolder::keepInMirror(const QByteArray &bytes, qint64 generation, DurableFile::Sync sync,
-                                QString *error)
+bool SharedFolder::makeMirror(QString *error) const
 {
     const QString below =
         m_location.makeBelow.isEmpty() ? QFileInfo(m_mirror).path() : m_location.makeBelow;
-    return Folders::make(m_mirror, below, error) &&
-           DurableFile::replace(m_mirror + QLatin1Char('/') + DeviceFile::nameFor(m_ownId), bytes,
-                                error, nullptr, sync) &&
-           (m_mirrorGeneration = generation, true);
+    return Folders::make(m_mirror, below, error);
 }
 
-bool SharedFolder::save(const DeviceState &state, QString *error)
+bool SharedFolder::keepCopies(const QVector<Arrival> &arrivals, QString *error)
 {
-    const QString name = DeviceFile::nameFor(m_ownId);
-    if (!std::exchange(m_leftoversRemoved, true))
-        for (const QString &folder : {m_mirror, m_folder})
-            PhraseFolder::removeLeftovers(folder + QLatin1Char('/') + name);
-    const QByteArray bytes = DeviceFile::bytesOf(state);
-    m_generationSeen = qMax(m_generationSeen, state.generation);
-    // Durably: a device that lost its power shares its last counts all the
-    // same, and its next file is never taken for an older one. A folder
-    // that is away is not made again here: it may be a drive not mounted.
-    QString problem;
-    const bool inFolder = folderThere() ? DurableFile::replace(m_folder + QLatin1Char('/') + name,
-                                                               bytes, &problem, &m_published)
-                                        : (problem = QStringLiteral("not there"), false);
-    m_folderProblem = problem;
-    return inFolder || keepInMirror(bytes, state.generation, DurableFile::Sync::Durable, error);
+    if (arrivals.isEmpty())
+        return true;
+    if (!makeMirror(error))
+        return false;
+    for (const Arrival &arrival : arrivals)
+        if (!DurableFile::replace(copyPath(arrival.state.id), arrival.bytes, error, nullptr,
+                                  DurableFile::Sync::Durable, DurableFile::Links::Replace))
+            return false;
+    return true;
 }
 
-void SharedFolder::keep(const DeviceState &state)
+QByteArray SharedFolder::key(QString *error)
+{
+    if (!m_key.isEmpty())
+        return m_key;
+    const QString path = keyPath();
+    QByteArray key;
+    if (readRegular(path, &key, error) && key.size() >= 16)
+        return m_key = key;
+    if (QFileInfo(path).exists() || QFileInfo(path).isSymLink() || !makeMirror(error))
+        return QByteArray();
+    key.resize(32);
+    QRandomGenerator::system()->generate(key.begin(), key.end());
+    bool exists = false;
+    return DurableFile::create(path, key, 0600, &exists, error) ? m_key = key : QByteArray();
+}
+
+bool SharedFolder::writeToFolder(const QByteArray &bytes)
+{
+    // A folder that is away is not made again here: it may be a drive not
+    // mounted.
+    if (!folderThere()) {
+        m_folderProblem = QStringLiteral("not there");
+        return false;
+    }
+    if (!m_published.exists())
+        PhraseFolder::removeLeftovers(ownPath());
+    if (DurableFile::replace(ownPath(), bytes, &m_folderProblem, &m_published,
+                             DurableFile::Sync::Durable, DurableFile::Links::Replace))
+        m_folderProblem.clear();
+    return m_folderProblem.isEmpty();
+}
+
+bool SharedFolder::keepOwn(const QByteArray &bytes, QString *error)
+{
+    if (writeToFolder(bytes))
+        return true;
+    if (!makeMirror(error))
+        return false;
+    if (!std::exchange(m_ownLeftoversRemoved, true))
+        PhraseFolder::removeLeftovers(copyPath(m_ownId));
+    const bool kept = DurableFile::replace(copyPath(m_ownId), bytes, error, nullptr,
+                                           DurableFile::Sync::Durable, DurableFile::Links::Replace);
+    if (kept)
+        m_mirrored = bytes;
+    return kept;
+}
+
+void SharedFolder::keepMirror(const QByteArray &bytes)
 {
     QString error;
-    if (state.generation != m_mirrorGeneration)
-        keepInMirror(DeviceFile::bytesOf(state), state.generation, DurableFile::Sync::Quick,
-                     &error);
+    if (bytes != m_mirrored && makeMirror(&error) &&
+        DurableFile::replace(copyPath(m_ownId), bytes, &error, nullptr, DurableFile::Sync::Quick,
+                             DurableFile::Links::Replace))
+        m_mirrored = bytes;
+}
+
+void SharedFolder::publish(const QByteArray &bytes)
+{
+    writeToFolder(bytes);
+}
+
+bool SharedFolder::publicationStale(const QByteArray &bytes) const
+{
+    if (!folderThere())
+        return false;
+    if (m_published.exists())
+        return stampOfName(ownPath()) != m_published;
+    QByteArray there;
+    QString reason;
+    return !readRegular(ownPath(), &there, &reason) || there != bytes;
 }

@@ -7,18 +7,27 @@
 
 #include "datalocation.h"
 #include "devicestate.h"
-#include "durablefile.h"
 #include "filestamp.h"
 
 #include <QMap>
 #include <QVector>
+#include <optional>
 
 // The devices' files. The folder the user keeps in step with the other
 // devices (by Syncthing or any file sync) holds one file per device, each
-// written by its device alone. This device keeps a copy of every one of them
-// beside its phrase file (the mirror), so that it shows the shared list
-// while the folder is away; its own copy there is the one that counts while
-// the folder cannot take its saves.
+// written by its device alone, but open to anything any device puts there:
+// only regular files are read, never through a link, never beyond
+// DeviceFile::kSizeBound, and nothing in it is ever written through a link.
+//
+// This device's own record lives in its file there, written durably with
+// every change, and beside the phrase file (the mirror) when the folder
+// cannot take it and when the program ends. Its copy in the folder is only
+// taken for its own when it bears the seal of a key that never leaves this
+// device. The mirror also keeps a copy of every other device's file (the
+// copies), so that the shared list shows while the folder is away.
+//
+// Reading changes nothing on the disk; only keepCopies(), keepOwn(),
+// keepMirror() and publish() write.
 class SharedFolder
 {
 public:
@@ -30,64 +39,83 @@ public:
         Why why;
         QString file;
         QString device; // its name where an earlier file told it, else its id
-        QString reason; // the system's, for an unreadable one
+        QString reason; // why it could not be read
+    };
+    // A device's file as read from the folder.
+    struct Arrival
+    {
+        DeviceState state;
+        QByteArray bytes;
     };
 
     SharedFolder(const DataLocation &location, const QString &folder);
 
     const QString &folder() const { return m_folder; }
+    const QString &ownId() const { return m_ownId; }
 
-    // This device's state as it last saved it: the newer of its copies in
-    // the folder and in the mirror. Generation 0 for a device that never
-    // shared.
-    DeviceState ownState();
-    // The highest generation of this device's file seen in either place; a
-    // save must be above it, or the others would take it for an old copy.
-    qint64 generationSeen();
-    // The other devices' states as this device last took them in: those
-    // its phrase file was last written with.
-    QVector<DeviceState> kept();
-    // The other devices' states in the folder that are newer than those
-    // taken in so far; each is kept in the mirror, durably.
-    QVector<DeviceState> news();
-    // Saves this device's state durably in the folder, or where the folder
-    // does not take it, in the mirror. False, with the reason, when neither
-    // kept it.
-    bool save(const DeviceState &state, QString *error);
-    // Leaves a copy of this device's state in the mirror, for a home folder
-    // copied to another machine to take along.
-    void keep(const DeviceState &state);
+    // Where this device keeps its record and the copies.
+    const QString &mirror() const { return m_mirror; }
 
-    // Whether news() may find something: a cheap look, without reading.
+    // This device's own record as it last kept it, and its bytes: the later
+    // of its sealed copy in the folder and its copy in the mirror. None for
+    // a device that never shared, or whose record was lost.
+    std::optional<DeviceState> readOwn(QByteArray *bytes);
+    // The other devices' states as this device keeps copies of them.
+    QVector<DeviceState> readCopies();
+    // The other devices' files in the folder that changed since the last
+    // read (at first, all of them), each that is whole.
+    QVector<Arrival> readFolder();
+    // Whether readFolder() may find something: a cheap look, without reading.
     bool changed() const;
-    // Whether this device's file in the folder is not the one it wrote last,
-    // or (before it wrote any) not as new as its state.
-    bool publicationStale(const DeviceState &own) const;
-    // Why the folder missed the last save, or an empty text.
+
+    // The key this device seals its own record with; made at first use.
+    // Empty, with the reason, where it cannot be kept.
+    QByteArray key(QString *error);
+    // Keeps copies of files read from the folder, durably. False, with the
+    // reason, when that failed.
+    bool keepCopies(const QVector<Arrival> &arrivals, QString *error);
+    // Keeps this device's record durably: in the folder, or where the folder
+    // does not take it, in the mirror. False, with the reason, when neither
+    // did.
+    bool keepOwn(const QByteArray &bytes, QString *error);
+    // Leaves a copy of this device's record in the mirror, for a start with
+    // the folder away, or a home folder copied to another machine.
+    void keepMirror(const QByteArray &bytes);
+    // Puts this device's record in the folder again, where it was lost,
+    // replaced by someone else, or missed while the folder was away.
+    void publish(const QByteArray &bytes);
+    // Whether the folder lacks this device's record as kept.
+    bool publicationStale(const QByteArray &bytes) const;
+
+    // Why the folder missed the last publication, or an empty text.
     const QString &folderProblem() const { return m_folderProblem; }
     bool folderThere() const;
     QVector<Missing> missing() const { return m_missing.values().toVector(); }
 
 private:
-    bool takeIn(const QString &path, const QString &id, DeviceState *state, QByteArray *bytes);
-    bool keepInMirror(const QByteArray &bytes, qint64 generation, DurableFile::Sync sync,
-                      QString *error);
+    std::optional<DeviceState> readDevice(const QString &path, const QString &id,
+                                          QByteArray *bytes);
+    std::optional<DeviceState> parse(const QString &path, const QString &id,
+                                     const QByteArray &bytes);
+    QString copyPath(const QString &id) const;
+    QString ownPath() const;
+    QString keyPath() const;
+    bool makeMirror(QString *error) const;
+    bool writeToFolder(const QByteArray &bytes);
 
     DataLocation m_location;
     QString m_folder;
     QString m_mirror;
     QString m_ownId;
-    bool m_leftoversRemoved = false;     // what a killed save of this device's file left
-    QMap<QString, qint64> m_generations; // the latest taken in, by device
-    QMap<QString, QString> m_names;      // by device
-    QMap<QString, QByteArray> m_seals;   // the digest ending the file taken in, by device
-    QMap<QString, FileStamp> m_stamps;   // the folder's files as last read
+    QMap<QString, QString> m_names;      // the devices' names as last read, by id
+    QMap<QString, QByteArray> m_digests; // the digest ending each device's file as last read
+    QMap<QString, FileStamp> m_stamps;   // the folder's files as last read, by name
     QMap<QString, Missing> m_missing;    // by file
     FileStamp m_published;               // this device's file in the folder, as last written
     QString m_folderProblem;
-    qint64 m_generationSeen = 0;
-    qint64 m_mirrorGeneration = -1; // of this device's copy in the mirror
-    bool m_folderCopySeen = false;  // whether m_generationSeen knows the folder's copy
+    QByteArray m_key;
+    QByteArray m_mirrored;              // this device's record in the mirror, as last written
+    bool m_ownLeftoversRemoved = false; // what a killed save of this device's record left
 };
 
 #endif // VARIZEZ_SHAREDFOLDER_H

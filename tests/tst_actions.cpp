@@ -8,9 +8,11 @@
 // followed by what the step changed for the user and on the disk, indented:
 // the transcript that rows.py compares with a script or a table row.
 
+#include "devicefile.h"
 #include "mainwindow.h"
 #include "phrasefile.h"
 #include "phrasestore.h"
+#include "sharedcounts.h"
 #include "startup.h"
 #include "translations.h"
 
@@ -433,6 +435,87 @@ bool counts(S, S)
     return g_events << "counts: " + (shown.isEmpty() ? "-" : shown.join(" | ")), list();
 }
 
+// The merge alone, in memory: devices named a to f (ids "aaaaaaaaaaaa"...),
+// each its own state and list. "merge a up X 3", "merge a down X 1", "merge
+// a add X", "merge a reset X", "merge a remove X", "merge b sees a" (b takes
+// in a's state as a last saved it), "merge show" (each device's list).
+struct MergeDevice
+{
+    std::unique_ptr<SharedCounts> counts;
+    QVector<PhraseKey> keys;
+    QVector<PhraseEntry> rows;
+};
+std::map<QString, MergeDevice> g_merge;
+
+bool merge(S name, S rest)
+{
+    if (name == "show") {
+        for (const auto &[device, d] : g_merge)
+            g_events << device + ": " + (d.rows.isEmpty() ? "-" : recordsOf(d.rows).remove('"'));
+        return true;
+    }
+    MergeDevice &d = g_merge[name];
+    if (!d.counts)
+        d.counts = std::make_unique<SharedCounts>(DeviceState{name.repeated(12), name, 0, {}, {}});
+    const QStringList w = rest.split(' ');
+    if (w.value(0) == "sees") {
+        const MergeDevice *other = g_merge.count(w.value(1)) ? &g_merge[w.value(1)] : nullptr;
+        return other &&
+               (d.counts->setDevices({other->counts->own()}), d.keys = d.counts->shown(d.keys),
+                d.rows = d.counts->entriesOf(d.keys), true);
+    }
+    QVector<PhraseEntry> after = d.rows;
+    QVector<bool> reset(after.size());
+    const auto row = std::find_if(after.begin(), after.end(),
+                                  [&](const PhraseEntry &e) { return e.name == w.value(1); });
+    const int i = int(row - after.begin()), by = w.value(2).toInt();
+    if (w.value(0) == "add")
+        after.append(PhraseEntry{w.value(1), 0});
+    else if (row == after.end())
+        return false;
+    else if (w.value(0) == "up" || w.value(0) == "down")
+        row->count += w.value(0) == "up" ? by : -by;
+    else if (w.value(0) == "reset")
+        row->count = 0, reset[i] = true;
+    else if (w.value(0) == "remove")
+        after.remove(i), reset.remove(i);
+    else
+        return false;
+    d.keys = d.counts->shown(d.counts->apply(d.keys, d.rows, after, reset));
+    d.rows = d.counts->entriesOf(d.keys);
+    d.counts->arrange(d.keys); // as it saves
+    return true;
+}
+
+// A device's file, valid or not, written by the program's own writer:
+// "FILE ID NAME | TEXT UPS DOWNS ADDS [reset|removed ID UPS DOWNS ADDS]... |
+// ..."; \e and \a in NAME stand for ESC and BEL, NAME*N for N copies.
+bool deviceFile(S file, S spec)
+{
+    const QStringList parts = spec.split(" / ");
+    const QStringList head = parts.first().split(' ');
+    DeviceState state{head.value(0), QString(), 0, {}, {}};
+    state.name = head.value(1).section('*', 0, 0).replace("\\e", "\x1b").replace("\\a", "\a");
+    state.name = state.name.repeated(
+        head.value(1).contains('*') ? head.value(1).section('*', 1).toInt() : 1);
+    for (const QString &part : parts.mid(1)) {
+        const QStringList w = part.split(' ');
+        DeviceEntry e;
+        e.key = {w.value(0), 0};
+        e.tally = {w.value(1).toLongLong(), w.value(2).toLongLong(), w.value(3).toLongLong()};
+        for (int k = 4; k + 4 < w.size(); k += 5)
+            (w.at(k) == "reset" ? e.reset : e.removed)
+                .tallies.insert(w.value(k + 1),
+                                Tally{w.value(k + 2).toLongLong(), w.value(k + 3).toLongLong(),
+                                      w.value(k + 4).toLongLong()});
+        e.reset.raise(e.removed);
+        state.entries.append(e);
+    }
+    QSaveFile out(file); // put in place whole, as a file-sync engine does
+    return out.open(QIODevice::WriteOnly) && out.write(DeviceFile::bytesOf(state)) >= 0 &&
+           out.commit();
+}
+
 // Another machine, as far as the program can tell: its id in place of this one's.
 bool machine(S id, S)
 {
@@ -462,16 +545,21 @@ const QHash<QString, Verb> kVerbs{
          return QDir().mkpath(dir) &&
                 !::mount("small", qPrintable(dir), "tmpfs", 0, qPrintable("size=" + size));
      }},
-    {"bind", // a folder seen at another place, as a drive is mounted ("DIR ro": read-only)
+    {"bind", // a folder (or file) seen at another place, as a drive is mounted ("ro": read-only)
      [](S from, S to) {
          const QByteArray at = to.section(' ', 0, 0).toLocal8Bit();
-         return QDir().mkpath(at) && !::mount(qPrintable(from), at, nullptr, MS_BIND, nullptr) &&
+         return (QFileInfo(at).isFile() || QDir().mkpath(at)) &&
+                !::mount(qPrintable(from), at, nullptr, MS_BIND, nullptr) &&
                 (!to.endsWith(" ro") ||
                  !::mount(nullptr, at, nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr));
      }},
     {"umount", // and taken away, its mount point with it
      [](S dir, S) { return !::umount(qPrintable(dir)) && QDir().rmdir(dir); }},
     {"machine", machine},
+    {"link", [](S target, S at) { return QFile::link(target, at); }},
+    {"fifo", [](S path, S) { return ::mkfifo(qPrintable(path), 0644) == 0; }},
+    {"devicefile", deviceFile},
+    {"merge", merge},
     {"device", // the steps go on on another device, its account's home /home/NAME
      [](S name, S) {
          g_window = g_windows.value(g_device = name);

@@ -9,6 +9,7 @@
 #include "folders.h"
 #include "output.h"
 #include "phrasestore.h"
+#include "seeds.h"
 #include "sharedfolder.h"
 #include "sharingsettings.h"
 
@@ -42,37 +43,65 @@ int status(const DataLocation &here)
     if (folder.isEmpty())
         return print(QStringLiteral("Sharing is off.\n")), 0;
     SharedFolder shared(here, folder);
-    const DeviceState own = shared.ownState();
+    QByteArray kept;
+    DeviceState own = shared.readOwn(&kept).value_or(DeviceState());
+    own.id = shared.ownId();
+    if (own.name.isEmpty())
+        own.name = SharingSettings::deviceName();
     QString text = QStringLiteral("Sharing is on, through %1.\nThis device: %2 (%3)\n")
-                       .arg(folder, own.name, own.id);
+                       .arg(shownPath(folder), shownName(own.name), shownName(own.id));
     if (!shared.folderThere())
         text += QStringLiteral("The folder is not there now: its devices as last seen.\n");
     text += QStringLiteral("Devices:\n");
-    QMap<QString, DeviceState> byId; // the newest known of each
-    for (const DeviceState &device : shared.kept() + shared.news())
+    QMap<QString, DeviceState> byId; // the latest known of each: kept here, then in the folder
+    for (const DeviceState &device : shared.readCopies())
         byId.insert(device.id, device);
+    for (const SharedFolder::Arrival &arrival : shared.readFolder())
+        byId.insert(arrival.state.id, arrival.state);
     QVector<DeviceState> devices = byId.values().toVector();
     devices.prepend(own);
     for (const DeviceState &device : qAsConst(devices))
         text += QStringLiteral("  %1  %2, %3%4\n")
-                    .arg(device.id, device.name, when(device.lastCounted),
+                    .arg(shownName(device.id), shownName(device.name), when(device.lastCounted),
                          device.id == own.id ? QStringLiteral(" (this device)") : QString());
     for (const SharedFolder::Missing &missing : shared.missing())
         text += QStringLiteral("  %1: %2; its counts are missing\n")
-                    .arg(missing.file, missing.why == SharedFolder::Missing::Damaged
-                                           ? QStringLiteral("damaged")
-                                       : missing.why == SharedFolder::Missing::Newer
-                                           ? QStringLiteral("written by a newer Varizez")
-                                           : QStringLiteral("cannot be read: ") + missing.reason);
+                    .arg(shownPath(missing.file),
+                         missing.why == SharedFolder::Missing::Damaged ? QStringLiteral("damaged")
+                         : missing.why == SharedFolder::Missing::Newer
+                             ? QStringLiteral("written by a newer Varizez")
+                             : QStringLiteral("cannot be read: ") + missing.reason);
     print(text);
     return 0;
 }
 
-// The path as the user means it, symbolic links followed where it exists.
+// The path where it leads: the longest part of it that exists with its
+// symbolic links followed, then the rest as given. So a folder that is not
+// made yet is compared where it will be.
 QString resolved(const QString &path)
 {
-    const QFileInfo info(path);
-    return info.exists() ? info.canonicalFilePath() : QDir::cleanPath(info.absoluteFilePath());
+    QString existing = QFileInfo(path).absoluteFilePath();
+    QStringList rest;
+    for (; !QFileInfo::exists(existing); existing = QFileInfo(existing).path())
+        rest.prepend(QFileInfo(existing).fileName());
+    const QString real = QFileInfo(existing).canonicalFilePath();
+    return QDir::cleanPath((real.isEmpty() ? existing : real) + QLatin1Char('/') +
+                           rest.join(QLatin1Char('/')));
+}
+
+// Whether inner is outer or lies below it.
+bool within(const QString &inner, const QString &outer)
+{
+    return inner == outer ||
+           inner.startsWith(outer.endsWith(QLatin1Char('/')) ? outer : outer + QLatin1Char('/'));
+}
+
+// The folders of the phrase file that are missing, made as the program makes
+// them (readable only by the user), before anything is written there.
+bool makeDataFolder(const DataLocation &location, QString *error)
+{
+    return location.makeBelow.isEmpty() ||
+           Folders::make(QFileInfo(location.file).absolutePath(), location.makeBelow, error);
 }
 
 int turnOn(const DataLocation &here, const QString &given)
@@ -80,21 +109,25 @@ int turnOn(const DataLocation &here, const QString &given)
     const QString folder = QDir::cleanPath(QFileInfo(given).absoluteFilePath());
     const QString dataFolder = resolved(QFileInfo(here.file).absolutePath());
     const QString shared = resolved(folder);
-    // The engine would then move the phrase file itself between devices.
-    if (dataFolder == shared || dataFolder.startsWith(shared + QLatin1Char('/')) ||
-        shared == QStringLiteral("/"))
+    // The engine would then move the phrase file itself between devices, or
+    // this device's copies of the devices' files.
+    if (within(dataFolder, shared))
         return usageError(QStringLiteral("%1 holds the phrase file %2; choose a folder of its "
                                          "own for sharing. Nothing was changed.")
+                              .arg(folder, here.file));
+    if (within(shared, dataFolder))
+        return usageError(QStringLiteral("%1 is in the folder of the phrase file %2; choose a "
+                                         "folder of its own for sharing. Nothing was changed.")
                               .arg(folder, here.file));
     PhraseStore store(here);
     if (!store.lock(0))
         return fail(inUse(here.file));
     QString error;
-    if (!Folders::make(folder, QStringLiteral("/"), &error) ||
+    if (!makeDataFolder(here, &error) || !Folders::make(folder, QStringLiteral("/"), &error) ||
         !SharingSettings::setFolder(here.file, folder, &error))
         return fail(error);
     QVector<Beads *> records;
-    store.open(&records, {});
+    store.open(&records, Seeds::phrases());
     const bool saved = store.save();
     qDeleteAll(records);
     if (!saved)
@@ -146,6 +179,9 @@ int Sync::replaceList(const DataLocation &target, const QVector<PhraseEntry> &en
     PhraseStore store(target);
     if (!store.lock(0))
         return fail(inUse(target.file));
+    QString error;
+    if (!makeDataFolder(target, &error))
+        return fail(error);
     bool saved = false;
     if (SharingSettings::folderFor(target.file).isEmpty()) {
         saved = PhraseFile(target).save(entries);

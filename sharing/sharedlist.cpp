@@ -1,0 +1,154 @@
+// SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "sharedlist.h"
+
+#include "devicefile.h"
+#include "notices.h"
+#include "sharingsettings.h"
+
+#include <QDateTime>
+
+namespace {
+
+QVector<DeviceState> statesOf(const QVector<SharedFolder::Arrival> &arrivals)
+{
+    QVector<DeviceState> states;
+    for (const SharedFolder::Arrival &arrival : arrivals)
+        states.append(arrival.state);
+    return states;
+}
+
+} // namespace
+
+SharedList::SharedList(const DataLocation &location, const QString &folder)
+    : m_folder(location, folder)
+{}
+
+void SharedList::open(const std::optional<QVector<PhraseEntry>> &file, const FileStamp &fileStamp,
+                      const QStringList &seeds)
+{
+    std::optional<DeviceState> own = m_folder.readOwn(&m_kept);
+    DeviceState fresh;
+    fresh.id = m_folder.ownId();
+    fresh.name = SharingSettings::deviceName();
+    m_counts = std::make_unique<SharedCounts>(own ? *own : fresh);
+    m_counts->setDevices(m_folder.readCopies());
+    m_arrivals = m_folder.readFolder();
+    QVector<PhraseKey> keys;
+    m_written = m_counts->written(&m_writtenKeys);
+    if (!own) {
+        // Sharing begins here: the list is brought in once, beside all the
+        // folder holds.
+        m_counts->setDevices(statesOf(m_arrivals));
+        keys = m_counts->join(file.value_or(QVector<PhraseEntry>()));
+    } else {
+        keys = m_writtenKeys;
+        m_counts->setDevices(statesOf(m_arrivals));
+        // The file differs from what this device last wrote there, is not the
+        // file that write replaced, nor what another device wrote there (one
+        // home used by two machines in turn): another program, or
+        // varizez-file while sharing was off, changed it. What it changed is
+        // this device's.
+        if (file && *file != m_written && fileStamp != own->replaced &&
+            !m_counts->writtenElsewhere(*file))
+            keys = m_counts->apply(keys, m_written, *file);
+    }
+    m_keys = m_counts->shown(keys);
+    if (m_keys.isEmpty() && !seeds.isEmpty()) {
+        QVector<PhraseEntry> seeded;
+        for (const QString &seed : seeds)
+            seeded.append(PhraseEntry{seed, 0});
+        m_keys = m_counts->shown(m_counts->join(seeded));
+    }
+    m_rows = m_counts->entriesOf(m_keys);
+}
+
+void SharedList::readFolder()
+{
+    const QVector<SharedFolder::Arrival> arrivals = m_folder.readFolder();
+    if (arrivals.isEmpty())
+        return;
+    m_counts->setDevices(statesOf(arrivals));
+    m_arrivals += arrivals;
+    m_news = true;
+}
+
+void SharedList::change(const QVector<PhraseEntry> &after, const QVector<bool> &reset)
+{
+    bool samePlaces = !m_news && after.size() == m_rows.size();
+    for (int i = 0; samePlaces && i < after.size(); ++i)
+        samePlaces = after.at(i).name == m_rows.at(i).name;
+    m_keys = m_counts->apply(m_keys, m_rows, after, reset);
+    if (!samePlaces)
+        return refresh();
+    // Most often one count changed: counting never hides a phrase, so every
+    // phrase keeps its place, and only the counts changed need a look.
+    for (int i = 0; i < after.size(); ++i)
+        if (after.at(i).count != m_rows.at(i).count || reset.value(i))
+            m_rows[i] = m_counts->entriesOf({m_keys.at(i)}).first();
+}
+
+void SharedList::refresh()
+{
+    m_news = false;
+    m_keys = m_counts->shown(m_keys);
+    m_rows = m_counts->entriesOf(m_keys);
+}
+
+SharedList::~SharedList()
+{
+    if (!m_kept.isEmpty())
+        m_folder.keepMirror(m_kept);
+}
+
+bool SharedList::keep(const FileStamp &fileStamp)
+{
+    if (!m_folder.keepCopies(m_arrivals, &m_ownProblem))
+        return false;
+    m_arrivals.clear();
+    if (m_writtenKeys != m_keys || m_written != m_rows) {
+        if (m_writtenKeys != m_keys)
+            m_counts->arrange(m_keys);
+        else
+            m_counts->setWritten(m_rows);
+        m_counts->setReplaced(fileStamp);
+        m_writtenKeys = m_keys;
+        m_written = m_rows;
+    }
+    if (m_counts->changes() != m_changesStamped) {
+        m_changesStamped = m_counts->changes();
+        m_counts->setLastCounted(QDateTime::currentMSecsSinceEpoch());
+    }
+    if (m_counts->revision() == m_keptRevision && !m_kept.isEmpty())
+        return true;
+    const QByteArray key = m_folder.key(&m_ownProblem);
+    if (key.isEmpty())
+        return false;
+    m_counts->nextGeneration();
+    const QByteArray bytes = DeviceFile::bytesOf(m_counts->own(), key);
+    if (!m_folder.keepOwn(bytes, &m_ownProblem))
+        return false;
+    m_kept = bytes;
+    m_keptRevision = m_counts->revision();
+    m_ownProblem.clear();
+    return true;
+}
+
+void SharedList::publish()
+{
+    if (!m_kept.isEmpty() && (publishingFails() || m_folder.publicationStale(m_kept)))
+        m_folder.publish(m_kept);
+}
+
+QStringList SharedList::notices() const
+{
+    QStringList lines;
+    lines << (m_ownProblem.isEmpty() ? Notices::ofFolder(m_folder)
+                                     : Notices::ofSaving(m_folder.mirror(), m_ownProblem));
+    for (const SharedFolder::Missing &missing : m_folder.missing())
+        lines << Notices::ofMissing(missing);
+    lines.removeAll(QString());
+    return lines;
+}

@@ -1,0 +1,90 @@
+// SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef VARIZEZ_SHAREDLIST_H
+#define VARIZEZ_SHAREDLIST_H
+
+#include "phrasefile.h"
+#include "sharedcounts.h"
+#include "sharedfolder.h"
+
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+// This device's list as every device's file makes it: the coordinator of
+// sharing, between the phrase file (which PhraseStore keeps) and the
+// devices' files (SharedFolder), with the merge (SharedCounts) in between.
+//
+// What keeps an older list from ever being taken for this device's removals
+// or count-downs: this device's own record holds the list it last wrote in
+// its phrase file ("written"), and is kept on the disk before that file is
+// written. Only a difference between the phrase file and "written" is taken
+// for a change made on this device by someone else (another program, or
+// varizez-file while sharing was off), and only the store's own write of
+// the phrase file changes "written"; reading the folder, the copies or the
+// status never does. A phrase file still as it was before the last write
+// (that write was lost to a power cut) is no change either: the record
+// knows its stamp ("replaced").
+class SharedList
+{
+public:
+    SharedList(const DataLocation &location, const QString &folder);
+    // Leaves a copy of this device's record beside the phrase file.
+    ~SharedList();
+
+    // Reads this device's record, the copies and the folder, then brings in
+    // the phrase file as found (none: missing, or not read whole), or on a
+    // first start with nothing shared yet, the seeds.
+    void open(const std::optional<QVector<PhraseEntry>> &file, const FileStamp &fileStamp,
+              const QStringList &seeds);
+    // The list as shown: each phrase with its count.
+    const QVector<PhraseEntry> &rows() const { return m_rows; }
+
+    // Reads what changed in the folder, to be shown at the next refresh().
+    void readFolder();
+    // A change of rows() made on this device: `after` in its place; `reset`,
+    // the rows of `after` that were reset and then counted to their count.
+    void change(const QVector<PhraseEntry> &after, const QVector<bool> &reset = QVector<bool>());
+    // The list as the devices make it now, phrases keeping their places.
+    void refresh();
+    // Whether the folder brought something since the last refresh().
+    bool hasNews() const { return m_news; }
+
+    // Before the phrase file (whose stamp is now fileStamp) is written with
+    // rows(): keeps the copies of the files read, then this device's record
+    // (with that list), durably: in the folder, where the others read it, or
+    // in the mirror. False when the record could not be kept: then nothing
+    // may be written, or the next start would take the file for someone
+    // else's.
+    bool keep(const FileStamp &fileStamp);
+    // Puts this device's record in the folder again where the folder lacks it.
+    void publish();
+    const QString &folder() const { return m_folder.folder(); }
+    // False while this device's record could not be kept: no change is saved.
+    bool recordKept() const { return m_ownProblem.isEmpty(); }
+    // Whether the folder may hold news, or lacks this device's record.
+    bool folderChanged() const { return m_folder.changed(); }
+    bool publishingFails() const { return !m_folder.folderProblem().isEmpty(); }
+    bool publicationStale() const { return m_folder.publicationStale(m_kept); }
+
+    // What the user has to be told about sharing, a line each.
+    QStringList notices() const;
+
+private:
+    SharedFolder m_folder;
+    std::unique_ptr<SharedCounts> m_counts;
+    QVector<PhraseKey> m_keys;
+    QVector<PhraseEntry> m_rows;
+    QVector<PhraseKey> m_writtenKeys;          // the list in this device's record
+    QVector<PhraseEntry> m_written;
+    QVector<SharedFolder::Arrival> m_arrivals; // read, not kept yet
+    QByteArray m_kept;                         // this device's record as last kept
+    qint64 m_keptRevision = 0;                 // the revision of its state kept
+    qint64 m_changesStamped = 0;               // the changes whose time is in the record
+    QString m_ownProblem;                      // why the record could not be kept
+    bool m_news = false;                       // read from the folder, not yet shown
+};
+
+#endif // VARIZEZ_SHAREDLIST_H
