@@ -324,7 +324,9 @@ void answerNextDialog(const QString &answer)
         auto *input = qobject_cast<QInputDialog *>(modal);
         if (modal)
             g_events << "shown: " + textsOf(modal);
-        if (input && answer != "cancel")
+        if (input && answer.startsWith("cancel:")) // typed, then cancelled
+            input->setTextValue(answer.mid(7)), input->reject();
+        else if (input && answer != "cancel")
             input->setTextValue(answer), input->accept();
         else if (modal)
             modal->close();
@@ -623,10 +625,13 @@ QStringList play(const QString &step, const QDBusConnection &listener)
         windowsOf(step.section(' ', 1));
     const QMap<QString, QString> before = state();
     g_events.clear();
-    const QString arg = step.section(' ', 1);
-    const Verb verb = kVerbs.value(step.section(' ', 0, 0));
-    if (!verb || !verb(arg.section(' ', 0, 0), arg.section(' ', 1)))
-        g_events << "failed: " + step;
+    // "A && B": B at once after A, before the programs see what A did.
+    for (const QString &part : step.split(" && ")) {
+        const QString arg = part.section(' ', 1);
+        const Verb verb = kVerbs.value(part.section(' ', 0, 0));
+        if (!verb || !verb(arg.section(' ', 0, 0), arg.section(' ', 1)))
+            g_events << "failed: " + part;
+    }
     const auto ping = QDBusMessage::createMethodCall(
         "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "GetId");
     for (int i = 0; i < 2 && listener.isConnected(); ++i) // until every signal sent has come
@@ -648,7 +653,9 @@ QStringList play(const QString &step, const QDBusConnection &listener)
     static const QStringList setUp{"mkdir", "rmdir", "put",  "puthex", "write",   "chmod",
                                    "mount", "env",   "bind", "umount", "machine", "device"};
     QStringList madeHere;
-    if (setUp.contains(step.section(' ', 0, 0))) {
+    const QStringList verbs = step.split(" && ").replaceInStrings(QRegularExpression(" .*"), "");
+    if (std::all_of(verbs.cbegin(), verbs.cend(),
+                    [](const QString &v) { return setUp.contains(v); })) {
         madeHere = step.split(' ').filter(QRegularExpression("^/"));
         if (madeHere.isEmpty()) // naming none: every file
             madeHere << "/home/";
