@@ -150,6 +150,14 @@
         <source>Your counts could not be shared in %1: %2. They are kept here and will be shared as soon as that works again.</source>
         <translation>تعذّرت مشاركة أعدادك في %1: %2. تبقى محفوظة هنا وستُشارَك حين يصبح ذلك ممكنًا.</translation>
     </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ليس ملفًا عاديًا</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>حجمه أكبر من %1 ميبيبايت</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -150,6 +150,14 @@
         <source>Your counts could not be shared in %1: %2. They are kept here and will be shared as soon as that works again.</source>
         <translation>আপনার গণনা %1-এ শেয়ার করা যায়নি: %2। গণনা এখানেই সংরক্ষিত আছে এবং সম্ভব হলেই শেয়ার করা হবে।</translation>
     </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>এটি সাধারণ ফাইল নয়</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>এটি %1 MiB-এর চেয়ে বড়</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

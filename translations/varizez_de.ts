@@ -150,6 +150,14 @@
         <source>Your counts could not be shared in %1: %2. They are kept here and will be shared as soon as that works again.</source>
         <translation>Ihre Zählungen konnten nicht über %1 geteilt werden: %2. Sie werden hier aufbewahrt und geteilt, sobald das wieder möglich ist.</translation>
     </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>sie ist größer als %1 MiB</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -150,6 +150,14 @@
         <source>Your counts could not be shared in %1: %2. They are kept here and will be shared as soon as that works again.</source>
         <translation>شمارش‌های شما در %1 هم‌رسانی نشد: %2. اینجا نگه داشته می‌شوند و هر وقت ممکن شد هم‌رسانی خواهند شد.</translation>
     </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>پروندهٔ معمولی نیست</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>بزرگ‌تر از %1 مبی‌بایت است</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -150,6 +150,14 @@
         <source>Your counts could not be shared in %1: %2. They are kept here and will be shared as soon as that works again.</source>
         <translation>Vos comptes n’ont pas pu être partagés dans %1 : %2. Ils sont conservés ici et seront partagés dès que possible.</translation>
     </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>il fait plus de %1&#xa0;Mio</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

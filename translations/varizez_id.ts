@@ -150,6 +150,14 @@
         <source>Your counts could not be shared in %1: %2. They are kept here and will be shared as soon as that works again.</source>
         <translation>Hitungan Anda tidak dapat dibagikan di %1: %2. Hitungan tetap tersimpan di sini dan akan dibagikan begitu memungkinkan.</translation>
     </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>bukan berkas biasa</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>ukurannya melebihi %1 MiB</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -150,6 +150,14 @@
         <source>Your counts could not be shared in %1: %2. They are kept here and will be shared as soon as that works again.</source>
         <translation>Kiraan anda tidak dapat dikongsi dalam %1: %2. Kiraan tetap disimpan di sini dan akan dikongsi sebaik sahaja boleh.</translation>
     </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>bukan fail biasa</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>saiznya melebihi %1 MiB</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -150,6 +150,14 @@
         <source>Your counts could not be shared in %1: %2. They are kept here and will be shared as soon as that works again.</source>
         <translation>Не удалось поделиться вашими подсчётами через %1: %2. Они хранятся здесь и будут переданы, как только это станет возможно.</translation>
     </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>это не обычный файл</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>он больше %1 МиБ</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

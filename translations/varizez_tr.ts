@@ -150,6 +150,14 @@
         <source>Your counts could not be shared in %1: %2. They are kept here and will be shared as soon as that works again.</source>
         <translation>Sayımlarınız %1 klasöründe paylaşılamadı: %2. Burada saklanıyor ve mümkün olduğunda paylaşılacak.</translation>
     </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>normal bir dosya değil</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>boyutu %1 MiB sınırını aşıyor</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -150,6 +150,14 @@
         <source>Your counts could not be shared in %1: %2. They are kept here and will be shared as soon as that works again.</source>
         <translation>آپ کی گنتی %1 میں شیئر نہیں ہو سکی: %2۔ گنتی یہیں محفوظ ہے اور ممکن ہوتے ہی شیئر ہو جائے گی۔</translation>
     </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>یہ عام فائل نہیں ہے</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>یہ %1 میبی بائٹ سے بڑی ہے</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
