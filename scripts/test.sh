@@ -7,12 +7,13 @@
 # Installs what is missing, then builds and tests Varizez in three
 # configurations: Qt 6, Qt 5.15, and Qt 6 with AddressSanitizer and
 # UndefinedBehaviorSanitizer (built with clang, which also builds and runs
-# the phrase file fuzzer), then checks that every file states its licence
-# (reuse lint). Ends with one summary line; exits non-zero on any failure.
+# the fuzzers of the phrase file and of the device files), then checks that
+# every file states its licence (reuse lint). Ends with one summary line;
+# exits non-zero on any failure.
 #
 #   scripts/test.sh                 all three configurations
 #   scripts/test.sh qt6 [qt5 asan]  only those
-#   FUZZ_SECONDS=60                 how long the fuzzer runs
+#   FUZZ_SECONDS=60                 how long each fuzzer runs
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh" || exit 1
@@ -78,20 +79,27 @@ run_config() {
     count_results "$build/ctest.xml" "$name"
 
     if [ "$name" = asan ]; then
-        echo "=== $name: fuzzing the phrase file loader for ${fuzz_seconds}s"
-        local corpus="$build/fuzz-corpus"
-        mkdir -p "$corpus"
-        cp "$root"/tests/fuzz/corpus/* "$corpus/"
-        if (cd "$build" && ASAN_OPTIONS=detect_leaks=1 \
-            ./tests/fuzz/phrasefile_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 \
-                -rss_limit_mb=2048 -malloc_limit_mb=512 -print_final_stats=1 "$corpus" \
-                >"$build/fuzz.log" 2>&1); then
-            tail -3 "$build/fuzz.log"
-            passed=$((passed + 1))
-        else
-            tail -40 "$build/fuzz.log"
-            failed=$((failed + 1)); failures+=("$name: fuzzer found a problem")
-        fi
+        # Each fuzzer from its seeds, copied: what it adds stays out of the
+        # tree. A crash, a leak, a sanitizer's report or a broken check fails.
+        local fuzzer seeds corpus
+        for fuzzer in phrasefile:corpus devicefile:devicefile/corpus; do
+            seeds=${fuzzer#*:} fuzzer=${fuzzer%%:*}
+            echo "=== $name: fuzzing the $fuzzer reader for ${fuzz_seconds}s"
+            corpus="$build/fuzz-$fuzzer"
+            mkdir -p "$corpus"
+            cp "$root/tests/fuzz/$seeds"/* "$corpus/"
+            if (cd "$build" && ASAN_OPTIONS=detect_leaks=1 \
+                ./tests/fuzz/${fuzzer}_fuzzer -max_total_time="$fuzz_seconds" -timeout=10 \
+                    -rss_limit_mb=2048 -malloc_limit_mb=512 -print_final_stats=1 \
+                    -artifact_prefix="$build/fuzz-$fuzzer-" "$corpus" \
+                    >"$build/fuzz-$fuzzer.log" 2>&1); then
+                echo "$fuzzer: $(grep 'DONE' "$build/fuzz-$fuzzer.log" | tail -1)"
+                passed=$((passed + 1))
+            else
+                tail -40 "$build/fuzz-$fuzzer.log"
+                failed=$((failed + 1)); failures+=("$name: the $fuzzer fuzzer found a problem")
+            fi
+        done
     fi
 }
 

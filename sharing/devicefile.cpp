@@ -138,7 +138,7 @@ public:
     bool text(int boundChars, QString *text)
     {
         qint64 size = 0;
-        if (!count(qMin<qint64>(m_left, qint64(boundChars) * 2), &size) || size % 2)
+        if (!count(qint64(boundChars) * 2, &size) || size % 2 || size > m_left)
             return fail(), false;
         text->resize(int(size / 2));
         for (QChar &c : *text)
@@ -200,12 +200,13 @@ void writeSeen(Writer &out, const Seen &seen, const QHash<QString, int> &indexOf
 bool readSeen(Reader &in, const QStringList &devices, Seen *seen)
 {
     qint64 size = 0;
-    if (!in.count(DeviceBounds::kSeen, &seen->base) || !in.count(devices.size(), &size))
+    if (!in.count(DeviceBounds::kNumber, &seen->base) || !in.count(devices.size(), &size))
         return false;
     for (qint64 i = 0; i < size; ++i) {
         qint64 device = 0;
         Tally tally;
-        if (!in.count(devices.size() - 1, &device) || !readTally(in, DeviceBounds::kSeen, &tally) ||
+        if (!in.count(devices.size() - 1, &device) ||
+            !readTally(in, DeviceBounds::kNumber, &tally) ||
             seen->tallies.contains(devices.at(int(device))))
             return false;
         seen->tallies.insert(devices.at(int(device)), tally);
@@ -226,7 +227,7 @@ void writeEntry(Writer &out, const DeviceEntry &e, const QHash<QString, int> &in
         if (n)
             out.number(quint64(n));
     if (e.hasBase)
-        out.number(zigzag(e.base));
+        out.number(quint64(e.base));
     if (e.listed)
         out.number(zigzag(e.written));
     if (flags & HasReset)
@@ -245,11 +246,11 @@ bool readEntry(Reader &in, const QStringList &devices, DeviceEntry *e)
     for (const auto &[flag, number] : {std::pair<quint64, qint64 *>{HasUps, &e->tally.ups},
                                        {HasDowns, &e->tally.downs},
                                        {HasAdds, &e->tally.adds}})
-        if ((flags & flag) && !in.count(DeviceBounds::kTally, number))
+        if ((flags & flag) && !in.count(DeviceBounds::kNumber, number))
             return false;
     e->hasBase = flags & HasBase;
     e->listed = flags & Listed;
-    if ((e->hasBase && !in.signedNumber(DeviceBounds::kSeen, &e->base)) ||
+    if ((e->hasBase && !in.count(DeviceBounds::kNumber, &e->base)) ||
         (e->listed && !in.signedNumber(std::numeric_limits<qint32>::max(), &written)))
         return false;
     e->written = qint32(qMax<qint64>(written, std::numeric_limits<qint32>::min()));
@@ -317,8 +318,8 @@ QByteArray DeviceFile::bytesOf(const DeviceState &state, const QByteArray &key)
         sections.bytes() += seal.bytes();
     }
     out.bytes() += sections.bytes();
-    out.bytes() += digestOf(entriesDigest, sections.bytes().constData(),
-                            int(sections.bytes().size()));
+    out.bytes() +=
+        digestOf(entriesDigest, sections.bytes().constData(), int(sections.bytes().size()));
     return out.bytes();
 }
 
@@ -379,8 +380,7 @@ DeviceFile::Verdict DeviceFile::read(const QByteArray &bytes, DeviceState *state
         if (type == qint64(kSealSection) && seal.count(kTimeBound, &generation) &&
             seal.left() == kSealSize) {
             read.generation = generation;
-            read.sealed = !key.isEmpty() &&
-                          section.right(kSealSize) == sealOf(entriesDigest, key);
+            read.sealed = !key.isEmpty() && section.right(kSealSize) == sealOf(entriesDigest, key);
         }
     }
     if (!in.ok() || !in.atEnd())

@@ -12,17 +12,16 @@
 #include <QString>
 #include <QVector>
 
-// The bounds of every number a device's file holds. A file beyond them is
-// damaged: no sum of them can overflow, and no device can claim to have
-// seen so much of another that the other's later counts would never show.
+// The bounds of what a device's file holds. A file beyond them is damaged,
+// so no sum of its numbers can overflow; and the merge keeps this device's
+// own state within them, so that its own file is never one the others, or
+// itself at its next start, refuse.
 namespace DeviceBounds {
-// What a device did to one phrase, ever: far beyond any count made by hand.
-constexpr qint64 kTally = qint64(1) << 60;
-// What a reset or removal can have seen of a device, or a count brought in:
-// well below kTally, so a device whose tally is raised to what others claim
-// to have seen (SharedCounts) still has room to count on.
-constexpr qint64 kSeen = qint64(1) << 52;
-// Devices one file can name, and device files one folder can hold.
+// Any number: what a device did to one phrase, what a reset saw of it, a
+// count brought in. Far beyond any count made by hand, and one bound for
+// all, so that a reset can always see the whole of what a device did.
+constexpr qint64 kNumber = qint64(1) << 53;
+// Devices one file can name, and devices the merge knows at most.
 constexpr int kDevices = 1000;
 } // namespace DeviceBounds
 
@@ -79,9 +78,9 @@ struct DeviceEntry
     PhraseKey key;
     Tally tally;
     bool hasBase = false; // the count this device brought when it began sharing
-    qint64 base = 0;
-    Seen reset;   // by its resets and removals: those counts no longer count
-    Seen removed; // by its removals: that no longer keeps the phrase shown
+    qint64 base = 0;      // never below 0
+    Seen reset;           // by its resets and removals: those counts no longer count
+    Seen removed;         // by its removals: that no longer keeps the phrase shown
     // Whether the phrase is in the phrase file as this device last wrote
     // it, and with which count: what tells this device's own changes of
     // that file apart from the list it was given.

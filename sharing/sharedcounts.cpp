@@ -4,6 +4,9 @@
 
 #include "sharedcounts.h"
 
+#include "phrasefile.h"
+
+#include <QSet>
 #include <algorithm>
 #include <limits>
 #include <optional>
@@ -18,11 +21,6 @@ qint64 plus(qint64 a, qint64 b)
     if (!__builtin_add_overflow(a, b, &sum))
         return sum;
     return b > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
-}
-
-qint64 bounded(qint64 n, qint64 bound)
-{
-    return qBound(-bound, n, bound);
 }
 
 } // namespace
@@ -40,16 +38,77 @@ void SharedCounts::setDevices(const QVector<DeviceState> &states)
             continue;
         const auto same = std::find_if(m_devices.begin() + 1, m_devices.end(),
                                        [&](const DeviceState &d) { return d.id == state.id; });
-        if (same == m_devices.end())
-            m_devices.append(state);
-        else
+        if (same != m_devices.end())
             *same = state;
+        else if (m_devices.size() < DeviceBounds::kDevices)
+            m_devices.append(state);
     }
     std::sort(m_devices.begin() + 1, m_devices.end(),
               [](const DeviceState &a, const DeviceState &b) { return a.id < b.id; });
+    keepWithinBounds();
     reindex();
-    raiseOwnToSeen();
     reviewAll();
+}
+
+void SharedCounts::keepWithinBounds()
+{
+    // However many phrases the other devices bring, this device's own state,
+    // which takes in those it shows, stays one its file can hold: other
+    // devices' phrases beyond the phrase file's bound are not taken in, the
+    // same ones on every device.
+    QSet<PhraseKey> taken;
+    for (const DeviceEntry &entry : own().entries)
+        taken.insert(entry.key);
+    int others = 0;
+    for (int d = 1; d < m_devices.size(); ++d) {
+        QVector<DeviceEntry> &entries = m_devices[d].entries;
+        const auto beyond = [&](const DeviceEntry &entry) {
+            if (entry.key.n >= PhraseFile::kRecordBound)
+                return true;
+            if (taken.contains(entry.key))
+                return false;
+            if (others >= PhraseFile::kRecordBound)
+                return true;
+            ++others;
+            taken.insert(entry.key);
+            return false;
+        };
+        entries.erase(std::remove_if(entries.begin(), entries.end(), beyond), entries.end());
+    }
+}
+
+bool SharedCounts::overclaimed() const
+{
+    const QString &self = own().id;
+    for (auto it = m_places.cbegin(); it != m_places.cend(); ++it) {
+        const bool ownHere = it.value().first().device == 0;
+        const Tally mine = ownHere ? own().entries.at(it.value().first().entry).tally : Tally();
+        for (const Place &place : it.value()) {
+            const DeviceEntry &entry = m_devices.at(place.device).entries.at(place.entry);
+            if (!entry.reset.tallies.value(self).within(mine) ||
+                !entry.removed.tallies.value(self).within(mine))
+                return true;
+        }
+    }
+    return false;
+}
+
+DeviceState SharedCounts::becomeNew(const DeviceState &fresh)
+{
+    const DeviceState old = own();
+    m_devices.first() = fresh;
+    // Only this device speaks for itself, under its new id too.
+    m_devices.erase(std::remove_if(m_devices.begin() + 1, m_devices.end(),
+                                   [&](const DeviceState &d) { return d.id == fresh.id; }),
+                    m_devices.end());
+    if (m_devices.size() < DeviceBounds::kDevices)
+        m_devices.append(old);
+    std::sort(m_devices.begin() + 1, m_devices.end(),
+              [](const DeviceState &a, const DeviceState &b) { return a.id < b.id; });
+    reindex();
+    reviewAll();
+    ++m_revision;
+    return old;
 }
 
 void SharedCounts::reindex()
@@ -65,31 +124,6 @@ void SharedCounts::reviewAll()
     m_views.clear();
     for (auto it = m_places.cbegin(); it != m_places.cend(); ++it)
         m_views.insert(it.key(), viewOf(it.key()));
-}
-
-void SharedCounts::raiseOwnToSeen()
-{
-    // Another device claims to have seen more of this device's counting than
-    // this device did: its own record was lost, or the claim is forged. Its
-    // counting goes on from there, so that the claim takes away no count made
-    // from now on.
-    const QString &self = own().id;
-    QVector<QPair<PhraseKey, Tally>> claims;
-    for (auto it = m_places.cbegin(); it != m_places.cend(); ++it) {
-        Tally claimed;
-        for (const Place &place : it.value()) {
-            const DeviceEntry &entry = m_devices.at(place.device).entries.at(place.entry);
-            claimed.raise(entry.reset.tallies.value(self));
-            claimed.raise(entry.removed.tallies.value(self));
-        }
-        const bool ownHere = it.value().first().device == 0;
-        const Tally mine = ownHere ? own().entries.at(it.value().first().entry).tally : Tally();
-        if (!claimed.within(mine))
-            claims.append({it.key(), claimed});
-    }
-    for (const auto &[key, claimed] : qAsConst(claims))
-        ownEntry(key).tally.raise(claimed);
-    m_revision += claims.size();
 }
 
 SharedCounts::View SharedCounts::viewOf(const PhraseKey &key) const
@@ -132,13 +166,9 @@ Seen SharedCounts::everythingKnownOf(const PhraseKey &key) const
     for (const Place &place : m_places.value(key)) {
         const DeviceEntry &entry = m_devices.at(place.device).entries.at(place.entry);
         if (entry.hasBase)
-            seen.base = qMax(seen.base, bounded(entry.base, DeviceBounds::kSeen));
-        const Tally &t = entry.tally;
-        if (!t.isZero())
-            seen.tallies.insert(m_devices.at(place.device).id,
-                                Tally{qMin(t.ups, DeviceBounds::kSeen),
-                                      qMin(t.downs, DeviceBounds::kSeen),
-                                      qMin(t.adds, DeviceBounds::kSeen)});
+            seen.base = qMax(seen.base, entry.base);
+        if (!entry.tally.isZero())
+            seen.tallies.insert(m_devices.at(place.device).id, entry.tally);
     }
     return seen;
 }
@@ -238,7 +268,7 @@ void SharedCounts::change(const PhraseKey &key, qint64 by)
 {
     Tally &tally = ownEntry(key).tally;
     qint64 &side = by > 0 ? tally.ups : tally.downs;
-    side = qMin(plus(side, qAbs(by)), DeviceBounds::kTally);
+    side = qMin(plus(side, qAbs(by)), DeviceBounds::kNumber);
     changed(key);
 }
 
@@ -274,7 +304,7 @@ void SharedCounts::setLastCounted(qint64 msecs)
 void SharedCounts::add(const PhraseKey &key, qint64 count)
 {
     Tally &tally = ownEntry(key).tally;
-    tally.adds = qMin(tally.adds + 1, DeviceBounds::kTally);
+    tally.adds = qMin(tally.adds + 1, DeviceBounds::kNumber);
     changed(key);
     if (count != 0)
         change(key, count);
@@ -365,10 +395,10 @@ QVector<PhraseKey> SharedCounts::join(const QVector<PhraseEntry> &list)
         }
         DeviceEntry &entry = ownEntry(key);
         entry.hasBase = true;
-        entry.base = bounded(plus(list.at(i).count - qMax<qint64>(0, now.count), above),
-                             DeviceBounds::kSeen);
+        entry.base = qBound<qint64>(0, plus(list.at(i).count - qMax<qint64>(0, now.count), above),
+                                    DeviceBounds::kNumber);
         if (!now.shown)
-            entry.tally.adds = qMin(entry.tally.adds + 1, DeviceBounds::kTally);
+            entry.tally.adds = qMin(entry.tally.adds + 1, DeviceBounds::kNumber);
         m_views.insert(key, viewOf(key)); // brought in, not counted
         ++m_revision;
     }

@@ -24,7 +24,8 @@
 // a phrase is shown while some device did something to it that no removal
 // saw. What a reset claims to have seen of a device counts only as far as
 // that device's own file goes, so a file cannot take away counts that
-// their device has not made yet.
+// their device has not made yet; and a device that others claim to have
+// seen beyond what it did goes on as a new one, so none is ever silenced.
 class SharedCounts
 {
 public:
@@ -35,6 +36,14 @@ public:
     // A state under this device's own id is never taken: only this device
     // speaks for itself.
     void setDevices(const QVector<DeviceState> &states);
+    // Whether some device claims to have seen more of this device than it
+    // did: its record was lost, or the claim is forged. Its counts from here
+    // on would not show; it goes on as a new device (becomeNew).
+    bool overclaimed() const;
+    // This device goes on as fresh, a device with nothing done yet: what it
+    // did so far stays, as the state of another device, whose file stays
+    // where it is. Returns that state.
+    DeviceState becomeNew(const DeviceState &fresh);
 
     bool isShown(const PhraseKey &key) const { return m_views.value(key).shown; }
     // Below 0 when the devices counted down more than resets left them.
@@ -99,7 +108,7 @@ private:
     void change(const PhraseKey &key, qint64 by);
     void zero(const PhraseKey &key, bool remove);
     void changed(const PhraseKey &key);
-    void raiseOwnToSeen();
+    void keepWithinBounds();
     void reindex();
     void reviewAll();
 

@@ -113,8 +113,39 @@ SharedFolder::SharedFolder(const DataLocation &location, const QString &folder)
     : m_location(location)
     , m_folder(folder)
     , m_mirror(SharingSettings::mirrorFor(location.file))
-    , m_ownId(SharingSettings::deviceId(location.file))
-{}
+{
+    QByteArray number;
+    QString reason;
+    if (readRegular(incarnationPath(), &number, &reason))
+        m_incarnation = qBound(0, number.trimmed().toInt(), 1000000);
+    m_ownId = SharingSettings::deviceId(location.file, m_incarnation);
+}
+
+QString SharedFolder::incarnationPath() const
+{
+    return m_mirror + QStringLiteral("/incarnation");
+}
+
+bool SharedFolder::ownNameTaken() const
+{
+    struct stat s = {};
+    return ::lstat(QFile::encodeName(ownPath()).constData(), &s) == 0 ||
+           ::lstat(QFile::encodeName(copyPath(m_ownId)).constData(), &s) == 0;
+}
+
+bool SharedFolder::becomeNew(QString *error)
+{
+    if (!makeMirror(error) ||
+        !DurableFile::replace(incarnationPath(), QByteArray::number(m_incarnation + 1) + '\n',
+                              error, nullptr, DurableFile::Sync::Durable,
+                              DurableFile::Links::Replace))
+        return false;
+    m_ownId = SharingSettings::deviceId(m_location.file, ++m_incarnation);
+    m_published = FileStamp();
+    m_mirrored.clear();
+    m_ownLeftoversRemoved = false;
+    return true;
+}
 
 bool SharedFolder::folderThere() const
 {

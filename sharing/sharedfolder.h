@@ -55,6 +55,12 @@ public:
 
     // Where this device keeps its record and the copies.
     const QString &mirror() const { return m_mirror; }
+    // Whether anything stands under this device's name, in the folder or the
+    // mirror, though readOwn() found no record of its own there.
+    bool ownNameTaken() const;
+    // This device goes on under a new id (SharedCounts::becomeNew): what
+    // stands under the old one is another device's from now on.
+    bool becomeNew(QString *error);
 
     // This device's own record as it last kept it, and its bytes: the later
     // of its sealed copy in the folder and its copy in the mirror. None for
@@ -100,12 +106,14 @@ private:
     QString copyPath(const QString &id) const;
     QString ownPath() const;
     QString keyPath() const;
+    QString incarnationPath() const;
     bool makeMirror(QString *error) const;
     bool writeToFolder(const QByteArray &bytes);
 
     DataLocation m_location;
     QString m_folder;
     QString m_mirror;
+    int m_incarnation = 0; // how often this device went on as a new one
     QString m_ownId;
     QMap<QString, QString> m_names;      // the devices' names as last read, by id
     QMap<QString, QByteArray> m_digests; // the digest ending each device's file as last read

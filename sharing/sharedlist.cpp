@@ -30,10 +30,11 @@ void SharedList::open(const std::optional<QVector<PhraseEntry>> &file, const Fil
                       const QStringList &seeds)
 {
     std::optional<DeviceState> own = m_folder.readOwn(&m_kept);
-    DeviceState fresh;
-    fresh.id = m_folder.ownId();
-    fresh.name = SharingSettings::deviceName();
-    m_counts = std::make_unique<SharedCounts>(own ? *own : fresh);
+    // A record of this device's that cannot be read is not written over:
+    // what its file there says stays, as another device's.
+    if (!own && m_folder.ownNameTaken() && !m_folder.becomeNew(&m_ownProblem))
+        m_stuck = true;
+    m_counts = std::make_unique<SharedCounts>(own ? *own : fresh());
     m_counts->setDevices(m_folder.readCopies());
     m_arrivals = m_folder.readFolder();
     QVector<PhraseKey> keys;
@@ -63,6 +64,28 @@ void SharedList::open(const std::optional<QVector<PhraseEntry>> &file, const Fil
         m_keys = m_counts->shown(m_counts->join(seeded));
     }
     m_rows = m_counts->entriesOf(m_keys);
+    goOnAsNewIfSilenced();
+}
+
+DeviceState SharedList::fresh() const
+{
+    DeviceState state;
+    state.id = m_folder.ownId();
+    state.name = SharingSettings::deviceName();
+    return state;
+}
+
+void SharedList::goOnAsNewIfSilenced()
+{
+    if (!m_counts->overclaimed() || !m_folder.becomeNew(&m_ownProblem))
+        return;
+    // What this device did so far stays, as another device's; its copy
+    // stands where its record stood.
+    const DeviceState old = m_counts->becomeNew(fresh());
+    m_arrivals.append(SharedFolder::Arrival{old, DeviceFile::bytesOf(old)});
+    m_writtenKeys.clear();
+    m_written.clear();
+    m_kept.clear();
 }
 
 void SharedList::readFolder()
@@ -73,6 +96,7 @@ void SharedList::readFolder()
     m_counts->setDevices(statesOf(arrivals));
     m_arrivals += arrivals;
     m_news = true;
+    goOnAsNewIfSilenced();
 }
 
 void SharedList::change(const QVector<PhraseEntry> &after, const QVector<bool> &reset)
@@ -105,7 +129,7 @@ SharedList::~SharedList()
 
 bool SharedList::keep(const FileStamp &fileStamp)
 {
-    if (!m_folder.keepCopies(m_arrivals, &m_ownProblem))
+    if (m_stuck || !m_folder.keepCopies(m_arrivals, &m_ownProblem))
         return false;
     m_arrivals.clear();
     if (m_writtenKeys != m_keys || m_written != m_rows) {

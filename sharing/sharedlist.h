@@ -73,11 +73,14 @@ public:
     QStringList notices() const;
 
 private:
+    DeviceState fresh() const;
+    void goOnAsNewIfSilenced();
+
     SharedFolder m_folder;
     std::unique_ptr<SharedCounts> m_counts;
     QVector<PhraseKey> m_keys;
     QVector<PhraseEntry> m_rows;
-    QVector<PhraseKey> m_writtenKeys;          // the list in this device's record
+    QVector<PhraseKey> m_writtenKeys; // the list in this device's record
     QVector<PhraseEntry> m_written;
     QVector<SharedFolder::Arrival> m_arrivals; // read, not kept yet
     QByteArray m_kept;                         // this device's record as last kept
@@ -85,6 +88,7 @@ private:
     qint64 m_changesStamped = 0;               // the changes whose time is in the record
     QString m_ownProblem;                      // why the record could not be kept
     bool m_news = false;                       // read from the folder, not yet shown
+    bool m_stuck = false; // this device could go on neither as it was nor as a new one
 };
 
 #endif // VARIZEZ_SHAREDLIST_H

@@ -60,13 +60,14 @@ bool SharingSettings::setFolder(const QString &dataFile, const QString &folder, 
     return Folders::sync(dataFolder, error);
 }
 
-QString SharingSettings::deviceId(const QString &dataFile)
+QString SharingSettings::deviceId(const QString &dataFile, int incarnation)
 {
     QByteArray machine = QSysInfo::machineUniqueId();
     if (machine.isEmpty())
         machine = QSysInfo::machineHostName().toUtf8();
-    const QByteArray seed =
-        machine + '\n' + QFile::encodeName(QFileInfo(dataFile).absoluteFilePath());
+    QByteArray seed = machine + '\n' + QFile::encodeName(QFileInfo(dataFile).absoluteFilePath());
+    if (incarnation > 0)
+        seed += '\n' + QByteArray::number(incarnation);
     return QString::fromLatin1(
         QCryptographicHash::hash(seed, QCryptographicHash::Sha256).toHex().left(12));
 }

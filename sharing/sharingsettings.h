@@ -19,7 +19,9 @@ bool setFolder(const QString &dataFile, const QString &folder, QString *error);
 
 // This device: the same machine and phrase file give the same id, so a
 // home folder copied to a new machine, or another account, is a new device.
-QString deviceId(const QString &dataFile);
+// A device that goes on as a new one (SharedCounts::becomeNew) counts its
+// incarnations.
+QString deviceId(const QString &dataFile, int incarnation = 0);
 QString deviceName();
 
 // Where this device keeps its copies of every device's file.
