@@ -490,13 +490,14 @@ bool merge(S name, S rest)
 }
 
 // A device's file, valid or not, written by the program's own writer:
-// "FILE ID NAME | TEXT UPS DOWNS ADDS [reset|removed ID UPS DOWNS ADDS]... |
-// ..."; \e and \a in NAME stand for ESC and BEL, NAME*N for N copies.
+// "FILE ID NAME [GENERATION] / TEXT UPS DOWNS ADDS [reset|removed ID UPS DOWNS
+// ADDS]... / ..."; \e and \a in NAME stand for ESC and BEL, NAME*N for N
+// copies; with a generation, the file is sealed with a key of its own.
 bool deviceFile(S file, S spec)
 {
     const QStringList parts = spec.split(" / ");
     const QStringList head = parts.first().split(' ');
-    DeviceState state{head.value(0), QString(), 0, {}, {}};
+    DeviceState state{head.value(0), QString(), 0, {}, {}, head.value(2).toLongLong(), false};
     state.name = head.value(1).section('*', 0, 0).replace("\\e", "\x1b").replace("\\a", "\a");
     state.name = state.name.repeated(
         head.value(1).contains('*') ? head.value(1).section('*', 1).toInt() : 1);
@@ -514,7 +515,8 @@ bool deviceFile(S file, S spec)
         state.entries.append(e);
     }
     QSaveFile out(file); // put in place whole, as a file-sync engine does
-    return out.open(QIODevice::WriteOnly) && out.write(DeviceFile::bytesOf(state)) >= 0 &&
+    const QByteArray key = state.generation ? QByteArray("forger's key") : QByteArray();
+    return out.open(QIODevice::WriteOnly) && out.write(DeviceFile::bytesOf(state, key)) >= 0 &&
            out.commit();
 }
 
