@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QtEndian>
+#include <cstring>
 #include <optional>
 #include <set>
 
@@ -62,6 +63,8 @@ qint64 unzigzag(quint64 n)
     return qint64(n >> 1) ^ -qint64(n & 1);
 }
 
+// Writes into one buffer, grown as needed: a device's file is written
+// with every count, so it is written without a step more than needed.
 class Writer
 {
 public:
@@ -75,25 +78,75 @@ public:
             more = 0x80;
             n >>= 7;
         } while (n);
-        m_bytes.append(groups + first, int(sizeof groups) - first);
+        raw(groups + first, int(sizeof groups) - first);
     }
+    // A text in UTF-8, its length in bytes doubled; one with a surrogate
+    // standing alone, which UTF-8 cannot hold, in UTF-16, its length doubled
+    // and one more. Most texts take half the bytes they would in UTF-16.
     void text(const QString &text)
     {
-        number(quint64(text.size()) * 2);
-        const int at = int(m_bytes.size());
-        m_bytes.resize(at + int(text.size()) * 2);
-        qToBigEndian<quint16>(text.utf16(), text.size(), m_bytes.data() + at);
+        char *const begin = room(10 + int(text.size()) * 3) + 10;
+        char *out = begin;
+        for (int i = 0; out && i < text.size(); ++i) {
+            const ushort u = text.at(i).unicode();
+            if (u < 0x80) {
+                *out++ = char(u);
+            } else if (u < 0x800) {
+                *out++ = char(0xC0 | u >> 6);
+                *out++ = char(0x80 | (u & 0x3F));
+            } else if (!QChar::isSurrogate(u)) {
+                *out++ = char(0xE0 | u >> 12);
+                *out++ = char(0x80 | (u >> 6 & 0x3F));
+                *out++ = char(0x80 | (u & 0x3F));
+            } else if (QChar::isHighSurrogate(u) && i + 1 < text.size() &&
+                       text.at(i + 1).isLowSurrogate()) {
+                const char32_t c = QChar::surrogateToUcs4(u, text.at(++i).unicode());
+                *out++ = char(0xF0 | c >> 18);
+                *out++ = char(0x80 | (c >> 12 & 0x3F));
+                *out++ = char(0x80 | (c >> 6 & 0x3F));
+                *out++ = char(0x80 | (c & 0x3F));
+            } else {
+                out = nullptr;
+            }
+        }
+        if (out) {
+            // The text went 10 bytes on, room for its length before it.
+            const int size = int(out - begin);
+            number(quint64(size) * 2);
+            std::memmove(m_bytes.data() + m_size, begin, size_t(size));
+            m_size += size;
+            return;
+        }
+        number(quint64(text.size()) * 4 + 1);
+        qToBigEndian<quint16>(text.utf16(), text.size(), room(int(text.size()) * 2));
+        m_size += int(text.size()) * 2;
     }
     template <typename T> void fixed(T n)
     {
-        char raw[sizeof(T)];
-        qToBigEndian(n, raw);
-        m_bytes.append(raw, int(sizeof raw));
+        qToBigEndian(n, room(int(sizeof(T))));
+        m_size += int(sizeof(T));
     }
-    QByteArray &bytes() { return m_bytes; }
+    void raw(const char *data, int size)
+    {
+        std::memcpy(room(size), data, size_t(size));
+        m_size += size;
+    }
+    // All written so far.
+    QByteArray bytes() const { return m_bytes.left(m_size); }
+    const char *data() const { return m_bytes.constData(); }
+    int size() const { return m_size; }
 
 private:
+    // Where the next size bytes go, once there is room for them.
+    char *room(int size)
+    {
+        if (m_size + size > m_bytes.size())
+            m_bytes.resize(qMax(m_size + size, int(m_bytes.size()) * 2 + 256));
+        return m_bytes.data() + m_size;
+    }
+
     QByteArray m_bytes;
+    int m_size = 0;
 };
 
 // Reads what a Writer wrote, never past the end and never a number beyond
@@ -137,14 +190,22 @@ public:
     }
     bool text(int boundChars, QString *text)
     {
-        qint64 size = 0;
-        if (!count(qint64(boundChars) * 2, &size) || size % 2 || size > m_left)
+        qint64 coded = 0;
+        if (!count(qint64(boundChars) * 8 + 1, &coded))
+            return false;
+        const qint64 size = coded >> 1;
+        const bool utf16 = coded & 1;
+        if (size > m_left || (utf16 && size % 2))
             return fail(), false;
-        text->resize(int(size / 2));
-        for (QChar &c : *text)
-            c = QChar(ushort(quint8(m_data[0]) << 8 | quint8(m_data[1]))), m_data += 2;
+        if (utf16) {
+            text->resize(int(size / 2));
+            qFromBigEndian<quint16>(m_data, size / 2, text->data());
+        } else {
+            *text = QString::fromUtf8(m_data, int(size));
+        }
+        m_data += size;
         m_left -= size;
-        return true;
+        return text->size() <= boundChars || (fail(), false);
     }
     template <typename T> bool fixed(T *n)
     {
@@ -289,7 +350,6 @@ QByteArray DeviceFile::bytesOf(const DeviceState &state, const QByteArray &key)
                 named.insert(it.key());
     QHash<QString, int> indexOf;
     Writer out;
-    out.bytes().reserve(128 + int(state.entries.size()) * 32); // few reallocations
     out.fixed(kMagic);
     out.fixed(kVersion);
     out.text(state.id);
@@ -306,20 +366,21 @@ QByteArray DeviceFile::bytesOf(const DeviceState &state, const QByteArray &key)
     out.number(quint64(state.entries.size()));
     for (const DeviceEntry &e : state.entries)
         writeEntry(out, e, indexOf);
-    const QByteArray entriesDigest = sha1(out.bytes().constData(), int(out.bytes().size()));
+    const QByteArray entriesDigest = sha1(out.data(), out.size());
     Writer sections;
     sections.number(key.isEmpty() ? 0 : 1);
     if (!key.isEmpty()) {
         Writer seal;
         seal.number(quint64(state.generation));
-        seal.bytes() += sealOf(entriesDigest, key);
+        const QByteArray code = sealOf(entriesDigest, key);
+        seal.raw(code.constData(), int(code.size()));
         sections.number(kSealSection);
-        sections.number(quint64(seal.bytes().size()));
-        sections.bytes() += seal.bytes();
+        sections.number(quint64(seal.size()));
+        sections.raw(seal.data(), seal.size());
     }
-    out.bytes() += sections.bytes();
-    out.bytes() +=
-        digestOf(entriesDigest, sections.bytes().constData(), int(sections.bytes().size()));
+    out.raw(sections.data(), sections.size());
+    const QByteArray digest = digestOf(entriesDigest, sections.data(), sections.size());
+    out.raw(digest.constData(), int(digest.size()));
     return out.bytes();
 }
 

@@ -106,10 +106,12 @@ void PhraseStore::rememberResets()
 bool PhraseStore::save()
 {
     const QVector<PhraseEntry> now = entriesOf(*m_records);
+    // A change that arrived in the folder and waits to settle is read first:
+    // this change sees the folder as it is now.
+    const bool news = m_settle.isActive();
     if (m_shared) {
-        // The change sees the folder as it is now, not as it was when last
-        // looked at.
-        m_shared->readFolder();
+        if (news)
+            m_shared->readFolder();
         m_shared->change(now, resetRows());
         m_rows = m_shared->rows();
     } else {
@@ -117,7 +119,7 @@ bool PhraseStore::save()
     }
     // Another program's change of the file goes in first, so that it is not
     // written over.
-    if (takeIn() || m_rows != now) {
+    if (takeIn(news) || m_rows != now) {
         setRecords();
         emit changedOutside();
     }
@@ -128,7 +130,7 @@ bool PhraseStore::save()
             m_file.trouble().kind == PhraseFileTrouble::KeptAside);
 }
 
-bool PhraseStore::takeIn()
+bool PhraseStore::takeIn(bool folder)
 {
     bool changed = false;
     if (m_file.changedOnDisk() && m_file.exists()) {
@@ -149,7 +151,8 @@ bool PhraseStore::takeIn()
         }
     }
     if (m_shared) {
-        m_shared->readFolder();
+        if (folder)
+            m_shared->readFolder();
         if (m_shared->hasNews())
             m_shared->refresh();
         changed = changed || m_shared->rows() != m_rows;
@@ -182,7 +185,7 @@ void PhraseStore::write(bool evenIfSame)
 void PhraseStore::settled()
 {
     const QString noticeBefore = notice();
-    const bool changed = takeIn();
+    const bool changed = takeIn(true);
     if (changed)
         setRecords();
     // A folder back from away, or this device's file there lost or replaced.

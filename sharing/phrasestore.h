@@ -55,7 +55,9 @@ signals:
 private:
     QVector<bool> resetRows() const;
     void rememberResets();
-    bool takeIn();
+    // Another program's change of the phrase file and, with the folder, the
+    // devices' files: whether the list changed.
+    bool takeIn(bool folder);
     void write(bool evenIfSame);
     void setRecords();
     void watch();

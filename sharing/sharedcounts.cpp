@@ -28,11 +28,14 @@ qint64 plus(qint64 a, qint64 b)
 SharedCounts::SharedCounts(const DeviceState &own)
 {
     m_devices.append(own);
-    setDevices({});
+    reindex();
+    reviewAll();
 }
 
 void SharedCounts::setDevices(const QVector<DeviceState> &states)
 {
+    if (states.isEmpty())
+        return;
     for (const DeviceState &state : states) {
         if (state.id == own().id)
             continue;
@@ -56,16 +59,20 @@ void SharedCounts::keepWithinBounds()
     // which takes in those it shows, stays one its file can hold: other
     // devices' phrases beyond the phrase file's bound are not taken in, the
     // same ones on every device.
+    int all = 0;
+    for (int d = 1; d < m_devices.size(); ++d)
+        all += int(m_devices.at(d).entries.size());
     QSet<PhraseKey> taken;
-    for (const DeviceEntry &entry : own().entries)
-        taken.insert(entry.key);
+    if (all > PhraseFile::kRecordBound)
+        for (const DeviceEntry &entry : own().entries)
+            taken.insert(entry.key);
     int others = 0;
     for (int d = 1; d < m_devices.size(); ++d) {
         QVector<DeviceEntry> &entries = m_devices[d].entries;
         const auto beyond = [&](const DeviceEntry &entry) {
             if (entry.key.n >= PhraseFile::kRecordBound)
                 return true;
-            if (taken.contains(entry.key))
+            if (all <= PhraseFile::kRecordBound || taken.contains(entry.key))
                 return false;
             if (others >= PhraseFile::kRecordBound)
                 return true;
