@@ -40,8 +40,8 @@ void Counter::setBeads(Beads *record)
     beads = record;
     active = true;
     count = record ? record->count() : 0;
-    if (count < 1)
-        ui->btnMinus->setEnabled(false);
+    // Whatever the last run left: a count above 0 can be counted down.
+    ui->btnMinus->setEnabled(count > 0);
     emit valueChanged();
 }
 
@@ -134,8 +134,7 @@ void Counter::takeInCount()
     if (beads->count() != count)
         withdrawUndo(); // counted elsewhere since the reset
     count = beads->count();
-    if (count < 1)
-        ui->btnMinus->setEnabled(false);
+    ui->btnMinus->setEnabled(count > 0);
     on_valueChanged();
 }
 

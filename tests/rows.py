@@ -11,8 +11,6 @@
   rows.py row PLAYER TABLE NAME     a row "name | set-up steps | steps | changes"
   rows.py cut N PLAYER              kills the program and cuts the power under it,
                                     N times while it counts
-  rows.py share PLAYER TABLE NAME   a row "name | on a | on b | what both show": two
-                                    devices that share their counts, while apart
 The player is tst_actions; it must run in a private /home (with-private-home.sh).
 """
 import difflib, glob, os, random, re, subprocess, sys, tempfile, time
@@ -24,15 +22,9 @@ def libfaketime():
     return next(iter(glob.glob('/usr/lib/*/faketime/libfaketime.so.1')), None)
 
 
-def play(player, steps, clock=None):
-    """The transcript of the steps: each step with what it changed, "STEP -> CHANGES". With a
-    clock ("+1d"), the player runs with its clock that far off."""
-    faked = dict(os.environ, LD_PRELOAD=libfaketime(), FAKETIME=clock) if clock else None
-    if clock:  # a clock that stayed right would make such a row prove nothing
-        shown = subprocess.run(['date', '+%s'], env=faked, capture_output=True, text=True, check=True).stdout
-        assert abs(int(shown) - time.time()) > 60, f'the clock is not {clock} off'
-    run = subprocess.run([player], input='\n'.join(steps) + '\n', stdout=subprocess.PIPE, text=True, timeout=600,
-                         env=faked)
+def play(player, steps):
+    """The transcript of the steps: each step with what it changed, "STEP -> CHANGES"."""
+    run = subprocess.run([player], input='\n'.join(steps) + '\n', stdout=subprocess.PIPE, text=True, timeout=600)
     assert run.returncode == 0, f'the player ended with {run.returncode}'
     return run.stdout
 
@@ -63,36 +55,6 @@ def row(player, table, name):
             return print('SKIP: no /dev/fuse') or 77
     seen = play(player, [s.strip() for s in set_up.split(';')] + ['# steps'] + [s.strip() for s in steps.split(';')])
     changes = '; '.join(l.split(' -> ', 1)[1] for l in seen.split('# steps\n')[-1].splitlines() if ' -> ' in l)
-    lines[lines.index(line)] = line[:len(line) - len(expected)] + ' ' + changes
-    return check(expected.strip() + '\n', changes + '\n', name,
-                 lambda: open(table, 'w', encoding='utf-8').write('\n'.join(lines)))
-
-
-def share(player, table, name):
-    """Devices a and b begin with one list (@start) and share it through /home/share, which b
-    sees at /home/b/share. While b's folder is away (unmounted), each does its steps; "clock
-    +1d;" first runs b's under a clock a day ahead. Then the folder is back, b starts (its counts
-    reach the folder), and each device shows its list, each phrase with its count."""
-    lines = open(table, encoding='utf-8').read().split('\n')
-    named = dict(l[1:].split(' = ', 1) for l in lines if l.startswith('@'))
-    line = next(l for l in lines if l.split('|')[0].strip() == name)
-    _, on_a, on_b, expected = line.split('|', 3)
-    bin, clock = '/.local/share/varizez/varizezCount.bin', re.match(r'\s*clock (\S+);', on_b)
-    if clock and not libfaketime():
-        return print('SKIP: libfaketime missing (Debian package faketime)') or 77
-    steps = lambda text: [s.strip() for s in text.split(';') if s.strip()]
-    phases = [
-        (None, ['device a', f'put /home/a{bin} {named["start"]}', 'run sync /home/share', 'device b',
-                f'put /home/b{bin} {named["start"]}', 'bind /home/share /home/b/share',
-                'run sync /home/b/share', 'umount /home/b/share',
-                'device a', 'open', *steps(on_a), 'close']),
-        (clock and clock[1], ['device b', 'open', *steps(on_b[clock.end() if clock else 0:]), 'close']),
-        (None, ['bind /home/share /home/b/share', 'device b', 'open', 'close']
-         + [step for device in 'ab' for step in (f'device {device}', 'open', 'counts', 'close')])]
-    seen = ''.join(play(player, phase, clock) for clock, phase in phases)
-    assert 'failed:' not in seen, seen
-    shown = re.findall(r'^counts -> .*counts: (.*)$', seen, re.M)
-    changes = f'both: {shown[0]}' if shown[0] == shown[1] else f'a: {shown[0]}; b: {shown[1]}'
     lines[lines.index(line)] = line[:len(line) - len(expected)] + ' ' + changes
     return check(expected.strip() + '\n', changes + '\n', name,
                  lambda: open(table, 'w', encoding='utf-8').write('\n'.join(lines)))
@@ -183,4 +145,4 @@ def cut(times, player, shared=''):
 
 if __name__ == '__main__':
     command, *args = sys.argv[1:]
-    sys.exit({'script': script, 'row': row, 'cut': cut, 'share': share}[command](*args))
+    sys.exit({'script': script, 'row': row, 'cut': cut}[command](*args))
