@@ -216,6 +216,7 @@ void PhraseStore::setRecords()
     for (const QVector<Beads *> &left : qAsConst(unused))
         qDeleteAll(left);
     *m_records = records;
+    rememberResets(); // a record deleted here leaves its address free for a new one
 }
 
 void PhraseStore::watch()

@@ -26,6 +26,12 @@ SharedList::SharedList(const DataLocation &location, const QString &folder)
     : m_folder(location, folder)
 {}
 
+SharedList::~SharedList()
+{
+    if (!m_kept.isEmpty())
+        m_folder.keepMirror(m_kept);
+}
+
 void SharedList::open(const std::optional<QVector<PhraseEntry>> &file, const FileStamp &fileStamp,
                       const QStringList &seeds)
 {
@@ -119,12 +125,6 @@ void SharedList::refresh()
     m_news = false;
     m_keys = m_counts->shown(m_keys);
     m_rows = m_counts->entriesOf(m_keys);
-}
-
-SharedList::~SharedList()
-{
-    if (!m_kept.isEmpty())
-        m_folder.keepMirror(m_kept);
 }
 
 bool SharedList::keep(const FileStamp &fileStamp)
