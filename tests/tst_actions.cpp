@@ -260,15 +260,18 @@ QMap<QString, QString> windows()
 
 // What the user and the disk show: the windows, and every file under /home
 // as "MODE INODE CONTENTS", a file written anew having a new inode. The
-// devices' files change with every count: "run sync" shows them.
+// devices' files change with every count: "run sync" shows them. The font
+// caches a library may write for a user who cannot write the system's are
+// none of the program's.
 QMap<QString, QString> state()
 {
     QMap<QString, QString> seen = windows();
-    static const QRegularExpression devices("/varizez-[0-9a-f]*\\.counts$|\\.devices(/|$)");
+    static const QRegularExpression notShown(
+        "/varizez-[0-9a-f]*\\.counts$|\\.devices(/|$)|/\\.(cache|fontconfig)(/|$)");
     for (QDirIterator it("/home", QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
                          QDirIterator::Subdirectories);
          it.hasNext();) {
-        if (devices.match(it.next()).hasMatch())
+        if (notShown.match(it.next()).hasMatch())
             continue;
         struct stat status = {};
         QFile file(it.filePath());
