@@ -22,9 +22,20 @@ def libfaketime():
     return next(iter(glob.glob('/usr/lib/*/faketime/libfaketime.so.1')), None)
 
 
-def play(player, steps):
-    """The transcript of the steps: each step with what it changed, "STEP -> CHANGES"."""
-    run = subprocess.run([player], input='\n'.join(steps) + '\n', stdout=subprocess.PIPE, text=True, timeout=600)
+def clock_off(env, clock):
+    """env with its clock that far off ("+1d"), checked: a clock that stayed right would make a
+    run under it prove nothing."""
+    env = dict(env, LD_PRELOAD=libfaketime(), FAKETIME=clock)
+    shown = subprocess.run(['date', '+%s'], env=env, capture_output=True, text=True, check=True).stdout
+    assert abs(int(shown) - time.time()) > 60, f'the clock is not {clock} off'
+    return env
+
+
+def play(player, steps, clock=None):
+    """The transcript of the steps: each step with what it changed, "STEP -> CHANGES". With a
+    clock, the player runs with its clock that far off."""
+    run = subprocess.run([player], input='\n'.join(steps) + '\n', stdout=subprocess.PIPE, text=True, timeout=600,
+                         env=clock_off(os.environ, clock) if clock else None)
     assert run.returncode == 0, f'the player ended with {run.returncode}'
     return run.stdout
 
