@@ -77,12 +77,13 @@ QString recordsOf(const QVector<PhraseEntry> &records)
 // What the bytes of a phrase file hold: its records if whole, else the bytes.
 QString contentsOf(QByteArray bytes)
 {
+    // Settings first: read as a phrase file, "[sha" declares a billion records.
+    if (bytes.startsWith('['))
+        return "text " + QString::fromUtf8(bytes).replace('\n', "\\n");
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     const PhraseFileContents c = PhraseFile::read(buffer);
     const QString more = bytes.size() > 32 ? QString("... (%1 bytes)").arg(bytes.size()) : "";
-    if (bytes.startsWith('[')) // settings
-        return "text " + QString::fromUtf8(bytes).replace('\n', "\\n");
     return !c.damaged()      ? recordsOf(c.entries)
            : bytes.isEmpty() ? "no bytes"
                              : "bytes " + bytes.left(32).toHex() + more;
