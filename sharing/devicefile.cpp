@@ -342,7 +342,7 @@ bool readHead(Reader &in, DeviceState *state)
 
 QByteArray DeviceFile::bytesOf(const DeviceState &state, const QByteArray &key)
 {
-    // The devices that sightings name, once each.
+    // The devices that its resets and removals saw, once each.
     std::set<QString> named;
     for (const DeviceEntry &e : state.entries)
         for (const Seen *seen : {&e.reset, &e.removed})

@@ -18,9 +18,9 @@
 //
 // Big-endian throughout: the magic "VZDC", the version, the device's id and
 // name, when it last counted, the stamp of the phrase file its last write
-// replaced, the ids its sightings name, its entries, sections (a device's
-// seal on its own record; those a later version adds, which this one
-// skips), and the digest: of the SHA-1 of all before the sections, and the
+// replaced, the ids of the devices its resets and removals saw, its
+// entries, sections (a device's seal on its own record; those a later
+// version adds, which this one skips), and the digest: of the SHA-1 of all before the sections, and the
 // sections. Numbers are written in 7-bit groups, most significant first, so
 // small ones take one byte; texts in UTF-8 after their length.
 namespace DeviceFile {
