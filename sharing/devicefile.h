@@ -20,9 +20,10 @@
 // name, when it last counted, the stamp of the phrase file its last write
 // replaced, the ids of the devices its resets and removals saw, its
 // entries, sections (a device's seal on its own record; those a later
-// version adds, which this one skips), and the digest: of the SHA-1 of all before the sections, and the
-// sections. Numbers are written in 7-bit groups, most significant first, so
-// small ones take one byte; texts in UTF-8 after their length.
+// version adds, which this one skips), and the digest: of the SHA-1 of all
+// before the sections, and the sections. Numbers are written in 7-bit
+// groups, most significant first, so small ones take one byte; texts in
+// UTF-8 after their length.
 namespace DeviceFile {
 
 // The most a device file may hold: room for the phrase file's bound of
