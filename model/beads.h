@@ -28,11 +28,16 @@ public:
     // How often the phrase was reset: whoever keeps the records in step
     // tells a reset from a count that went to 0 by this.
     int resets() const { return m_resets; }
+    // The count the user counts this phrase to, and on at every multiple of
+    // it; 0 when there is none.
+    int target() const { return m_target; }
+    void setTarget(int target) { m_target = target; }
 
 private:
     QString m_name;
     int m_count;
     int m_resets = 0;
+    int m_target = 0;
 };
 
 #endif // VARIZEZ_BEADS_H

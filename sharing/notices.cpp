@@ -70,3 +70,22 @@ QString Notices::ofMissing(const SharedFolder::Missing &missing)
     }
     return QString();
 }
+
+QString Notices::ofTargets(const TargetList &targets)
+{
+    switch (targets.trouble()) {
+    case TargetTrouble::Damaged:
+        return QCoreApplication::translate("MainWindow",
+                                           "The targets in %1 are damaged, so they are left out. "
+                                           "Your counts are not affected.")
+            .arg(targets.path());
+    case TargetTrouble::Unreadable:
+    case TargetTrouble::Unsaved:
+        return QCoreApplication::translate("MainWindow", "Your targets could not be read or saved "
+                                                         "in %1: %2. Your counts are not affected.")
+            .arg(targets.path(), targets.reason());
+    case TargetTrouble::None:
+        break;
+    }
+    return QString();
+}

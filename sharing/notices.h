@@ -7,6 +7,7 @@
 
 #include "phrasefile.h"
 #include "sharedfolder.h"
+#include "targetlist.h"
 
 #include <QString>
 
@@ -18,6 +19,7 @@ QString ofPhraseFile(const PhraseFileTrouble &trouble, const QString &file);
 QString ofSaving(const QString &file, const QString &reason);
 QString ofFolder(const SharedFolder &folder);
 QString ofMissing(const SharedFolder::Missing &missing);
+QString ofTargets(const TargetList &targets);
 
 } // namespace Notices
 

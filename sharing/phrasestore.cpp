@@ -35,6 +35,7 @@ PhraseStore::PhraseStore(const DataLocation &location, QObject *parent)
     : QObject(parent)
     , m_location(location)
     , m_file(location)
+    , m_targets(location.file)
 {
     m_settle.setSingleShot(true);
     m_settle.setInterval(kSettleMs);
@@ -82,6 +83,9 @@ void PhraseStore::open(QVector<Beads *> *records, const QStringList &seeds)
         m_rows = m_saved = entriesOf(*records);
     }
     rememberResets();
+    // The targets are this device's own: they follow its records.
+    m_targets.load();
+    m_targets.applyTo(*records);
     watch();
 }
 
@@ -125,7 +129,8 @@ bool PhraseStore::save()
     }
     rememberResets();
     write(true);
-    return (!m_shared || m_shared->recordKept()) &&
+    const bool targetsKept = m_location.problem.isEmpty() && m_targets.save(*m_records);
+    return targetsKept && (!m_shared || m_shared->recordKept()) &&
            (m_file.trouble().kind == PhraseFileTrouble::None ||
             m_file.trouble().kind == PhraseFileTrouble::KeptAside);
 }
@@ -232,7 +237,8 @@ void PhraseStore::watch()
 
 QString PhraseStore::notice() const
 {
-    QStringList lines{Notices::ofPhraseFile(m_file.trouble(), path())};
+    QStringList lines{Notices::ofPhraseFile(m_file.trouble(), path()),
+                      Notices::ofTargets(m_targets)};
     if (m_shared)
         lines << m_shared->notices();
     lines.removeAll(QString());

@@ -7,6 +7,7 @@
 
 #include "listmerge.h"
 #include "phrasefile.h"
+#include "targetlist.h"
 
 #include <QFileSystemWatcher>
 #include <QHash>
@@ -65,6 +66,7 @@ private:
 
     DataLocation m_location;
     PhraseFile m_file;
+    TargetList m_targets;
     QVector<Beads *> *m_records = nullptr;
     QVector<PhraseEntry> m_rows;          // what the records held when last in step
     QVector<PhraseEntry> m_saved;         // what the phrase file holds, as last read or written

@@ -8,17 +8,14 @@
 #include "durablefile.h"
 #include "folders.h"
 #include "phrasefolder.h"
+#include "regularfile.h"
 #include "sharingsettings.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <cerrno>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -41,64 +38,10 @@ FileStamp stampOfName(const QString &path)
             qint64(s.st_mtim.tv_sec) * 1000000000 + s.st_mtim.tv_nsec};
 }
 
-QString notRegular()
-{
-    return QCoreApplication::translate("MainWindow", "it is not a regular file");
-}
-
-QString tooLarge()
-{
-    return QCoreApplication::translate("MainWindow", "it is larger than %1 MiB")
-        .arg(DeviceFile::kSizeBound / (1024 * 1024));
-}
-
-// Reads a regular file of at most DeviceFile::kSizeBound bytes: never
-// through a link, never waiting on a pipe, never opening a device, never
-// reading more than the bound, however the file grows meanwhile. False with
-// the reason otherwise; *absent when there is nothing under that name.
+// What the folder and the copies hold: never more than a device file may.
 bool readRegular(const QString &path, QByteArray *bytes, QString *reason, bool *absent = nullptr)
 {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat s = {};
-    if (::lstat(name.constData(), &s) != 0) {
-        if (absent)
-            *absent = errno == ENOENT;
-        return *reason = qt_error_string(errno), false;
-    }
-    if (!S_ISREG(s.st_mode))
-        return *reason = notRegular(), false;
-    if (s.st_size > DeviceFile::kSizeBound)
-        return *reason = tooLarge(), false;
-    const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return *reason = errno == ELOOP ? notRegular() : qt_error_string(errno), false;
-    if (::fstat(fd, &s) != 0 || !S_ISREG(s.st_mode))
-        return ::close(fd), *reason = notRegular(), false;
-    // The file may have grown since: never more than the bound is read.
-    bytes->resize(int(qMin<qint64>(s.st_size, DeviceFile::kSizeBound)) + 1);
-    qint64 size = 0;
-    reason->clear();
-    for (;;) {
-        if (size == bytes->size()) {
-            if (size > DeviceFile::kSizeBound) {
-                *reason = tooLarge();
-                break;
-            }
-            bytes->resize(int(qMin<qint64>(size * 2, DeviceFile::kSizeBound + 1)));
-        }
-        const ssize_t n = ::read(fd, bytes->data() + size, size_t(bytes->size() - size));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n < 0)
-                *reason = qt_error_string(errno);
-            break;
-        }
-        size += n;
-    }
-    ::close(fd);
-    bytes->resize(reason->isEmpty() ? int(size) : 0);
-    return reason->isEmpty();
+    return RegularFile::read(path, DeviceFile::kSizeBound, bytes, reason, absent);
 }
 
 // The digest that ends a device file: two files that end alike are one.

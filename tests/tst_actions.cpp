@@ -277,9 +277,11 @@ QMap<QString, QString> state()
         struct stat status = {};
         QFile file(it.filePath());
         ::lstat(QFile::encodeName(it.filePath()).constData(), &status);
+        // A link is shown, never read: it may lead to a device without end.
         seen[it.filePath()] =
             QString("%1 %2 ").arg(status.st_mode & 07777, 0, 8).arg(status.st_ino) +
             (S_ISDIR(status.st_mode)          ? "folder"
+             : S_ISLNK(status.st_mode)        ? "link to " + it.fileInfo().symLinkTarget()
              : file.open(QIODevice::ReadOnly) ? contentsOf(file.readAll())
                                               : "unreadable");
     }

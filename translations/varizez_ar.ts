@@ -158,6 +158,14 @@
         <source>it is larger than %1 MiB</source>
         <translation>حجمه أكبر من %1 ميبيبايت</translation>
     </message>
+    <message>
+        <source>The targets in %1 are damaged, so they are left out. Your counts are not affected.</source>
+        <translation>الأهداف في %1 تالفة، لذا تُركت جانبًا. أعدادك لم تتأثر.</translation>
+    </message>
+    <message>
+        <source>Your targets could not be read or saved in %1: %2. Your counts are not affected.</source>
+        <translation>تعذّرت قراءة أهدافك أو حفظها في %1: %2. أعدادك لم تتأثر.</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

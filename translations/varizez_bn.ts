@@ -158,6 +158,14 @@
         <source>it is larger than %1 MiB</source>
         <translation>এটি %1 MiB-এর চেয়ে বড়</translation>
     </message>
+    <message>
+        <source>The targets in %1 are damaged, so they are left out. Your counts are not affected.</source>
+        <translation>%1-এ লক্ষ্যগুলো ক্ষতিগ্রস্ত, তাই সেগুলো বাদ দেওয়া হয়েছে। আপনার গণনায় কোনো প্রভাব পড়েনি।</translation>
+    </message>
+    <message>
+        <source>Your targets could not be read or saved in %1: %2. Your counts are not affected.</source>
+        <translation>আপনার লক্ষ্যগুলো %1-এ পড়া বা সংরক্ষণ করা যায়নি: %2। আপনার গণনায় কোনো প্রভাব পড়েনি।</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

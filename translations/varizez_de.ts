@@ -158,6 +158,14 @@
         <source>it is larger than %1 MiB</source>
         <translation>sie ist größer als %1 MiB</translation>
     </message>
+    <message>
+        <source>The targets in %1 are damaged, so they are left out. Your counts are not affected.</source>
+        <translation>Die Ziele in %1 sind beschädigt und werden daher weggelassen. Ihre Zählungen sind davon nicht betroffen.</translation>
+    </message>
+    <message>
+        <source>Your targets could not be read or saved in %1: %2. Your counts are not affected.</source>
+        <translation>Ihre Ziele konnten in %1 nicht gelesen oder gespeichert werden: %2. Ihre Zählungen sind davon nicht betroffen.</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

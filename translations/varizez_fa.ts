@@ -158,6 +158,14 @@
         <source>it is larger than %1 MiB</source>
         <translation>بزرگ‌تر از %1 مبی‌بایت است</translation>
     </message>
+    <message>
+        <source>The targets in %1 are damaged, so they are left out. Your counts are not affected.</source>
+        <translation>هدف‌ها در %1 آسیب دیده‌اند، پس کنار گذاشته شدند. شمارش‌های شما آسیبی ندیده‌اند.</translation>
+    </message>
+    <message>
+        <source>Your targets could not be read or saved in %1: %2. Your counts are not affected.</source>
+        <translation>هدف‌های شما در %1 خوانده یا ذخیره نشد: %2. شمارش‌های شما آسیبی ندیده‌اند.</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

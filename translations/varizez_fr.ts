@@ -158,6 +158,14 @@
         <source>it is larger than %1 MiB</source>
         <translation>il fait plus de %1&#xa0;Mio</translation>
     </message>
+    <message>
+        <source>The targets in %1 are damaged, so they are left out. Your counts are not affected.</source>
+        <translation>Les objectifs de %1 sont endommagés : ils sont laissés de côté. Vos comptes ne sont pas touchés.</translation>
+    </message>
+    <message>
+        <source>Your targets could not be read or saved in %1: %2. Your counts are not affected.</source>
+        <translation>Vos objectifs n’ont pas pu être lus ou enregistrés dans %1 : %2. Vos comptes ne sont pas touchés.</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

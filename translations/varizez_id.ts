@@ -158,6 +158,14 @@
         <source>it is larger than %1 MiB</source>
         <translation>ukurannya melebihi %1 MiB</translation>
     </message>
+    <message>
+        <source>The targets in %1 are damaged, so they are left out. Your counts are not affected.</source>
+        <translation>Target di %1 rusak, jadi tidak dipakai. Hitungan Anda tidak terpengaruh.</translation>
+    </message>
+    <message>
+        <source>Your targets could not be read or saved in %1: %2. Your counts are not affected.</source>
+        <translation>Target Anda tidak dapat dibaca atau disimpan di %1: %2. Hitungan Anda tidak terpengaruh.</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -158,6 +158,14 @@
         <source>it is larger than %1 MiB</source>
         <translation>saiznya melebihi %1 MiB</translation>
     </message>
+    <message>
+        <source>The targets in %1 are damaged, so they are left out. Your counts are not affected.</source>
+        <translation>Sasaran dalam %1 rosak, jadi ia tidak digunakan. Kiraan anda tidak terjejas.</translation>
+    </message>
+    <message>
+        <source>Your targets could not be read or saved in %1: %2. Your counts are not affected.</source>
+        <translation>Sasaran anda tidak dapat dibaca atau disimpan dalam %1: %2. Kiraan anda tidak terjejas.</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -158,6 +158,14 @@
         <source>it is larger than %1 MiB</source>
         <translation>он больше %1 МиБ</translation>
     </message>
+    <message>
+        <source>The targets in %1 are damaged, so they are left out. Your counts are not affected.</source>
+        <translation>Цели в %1 повреждены, поэтому они не учитываются. Ваши подсчёты не затронуты.</translation>
+    </message>
+    <message>
+        <source>Your targets could not be read or saved in %1: %2. Your counts are not affected.</source>
+        <translation>Не удалось прочитать или сохранить ваши цели в %1: %2. Ваши подсчёты не затронуты.</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -158,6 +158,14 @@
         <source>it is larger than %1 MiB</source>
         <translation>boyutu %1 MiB sınırını aşıyor</translation>
     </message>
+    <message>
+        <source>The targets in %1 are damaged, so they are left out. Your counts are not affected.</source>
+        <translation>%1 içindeki hedefler bozuk, bu yüzden kullanılmıyor. Sayımlarınız etkilenmedi.</translation>
+    </message>
+    <message>
+        <source>Your targets could not be read or saved in %1: %2. Your counts are not affected.</source>
+        <translation>Hedefleriniz %1 içinde okunamadı veya kaydedilemedi: %2. Sayımlarınız etkilenmedi.</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -158,6 +158,14 @@
         <source>it is larger than %1 MiB</source>
         <translation>یہ %1 میبی بائٹ سے بڑی ہے</translation>
     </message>
+    <message>
+        <source>The targets in %1 are damaged, so they are left out. Your counts are not affected.</source>
+        <translation>%1 میں اہداف خراب ہیں، اس لیے انہیں چھوڑ دیا گیا ہے۔ آپ کی گنتی متاثر نہیں ہوئی۔</translation>
+    </message>
+    <message>
+        <source>Your targets could not be read or saved in %1: %2. Your counts are not affected.</source>
+        <translation>آپ کے اہداف %1 میں پڑھے یا محفوظ نہیں ہو سکے: %2۔ آپ کی گنتی متاثر نہیں ہوئی۔</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -10,10 +10,12 @@
 #include "output.h"
 #include "phrasefile.h"
 #include "sync.h"
+#include "targetlist.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 
@@ -22,6 +24,9 @@ using namespace Output;
 namespace {
 
 const QString kHeader = QStringLiteral("phrase,count");
+// A list with targets has a third column; one without, only the two that
+// every earlier version reads.
+const QString kHeaderWithTargets = QStringLiteral("phrase,count,target");
 
 bool readFile(const QString &path, PhraseFileContents *contents, QString *error)
 {
@@ -32,6 +37,31 @@ bool readFile(const QString &path, PhraseFileContents *contents, QString *error)
     }
     *contents = PhraseFile::read(file);
     return true;
+}
+
+// The target of each entry, 0 for none, from the targets file beside path.
+// A targets file that cannot be used costs the targets only: *problem says
+// why, and the counts are shown all the same.
+QVector<qint32> targetsFor(const QString &path, const QVector<PhraseEntry> &entries,
+                           QString *problem)
+{
+    TargetList list(path);
+    list.load();
+    problem->clear();
+    if (list.trouble() != TargetTrouble::None)
+        *problem = QStringLiteral("the targets in %1 are left out: %2")
+                       .arg(shownPath(list.path()), list.trouble() == TargetTrouble::Damaged
+                                                        ? QStringLiteral("the file is damaged")
+                                                        : shownPhrase(list.reason()));
+    QStringList texts;
+    for (const PhraseEntry &e : entries)
+        texts.append(e.name);
+    return TargetList::targetsOf(list.saved(), texts);
+}
+
+bool anyTarget(const QVector<qint32> &targets)
+{
+    return std::any_of(targets.cbegin(), targets.cend(), [](qint32 t) { return t > 0; });
 }
 
 QStringList problems(const PhraseFileContents &c)
@@ -69,14 +99,23 @@ int show(const QString &path)
         names << shownPhrase(e.name);
         width = qMax(width, qMin(60, int(names.last().size())));
     }
-    QString table = QStringLiteral("%1  %2\n")
-                        .arg(QStringLiteral("Phrase"), -width)
-                        .arg(QStringLiteral("Count"));
+    QString targetProblem;
+    const QVector<qint32> targets = targetsFor(path, contents.entries, &targetProblem);
+    const bool withTargets = anyTarget(targets);
+    const auto line = [&](const QString &name, const QString &count, const QString &target) {
+        return withTargets
+                   ? QStringLiteral("%1  %2  %3\n").arg(name, -width).arg(count, -5).arg(target)
+                   : QStringLiteral("%1  %2\n").arg(name, -width).arg(count);
+    };
+    QString table =
+        line(QStringLiteral("Phrase"), QStringLiteral("Count"), QStringLiteral("Target"));
     for (int i = 0; i < names.size(); ++i)
-        table += QStringLiteral("%1  ").arg(names.at(i), -width) +
-                 QString::number(contents.entries.at(i).count) + QLatin1Char('\n');
+        table += line(names.at(i), QString::number(contents.entries.at(i).count),
+                      targets.at(i) > 0 ? QString::number(targets.at(i)) : QString());
     print(table + phrases(contents.entries.size()) + QLatin1Char('\n'));
-    const QStringList found = problems(contents);
+    QStringList found = problems(contents);
+    if (!targetProblem.isEmpty())
+        found << targetProblem;
     return found.isEmpty() ? 0 : fail(found.join(QLatin1String("; ")));
 }
 
@@ -107,12 +146,21 @@ int exportCsv(const QString &path)
     if (!problems(contents).isEmpty())
         return fail(QStringLiteral("%1 is damaged (%2); run check")
                         .arg(shownPath(path), problems(contents).join(QLatin1String("; "))));
-    QString csv = kHeader + QLatin1String("\r\n");
-    for (const PhraseEntry &e : qAsConst(contents.entries))
-        csv += Csv::quoteField(e.name) + QLatin1Char(',') + QString::number(e.count) +
-               QLatin1String("\r\n");
+    QString targetProblem;
+    const QVector<qint32> targets = targetsFor(path, contents.entries, &targetProblem);
+    const bool withTargets = anyTarget(targets);
+    QString csv = (withTargets ? kHeaderWithTargets : kHeader) + QLatin1String("\r\n");
+    for (int i = 0; i < contents.entries.size(); ++i) {
+        const PhraseEntry &e = contents.entries.at(i);
+        csv += Csv::quoteField(e.name) + QLatin1Char(',') + QString::number(e.count);
+        if (withTargets)
+            csv +=
+                QLatin1Char(',') + (targets.at(i) > 0 ? QString::number(targets.at(i)) : QString());
+        csv += QLatin1String("\r\n");
+    }
     print(csv);
-    return 0;
+    // The counts are all there; that the targets are not is still a failure.
+    return targetProblem.isEmpty() ? 0 : fail(targetProblem);
 }
 
 // The records of a phrase file that were read whole, such as those of a
@@ -148,23 +196,37 @@ int importCsv(const QString &csvPath, const DataLocation &target)
     // ... and end them with blank lines.
     while (!rows.isEmpty() && rows.last().fields == QStringList(QString()))
         rows.removeLast();
-    if (rows.isEmpty() || rows.first().fields.join(QLatin1Char(',')) != kHeader)
-        return fail(QStringLiteral("%1:1: expected the header line \"%2\"").arg(shown, kHeader));
+    const QString header = rows.isEmpty() ? QString() : rows.first().fields.join(QLatin1Char(','));
+    if (header != kHeader && header != kHeaderWithTargets)
+        return fail(QStringLiteral("%1:1: expected the header line \"%2\" or \"%3\"")
+                        .arg(shown, kHeader, kHeaderWithTargets));
+    const int fields = header == kHeader ? 2 : 3;
     QVector<PhraseEntry> entries;
+    QVector<qint32> targets;
     for (int r = 1; r < rows.size(); ++r) {
         const Csv::Row &row = rows.at(r);
-        if (row.fields.size() != 2)
+        const QString line = QString::number(row.line);
+        if (row.fields.size() != fields)
             return fail(
-                QStringLiteral("%1:%2: expected 2 fields, found %3")
-                    .arg(shown, QString::number(row.line), QString::number(row.fields.size())));
+                QStringLiteral("%1:%2: expected %3 fields, found %4")
+                    .arg(shown, line, QString::number(fields), QString::number(row.fields.size())));
         bool ok = false;
         const int count = row.fields.at(1).toInt(&ok);
         if (!ok)
             return fail(QStringLiteral("%1:%2: count \"%3\" is not a 32-bit integer")
-                            .arg(shown, QString::number(row.line), shownPhrase(row.fields.at(1))));
+                            .arg(shown, line, shownPhrase(row.fields.at(1))));
         entries.append(PhraseEntry{row.fields.at(0), count});
+        const QString target = row.fields.value(2);
+        targets.append(target.isEmpty() ? 0 : target.toInt(&ok));
+        if (!ok || targets.last() < 0 || targets.last() > TargetFile::kTargetBound ||
+            (!target.isEmpty() && targets.last() == 0))
+            return fail(QStringLiteral("%1:%2: target \"%3\" is not a whole number from 1 to %4")
+                            .arg(shown, line, shownPhrase(target),
+                                 QString::number(TargetFile::kTargetBound)));
     }
-    return Sync::replaceList(target, entries);
+    // A file of two columns carries no targets: those set stay as they are.
+    return Sync::replaceList(target, entries,
+                             fields == 3 ? std::optional<QVector<qint32>>(targets) : std::nullopt);
 }
 
 int run(const QStringList &args, const DataLocation &here, bool off)

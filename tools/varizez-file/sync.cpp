@@ -12,6 +12,7 @@
 #include "seeds.h"
 #include "sharedfolder.h"
 #include "sharingsettings.h"
+#include "targetlist.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -174,7 +175,8 @@ int Sync::run(const DataLocation &here, const QString &folder, bool off)
     return folder.isEmpty() ? status(here) : turnOn(here, folder);
 }
 
-int Sync::replaceList(const DataLocation &target, const QVector<PhraseEntry> &entries)
+int Sync::replaceList(const DataLocation &target, const QVector<PhraseEntry> &entries,
+                      const std::optional<QVector<qint32>> &targets)
 {
     PhraseStore store(target);
     if (!store.lock(0))
@@ -182,17 +184,29 @@ int Sync::replaceList(const DataLocation &target, const QVector<PhraseEntry> &en
     QString error;
     if (!makeDataFolder(target, &error))
         return fail(error);
+    QStringList texts;
+    for (const PhraseEntry &entry : entries)
+        texts.append(entry.name);
     bool saved = false;
     if (SharingSettings::folderFor(target.file).isEmpty()) {
+        // Targets are kept by their phrases' texts: without new ones, the
+        // file of those set stays as it is.
+        TargetList list(target.file);
+        list.load();
         saved = PhraseFile(target).save(entries);
+        if (saved && targets && !list.save(TargetList::targetsOf(texts, *targets)))
+            return fail(QStringLiteral("wrote %1 to %2, but not their targets: %3")
+                            .arg(phrases(entries.size()), target.file, list.reason()));
     } else {
         // The new list is a change made on this device, shared as such.
         QVector<Beads *> records;
         store.open(&records, {});
+        const QVector<PhraseTarget> kept = TargetList::targetsOf(records);
         qDeleteAll(records);
         records.clear();
         for (const PhraseEntry &entry : entries)
             records.append(new Beads(entry.name, entry.count, nullptr));
+        TargetList::apply(targets ? TargetList::targetsOf(texts, *targets) : kept, records);
         saved = store.save();
         qDeleteAll(records);
     }

@@ -12,6 +12,8 @@
 
 // varizez-file sync: sharing the counts with other devices through a folder
 // that a file-sync engine keeps in step.
+#include <optional>
+
 namespace Sync {
 
 // "sync": whether sharing is on, through which folder, and the devices seen
@@ -20,8 +22,11 @@ int run(const DataLocation &here, const QString &folder, bool off);
 
 // Replaces the list of the data file with entries, as a change made on this
 // device: with sharing on the other devices take it in too. Refuses while
-// the program runs on the file. Returns the exit status.
-int replaceList(const DataLocation &target, const QVector<PhraseEntry> &entries);
+// the program runs on the file. `targets`, the target of each entry (0 for
+// none), replace those set; without them, each phrase that stays keeps its
+// target. Returns the exit status.
+int replaceList(const DataLocation &target, const QVector<PhraseEntry> &entries,
+                const std::optional<QVector<qint32>> &targets = std::nullopt);
 
 } // namespace Sync
 

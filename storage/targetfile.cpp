@@ -1,0 +1,79 @@
+// SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "targetfile.h"
+
+#include "phrasefile.h"
+
+#include <QCryptographicHash>
+#include <QDataStream>
+#include <QFileInfo>
+#include <QSet>
+#include <utility>
+
+namespace {
+
+constexpr quint32 kMagic = 0x565A5447; // "VZTG"
+constexpr quint32 kVersion = 1;
+constexpr int kDigestSize = 20;
+
+QByteArray digestOf(const QByteArray &bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
+}
+
+} // namespace
+
+QString TargetFile::pathFor(const QString &phraseFile)
+{
+    const QFileInfo file(phraseFile);
+    return file.absolutePath() + QLatin1Char('/') + file.completeBaseName() +
+           QLatin1String(".targets");
+}
+
+QByteArray TargetFile::bytesOf(const QVector<PhraseTarget> &targets)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_4_7);
+    out << kMagic << kVersion << qint32(targets.size());
+    for (const PhraseTarget &t : targets)
+        out << t.text << t.occurrence << t.target;
+    return bytes + digestOf(bytes);
+}
+
+TargetFile::Verdict TargetFile::read(const QByteArray &bytes, QVector<PhraseTarget> *targets)
+{
+    targets->clear();
+    if (bytes.size() < kDigestSize || bytes.size() > kSizeBound)
+        return Verdict::Damaged;
+    const QByteArray body = bytes.left(bytes.size() - kDigestSize);
+    if (digestOf(body) != bytes.right(kDigestSize))
+        return Verdict::Damaged;
+    QDataStream in(body);
+    in.setVersion(QDataStream::Qt_4_7);
+    quint32 magic = 0, version = 0;
+    qint32 n = 0;
+    in >> magic >> version >> n;
+    if (magic != kMagic || version != kVersion || n < 0 || n > PhraseFile::kRecordBound)
+        return Verdict::Damaged;
+    QVector<PhraseTarget> read;
+    QSet<std::pair<QString, qint32>> seen;
+    for (qint32 i = 0; i < n; ++i) {
+        PhraseTarget t;
+        in >> t.text >> t.occurrence >> t.target;
+        if (in.status() != QDataStream::Ok || t.text.isNull() || t.occurrence < 0 ||
+            t.occurrence >= PhraseFile::kRecordBound || t.target < 1 || t.target > kTargetBound)
+            return Verdict::Damaged;
+        const std::pair<QString, qint32> phrase(t.text, t.occurrence);
+        if (seen.contains(phrase))
+            return Verdict::Damaged;
+        seen.insert(phrase);
+        read.append(t);
+    }
+    if (!in.atEnd())
+        return Verdict::Damaged;
+    *targets = std::move(read);
+    return Verdict::Whole;
+}

@@ -1,0 +1,122 @@
+// SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "targetlist.h"
+
+#include "beads.h"
+#include "durablefile.h"
+#include "phrasefolder.h"
+#include "regularfile.h"
+
+#include <QHash>
+
+TargetList::TargetList(const QString &phraseFile)
+    : m_path(TargetFile::pathFor(phraseFile))
+{}
+
+void TargetList::load()
+{
+    m_saved.clear();
+    m_damaged.clear();
+    m_trouble = TargetTrouble::None;
+    m_reason.clear();
+    QByteArray bytes;
+    bool absent = false;
+    if (!RegularFile::read(m_path, TargetFile::kSizeBound, &bytes, &m_reason, &absent)) {
+        m_trouble = absent ? TargetTrouble::None : TargetTrouble::Unreadable;
+        return;
+    }
+    if (TargetFile::read(bytes, &m_saved) == TargetFile::Verdict::Damaged) {
+        // Copied aside only when it is about to be replaced: reading
+        // leaves everything as it was.
+        m_trouble = TargetTrouble::Damaged;
+        m_damaged = bytes;
+    }
+}
+
+namespace {
+
+QStringList textsOf(const QVector<Beads *> &records)
+{
+    QStringList texts;
+    texts.reserve(records.size());
+    for (const Beads *record : records)
+        texts.append(record->name());
+    return texts;
+}
+
+} // namespace
+
+QVector<PhraseTarget> TargetList::targetsOf(const QStringList &texts,
+                                            const QVector<qint32> &targets)
+{
+    QVector<PhraseTarget> kept;
+    QHash<QString, qint32> occurrences;
+    for (int i = 0; i < texts.size(); ++i) {
+        const qint32 occurrence = occurrences[texts.at(i)]++;
+        if (targets.value(i) > 0)
+            kept.append({texts.at(i), occurrence, targets.at(i)});
+    }
+    return kept;
+}
+
+QVector<qint32> TargetList::targetsOf(const QVector<PhraseTarget> &targets,
+                                      const QStringList &texts)
+{
+    QHash<std::pair<QString, qint32>, qint32> targetOf;
+    for (const PhraseTarget &t : targets)
+        targetOf.insert({t.text, t.occurrence}, t.target);
+    QVector<qint32> each;
+    each.reserve(texts.size());
+    QHash<QString, qint32> occurrences;
+    for (const QString &text : texts)
+        each.append(targetOf.value({text, occurrences[text]++}));
+    return each;
+}
+
+QVector<PhraseTarget> TargetList::targetsOf(const QVector<Beads *> &records)
+{
+    QVector<qint32> each;
+    each.reserve(records.size());
+    for (const Beads *record : records)
+        each.append(record->target());
+    return targetsOf(textsOf(records), each);
+}
+
+void TargetList::apply(const QVector<PhraseTarget> &targets, const QVector<Beads *> &records)
+{
+    const QVector<qint32> each = targetsOf(targets, textsOf(records));
+    for (int i = 0; i < records.size(); ++i)
+        records.at(i)->setTarget(each.at(i));
+}
+
+void TargetList::applyTo(const QVector<Beads *> &records) const
+{
+    apply(m_saved, records);
+}
+
+bool TargetList::save(const QVector<PhraseTarget> &targets)
+{
+    // No file is made for a list that never had a target.
+    if (targets == m_saved && (m_trouble == TargetTrouble::None || targets.isEmpty()))
+        return true;
+    QString error;
+    if (!m_damaged.isEmpty() && !PhraseFolder::keepDamagedCopy(m_path, m_damaged, &error)) {
+        m_trouble = TargetTrouble::Unsaved;
+        m_reason = error;
+        return false;
+    }
+    m_damaged.clear();
+    // Like reading, writing never follows a link: the link itself is replaced.
+    if (!DurableFile::replace(m_path, TargetFile::bytesOf(targets), &error, nullptr,
+                              DurableFile::Sync::Durable, DurableFile::Links::Replace)) {
+        m_trouble = TargetTrouble::Unsaved;
+        m_reason = error;
+        return false;
+    }
+    m_saved = targets;
+    m_trouble = TargetTrouble::None;
+    m_reason.clear();
+    return true;
+}

@@ -1,0 +1,62 @@
+// SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef VARIZEZ_TARGETLIST_H
+#define VARIZEZ_TARGETLIST_H
+
+#include "targetfile.h"
+
+class Beads;
+
+// Why the targets could not be used: none, a damaged file (copied aside),
+// a file that cannot be read, or one that cannot be written.
+enum class TargetTrouble { None, Damaged, Unreadable, Unsaved };
+
+// The targets of the user's records, and the file beside the phrase file
+// that keeps them (TargetFile). The records hold each its target; this
+// reads them into the records at the start, and saves them when they
+// changed.
+class TargetList
+{
+public:
+    explicit TargetList(const QString &phraseFile);
+
+    // Reads the file. A file that is damaged or cannot be read costs the
+    // targets: the list goes on without them, and trouble() tells why. A
+    // damaged one is copied aside before it is replaced.
+    void load();
+    // Each record's target, from what was read: a phrase is known by its
+    // text and by which of the rows of that text it is.
+    void applyTo(const QVector<Beads *> &records) const;
+    // Saves the records' targets when they are not what the file holds.
+    // False when the file could not be written; trouble() tells why.
+    bool save(const QVector<Beads *> &records) { return save(targetsOf(records)); }
+    bool save(const QVector<PhraseTarget> &targets);
+    TargetTrouble trouble() const { return m_trouble; }
+    // The system's reason, when there is one.
+    const QString &reason() const { return m_reason; }
+
+    // The targets that records hold, in their order.
+    static QVector<PhraseTarget> targetsOf(const QVector<Beads *> &records);
+    // Gives each record its target of `targets`, or none.
+    static void apply(const QVector<PhraseTarget> &targets, const QVector<Beads *> &records);
+    // The same for a list of texts: the target of each, 0 for none; and back.
+    static QVector<qint32> targetsOf(const QVector<PhraseTarget> &targets,
+                                     const QStringList &texts);
+    static QVector<PhraseTarget> targetsOf(const QStringList &texts,
+                                           const QVector<qint32> &targets);
+
+    QString path() const { return m_path; }
+    // The targets as last read or saved.
+    const QVector<PhraseTarget> &saved() const { return m_saved; }
+
+private:
+    QString m_path;
+    QVector<PhraseTarget> m_saved; // what the file holds, as last read or written
+    QByteArray m_damaged;          // a damaged file as read, to be copied aside
+    TargetTrouble m_trouble = TargetTrouble::None;
+    QString m_reason;
+};
+
+#endif // VARIZEZ_TARGETLIST_H
