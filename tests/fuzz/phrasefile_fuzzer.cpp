@@ -2,11 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// libFuzzer target: whatever the bytes, the phrase file reader takes them
-// without a crash, a hang or runaway memory, and what it reads is written and
-// read back unchanged.
+// libFuzzer target: whatever the bytes, the readers of the phrase file and
+// of the targets file beside it take them without a crash, a hang or runaway
+// memory, and what they read is written and read back unchanged.
 
 #include "phrasefile.h"
+#include "targetfile.h"
 
 #include <QBuffer>
 #include <QDataStream>
@@ -34,6 +35,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const PhraseFileContents again = read(saved);
     if (loaded.entries.size() > qMax(0, loaded.declaredCount) || again.dataRanOut ||
         again.trailingBytes != 0 || write(again.entries) != saved)
+        std::abort();
+
+    // A targets file is read only whole, and then it is as it would be written.
+    const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
+    QVector<PhraseTarget> targets;
+    if (TargetFile::read(bytes, &targets) == TargetFile::Verdict::Whole &&
+        TargetFile::bytesOf(targets) != bytes)
         std::abort();
     return 0;
 }
