@@ -8,6 +8,8 @@
 #include "counterui.h"
 #include "desktopshell.h"
 #include "notice.h"
+#include "targetsignal.h"
+#include "targetstrip.h"
 #include "undooffer.h"
 
 #include <QCoreApplication>
@@ -27,10 +29,14 @@ Counter::Counter(QWidget *parent)
     // Made before anyone else connects to valueChanged(), so the record holds
     // the new count by the time later receivers (the save) run.
     connect(this, &Counter::valueChanged, this, &Counter::on_valueChanged);
+    m_target = std::make_unique<TargetStrip>(ui->verticalLayout, ui->lcdNumber,
+                                             std::make_unique<FlashAndAnnounce>());
+    connect(m_target.get(), &TargetStrip::next, this, &Counter::nextPhrase);
 }
 
 Counter::~Counter()
 {
+    m_target.reset();
     delete ui;
 }
 
@@ -43,6 +49,7 @@ void Counter::setBeads(Beads *record)
     // Whatever the last run left: a count above 0 can be counted down.
     ui->btnMinus->setEnabled(count > 0);
     emit valueChanged();
+    m_target->start(record ? record->target() : 0, m_nextPhrase, count);
 }
 
 void Counter::countUp()
@@ -53,6 +60,7 @@ void Counter::countUp()
         ++count;
     ui->btnMinus->setEnabled(true);
     emit valueChanged();
+    m_target->counted(count, true);
 }
 
 void Counter::countDown()
@@ -61,6 +69,7 @@ void Counter::countDown()
     if (count > 0) {
         --count;
         emit valueChanged();
+        m_target->counted(count, false);
     } else {
         ui->btnMinus->setEnabled(false);
     }
@@ -69,6 +78,7 @@ void Counter::countDown()
 void Counter::on_btnBack_clicked()
 {
     withdrawUndo();
+    m_target->stop();
     active = false;
     close();
 }
@@ -94,6 +104,7 @@ void Counter::on_btnReset_clicked()
     if (beads)
         beads->reset();
     emit valueChanged();
+    m_target->counted(count, false);
 }
 
 void Counter::offerUndo(int countBefore)
@@ -110,6 +121,7 @@ void Counter::offerUndo(int countBefore)
         if (count > 0)
             ui->btnMinus->setEnabled(true);
         emit valueChanged();
+        m_target->counted(count, false);
     });
 }
 
@@ -136,6 +148,7 @@ void Counter::takeInCount()
     count = beads->count();
     ui->btnMinus->setEnabled(count > 0);
     on_valueChanged();
+    m_target->counted(count, false);
 }
 
 void Counter::on_valueChanged()

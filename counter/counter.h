@@ -9,10 +9,12 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <memory>
 
 class Beads;
 class CounterUi;
 class QKeyEvent;
+class TargetStrip;
 
 // The full-screen dialog that counts one phrase. The main window creates one
 // and reuses it for every counting run. Every change of the count is
@@ -25,8 +27,10 @@ public:
     explicit Counter(QWidget *parent = nullptr);
     ~Counter() override;
 
-    // Attaches a record and starts a counting run.
+    // Attaches a record and starts a counting run. With a target, the run
+    // offers the phrase set by setNextPhrase() once it is reached.
     void setBeads(Beads *record);
+    void setNextPhrase(const QString &text) { m_nextPhrase = text; }
     // Tells what is wrong with the user's data; an empty text when all is well.
     void showNotice(const QString &text);
     // The record's count was changed elsewhere: shows it, without saving.
@@ -35,6 +39,8 @@ public:
 
 signals:
     void valueChanged();
+    // The user takes the next phrase, its target reached.
+    void nextPhrase();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -61,6 +67,8 @@ private:
     bool active = false;
     CountingKeys keys;
     int m_countBeforeReset = 0; // what Undo puts back while it is offered
+    std::unique_ptr<TargetStrip> m_target;
+    QString m_nextPhrase;
 };
 
 #endif // VARIZEZ_COUNTER_H

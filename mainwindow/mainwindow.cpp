@@ -10,6 +10,8 @@
 #include "notice.h"
 #include "orientation.h"
 #include "seeds.h"
+#include "targetdialog.h"
+#include "targetmenu.h"
 #include "undooffer.h"
 
 #include <QCoreApplication>
@@ -70,6 +72,26 @@ MainWindow::MainWindow(QWidget *parent)
     // into the record before this save runs.
     connect(counter, &Counter::valueChanged, this, &MainWindow::saveToFile);
     connect(&phraseStore, &PhraseStore::changedOutside, this, &MainWindow::takeInChanges);
+
+    // A phrase's target, from the list's context menu; and on from a phrase
+    // whose target was reached to the next, as Back, choosing it and Start.
+    connect(new TargetMenu(ui->listWidget), &TargetMenu::targetWanted, this, [this](int row) {
+        if (!isValidRow(row))
+            return;
+        Beads *record = beadsList.at(row);
+        if (const std::optional<int> target =
+                TargetDialog::ask(this, record->name(), record->target())) {
+            record->setTarget(*target);
+            saveToFile();
+        }
+    });
+    connect(counter, &Counter::nextPhrase, this, [this] {
+        const int next = ui->listWidget->currentRow() + 1;
+        if (!isValidRow(next))
+            return;
+        ui->listWidget->setCurrentRow(next);
+        on_btnStart_clicked();
+    });
 }
 
 MainWindow::~MainWindow()
@@ -198,6 +220,7 @@ void MainWindow::on_btnRemove_clicked()
         return;
     const QString name = beadsList.at(row)->name();
     const int count = beadsList.at(row)->count();
+    const int target = beadsList.at(row)->target();
     delete ui->listWidget->takeItem(row);
     delete beadsList.at(row);
     beadsList.remove(row);
@@ -206,10 +229,10 @@ void MainWindow::on_btnRemove_clicked()
         ui->btnStart->setEnabled(false);
     }
     saveToFile();
-    offerUndoRemove(row, name, count);
+    offerUndoRemove(row, name, count, target);
 }
 
-void MainWindow::offerUndoRemove(int row, const QString &name, int count)
+void MainWindow::offerUndoRemove(int row, const QString &name, int count, int target)
 {
     UndoOffer *offer =
         UndoOffer::offer(ui->verticalLayout,
@@ -218,9 +241,10 @@ void MainWindow::offerUndoRemove(int row, const QString &name, int count)
                          true);
     // Back in its place, with its count, chosen; where the list has grown
     // shorter since, at its end.
-    connect(offer, &UndoOffer::undo, this, [this, row, name, count] {
+    connect(offer, &UndoOffer::undo, this, [this, row, name, count, target] {
         const int at = qMin(row, int(beadsList.size()));
         beadsList.insert(at, new Beads(name, count, nullptr));
+        beadsList.at(at)->setTarget(target);
         ui->listWidget->insertItem(at, name);
         ui->listWidget->setCurrentRow(at);
         on_listWidget_itemClicked(ui->listWidget->currentItem());
@@ -234,6 +258,7 @@ void MainWindow::on_btnStart_clicked()
     if (!isValidRow(row))
         return;
     m_starting = true;
+    counter->setNextPhrase(isValidRow(row + 1) ? beadsList.at(row + 1)->name() : QString());
     counter->setBeads(beadsList.at(row));
     m_starting = false;
     counter->showFullScreen();

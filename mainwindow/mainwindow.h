@@ -52,7 +52,7 @@ private:
     void populateList();
     bool isValidRow(int row) const;
     void showTrouble();
-    void offerUndoRemove(int row, const QString &name, int count);
+    void offerUndoRemove(int row, const QString &name, int count, int target);
 
     MainWindowUi *ui;
     Counter *counter = nullptr;

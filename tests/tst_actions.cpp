@@ -14,6 +14,7 @@
 #include "phrasestore.h"
 #include "sharedcounts.h"
 #include "startup.h"
+#include "targetfile.h"
 #include "translations.h"
 
 #include <QtDBus>
@@ -80,6 +81,15 @@ QString contentsOf(QByteArray bytes)
     // Settings first: read as a phrase file, "[sha" declares a billion records.
     if (bytes.startsWith('['))
         return "text " + QString::fromUtf8(bytes).replace('\n', "\\n");
+    QVector<PhraseTarget> targets; // "text 33 | text#2 99": the second row of that text
+    if (TargetFile::read(bytes, &targets) == TargetFile::Verdict::Whole) {
+        QStringList shown;
+        for (const PhraseTarget &t : targets)
+            shown << QString("\"%1\"%2 %3")
+                         .arg(t.text, t.occurrence ? QString("#%1").arg(t.occurrence + 1) : "")
+                         .arg(t.target);
+        return "targets " + (shown.isEmpty() ? "none" : shown.join(" | "));
+    }
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     const PhraseFileContents c = PhraseFile::read(buffer);
@@ -233,6 +243,13 @@ const QMap<QString, QString> &windowsOf(const QString &device)
     const QString shown = QString::number(lcd->intValue()); // if it fits the digits
     now["dialog"] =
         shownAs(counter) + ' ' + (shown.size() > lcd->digitCount() ? "overflow" : shown);
+    // The target's strip: its progress, and the way on when it is offered.
+    if (const auto *progress = counter->findChild<QLabel *>("targetProgress")) {
+        const auto *next = counter->findChild<QPushButton *>("btnNext");
+        now["target"] = progress->text() + (next->isVisibleTo(counter) ? " | " + next->text() : "");
+    } else if (now.contains("target")) {
+        now["target"] = "none";
+    }
     // The notices and undo offers at the top: one if the same in both windows, else both.
     for (const QString name : {"notice", "offer"}) {
         QStringList texts;
@@ -321,20 +338,41 @@ QString textsOf(const QWidget *top)
 }
 
 // A dialog opened by what comes next is shown, by its texts, and gets this
-// answer: an input dialog takes the text ("cancel" cancels it), any other
-// dialog is closed.
+// answer: an input dialog takes the text ("cancel" cancels it; one it
+// refuses is shown, then cancelled), any other dialog is closed. A menu
+// takes "ITEM > ANSWER": that item is chosen, and what it opens gets ANSWER.
 void answerNextDialog(const QString &answer)
 {
     QTimer::singleShot(0, [answer = unquoted(answer)] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            QStringList items;
+            QAction *chosen = nullptr;
+            for (QAction *action : menu->actions()) {
+                items << '"' + action->text() + '"';
+                if (action->text() == answer.section(" > ", 0, 0))
+                    chosen = action;
+            }
+            g_events << "menu: " + items.join(' ');
+            if (chosen) {
+                answerNextDialog(answer.section(" > ", 1));
+                menu->setActiveAction(chosen);
+                QTest::keyClick(menu, Qt::Key_Return);
+            } else {
+                menu->close();
+            }
+            return;
+        }
         QWidget *modal = QApplication::activeModalWidget();
         auto *input = qobject_cast<QInputDialog *>(modal);
         if (modal)
             g_events << "shown: " + textsOf(modal);
         if (input && answer.startsWith("cancel:")) // typed, then cancelled
             input->setTextValue(answer.mid(7)), input->reject();
-        else if (input && answer != "cancel")
+        else if (input && answer != "cancel") {
             input->setTextValue(answer), input->accept();
-        else if (modal)
+            if (input->isVisible()) // refused, the reason in its label
+                g_events << "refused: " + input->labelText().replace('\n', "\\n"), input->reject();
+        } else if (modal)
             modal->close();
     });
 }
@@ -411,9 +449,12 @@ bool type(S key, S answer) // where the focus is, in the window in front
                       (g_window->activateWindow(), !QTest::qWaitForWindowActive(g_window))))
         return false;
     answerNextDialog(answer);
-    const bool ctrl = key.startsWith("Ctrl+"); // "Tab", "Ctrl+Z"...
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key(keyNamed(ctrl ? key.mid(5) : key)),
-                    ctrl ? Qt::ControlModifier : Qt::NoModifier);
+    // "Tab", "Ctrl+Z", "Shift+F10"...
+    const Qt::KeyboardModifiers modifiers = key.startsWith("Ctrl+")    ? Qt::ControlModifier
+                                            : key.startsWith("Shift+") ? Qt::ShiftModifier
+                                                                       : Qt::NoModifier;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(keyNamed(key.section('+', -1))),
+                    modifiers);
     const QWidget *focus = QApplication::focusWidget();
     return g_events << "focus: " + (focus ? focus->objectName() : "none"), true;
 }

@@ -47,6 +47,18 @@
         <source>Count reset from %1</source>
         <translation>صُفِّر العدد بعد أن كان %1</translation>
     </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 من %2</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <translation>التالي: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2: target reached</source>
+        <translation>%1 من %2: بلغت الهدف</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -165,6 +177,26 @@
     <message>
         <source>Your targets could not be read or saved in %1: %2. Your counts are not affected.</source>
         <translation>تعذّرت قراءة أهدافك أو حفظها في %1: %2. أعدادك لم تتأثر.</translation>
+    </message>
+    <message>
+        <source>No target</source>
+        <translation>بلا هدف</translation>
+    </message>
+    <message>
+        <source>Count “%1” to:</source>
+        <translation>عُدّ «%1» حتى:</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>الهدف</translation>
+    </message>
+    <message>
+        <source>A target is a whole number from 1 to %1.</source>
+        <translation>الهدف عدد صحيح من 1 إلى %1.</translation>
+    </message>
+    <message>
+        <source>Target…</source>
+        <translation>الهدف…</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,18 @@
         <source>Count reset from %1</source>
         <translation>গণনা %1 থেকে শূন্য করা হয়েছে</translation>
     </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%2-এর মধ্যে %1</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <translation>পরের: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2: target reached</source>
+        <translation>%2-এর মধ্যে %1: লক্ষ্য পূর্ণ হয়েছে</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -165,6 +177,26 @@
     <message>
         <source>Your targets could not be read or saved in %1: %2. Your counts are not affected.</source>
         <translation>আপনার লক্ষ্যগুলো %1-এ পড়া বা সংরক্ষণ করা যায়নি: %2। আপনার গণনায় কোনো প্রভাব পড়েনি।</translation>
+    </message>
+    <message>
+        <source>No target</source>
+        <translation>কোনো লক্ষ্য নেই</translation>
+    </message>
+    <message>
+        <source>Count “%1” to:</source>
+        <translation>“%1” কত পর্যন্ত গুনবেন:</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>লক্ষ্য</translation>
+    </message>
+    <message>
+        <source>A target is a whole number from 1 to %1.</source>
+        <translation>লক্ষ্য হলো 1 থেকে %1 পর্যন্ত একটি পূর্ণ সংখ্যা।</translation>
+    </message>
+    <message>
+        <source>Target…</source>
+        <translation>লক্ষ্য…</translation>
     </message>
 </context>
 <context>

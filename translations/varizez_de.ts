@@ -47,6 +47,18 @@
         <source>Count reset from %1</source>
         <translation>Zähler von %1 auf 0 zurückgesetzt</translation>
     </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <translation>Weiter: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2: target reached</source>
+        <translation>%1 von %2: Ziel erreicht</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -165,6 +177,26 @@
     <message>
         <source>Your targets could not be read or saved in %1: %2. Your counts are not affected.</source>
         <translation>Ihre Ziele konnten in %1 nicht gelesen oder gespeichert werden: %2. Ihre Zählungen sind davon nicht betroffen.</translation>
+    </message>
+    <message>
+        <source>No target</source>
+        <translation>Kein Ziel</translation>
+    </message>
+    <message>
+        <source>Count “%1” to:</source>
+        <translation>„%1“ zählen bis:</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>A target is a whole number from 1 to %1.</source>
+        <translation>Ein Ziel ist eine ganze Zahl von 1 bis %1.</translation>
+    </message>
+    <message>
+        <source>Target…</source>
+        <translation>Ziel…</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,18 @@
         <source>Count reset from %1</source>
         <translation>شمار صفر شد (پیش‌تر %1 بود)</translation>
     </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 از %2</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <translation>بعدی: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2: target reached</source>
+        <translation>%1 از %2: به هدف رسیدید</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -165,6 +177,26 @@
     <message>
         <source>Your targets could not be read or saved in %1: %2. Your counts are not affected.</source>
         <translation>هدف‌های شما در %1 خوانده یا ذخیره نشد: %2. شمارش‌های شما آسیبی ندیده‌اند.</translation>
+    </message>
+    <message>
+        <source>No target</source>
+        <translation>بدون هدف</translation>
+    </message>
+    <message>
+        <source>Count “%1” to:</source>
+        <translation>«%1» را تا چند بشمارید:</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>هدف</translation>
+    </message>
+    <message>
+        <source>A target is a whole number from 1 to %1.</source>
+        <translation>هدف یک عدد صحیح از ۱ تا %1 است.</translation>
+    </message>
+    <message>
+        <source>Target…</source>
+        <translation>هدف…</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,18 @@
         <source>Count reset from %1</source>
         <translation>Compte de %1 remis à zéro</translation>
     </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <translation>Suivant : %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2: target reached</source>
+        <translation>%1 sur %2 : objectif atteint</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -165,6 +177,26 @@
     <message>
         <source>Your targets could not be read or saved in %1: %2. Your counts are not affected.</source>
         <translation>Vos objectifs n’ont pas pu être lus ou enregistrés dans %1 : %2. Vos comptes ne sont pas touchés.</translation>
+    </message>
+    <message>
+        <source>No target</source>
+        <translation>Aucun objectif</translation>
+    </message>
+    <message>
+        <source>Count “%1” to:</source>
+        <translation>Compter « %1 » jusqu’à :</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Objectif</translation>
+    </message>
+    <message>
+        <source>A target is a whole number from 1 to %1.</source>
+        <translation>Un objectif est un nombre entier de 1 à %1.</translation>
+    </message>
+    <message>
+        <source>Target…</source>
+        <translation>Objectif…</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,18 @@
         <source>Count reset from %1</source>
         <translation>Hitungan diatur ulang dari %1</translation>
     </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 dari %2</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <translation>Berikutnya: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2: target reached</source>
+        <translation>%1 dari %2: target tercapai</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -165,6 +177,26 @@
     <message>
         <source>Your targets could not be read or saved in %1: %2. Your counts are not affected.</source>
         <translation>Target Anda tidak dapat dibaca atau disimpan di %1: %2. Hitungan Anda tidak terpengaruh.</translation>
+    </message>
+    <message>
+        <source>No target</source>
+        <translation>Tanpa target</translation>
+    </message>
+    <message>
+        <source>Count “%1” to:</source>
+        <translation>Hitung “%1” sampai:</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Target</translation>
+    </message>
+    <message>
+        <source>A target is a whole number from 1 to %1.</source>
+        <translation>Target adalah bilangan bulat dari 1 sampai %1.</translation>
+    </message>
+    <message>
+        <source>Target…</source>
+        <translation>Target…</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,18 @@
         <source>Count reset from %1</source>
         <translation>Kiraan diset semula daripada %1</translation>
     </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 daripada %2</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <translation>Seterusnya: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2: target reached</source>
+        <translation>%1 daripada %2: sasaran dicapai</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -165,6 +177,26 @@
     <message>
         <source>Your targets could not be read or saved in %1: %2. Your counts are not affected.</source>
         <translation>Sasaran anda tidak dapat dibaca atau disimpan dalam %1: %2. Kiraan anda tidak terjejas.</translation>
+    </message>
+    <message>
+        <source>No target</source>
+        <translation>Tiada sasaran</translation>
+    </message>
+    <message>
+        <source>Count “%1” to:</source>
+        <translation>Kira “%1” sehingga:</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Sasaran</translation>
+    </message>
+    <message>
+        <source>A target is a whole number from 1 to %1.</source>
+        <translation>Sasaran ialah nombor bulat dari 1 hingga %1.</translation>
+    </message>
+    <message>
+        <source>Target…</source>
+        <translation>Sasaran…</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,18 @@
         <source>Count reset from %1</source>
         <translation>Счёт сброшен (было %1)</translation>
     </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 из %2</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <translation>Далее: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2: target reached</source>
+        <translation>%1 из %2: цель достигнута</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -165,6 +177,26 @@
     <message>
         <source>Your targets could not be read or saved in %1: %2. Your counts are not affected.</source>
         <translation>Не удалось прочитать или сохранить ваши цели в %1: %2. Ваши подсчёты не затронуты.</translation>
+    </message>
+    <message>
+        <source>No target</source>
+        <translation>Без цели</translation>
+    </message>
+    <message>
+        <source>Count “%1” to:</source>
+        <translation>Считать «%1» до:</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Цель</translation>
+    </message>
+    <message>
+        <source>A target is a whole number from 1 to %1.</source>
+        <translation>Цель — целое число от 1 до %1.</translation>
+    </message>
+    <message>
+        <source>Target…</source>
+        <translation>Цель…</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,18 @@
         <source>Count reset from %1</source>
         <translation>Sayı %1 iken sıfırlandı</translation>
     </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1/%2</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <translation>Sonraki: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2: target reached</source>
+        <translation>%1/%2: hedefe ulaşıldı</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -165,6 +177,26 @@
     <message>
         <source>Your targets could not be read or saved in %1: %2. Your counts are not affected.</source>
         <translation>Hedefleriniz %1 içinde okunamadı veya kaydedilemedi: %2. Sayımlarınız etkilenmedi.</translation>
+    </message>
+    <message>
+        <source>No target</source>
+        <translation>Hedef yok</translation>
+    </message>
+    <message>
+        <source>Count “%1” to:</source>
+        <translation>“%1” kaça kadar sayılsın:</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Hedef</translation>
+    </message>
+    <message>
+        <source>A target is a whole number from 1 to %1.</source>
+        <translation>Hedef, 1 ile %1 arasında bir tam sayıdır.</translation>
+    </message>
+    <message>
+        <source>Target…</source>
+        <translation>Hedef…</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,18 @@
         <source>Count reset from %1</source>
         <translation>گنتی %1 سے صفر کر دی گئی</translation>
     </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%2 میں سے %1</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <translation>اگلا: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2: target reached</source>
+        <translation>%2 میں سے %1: ہدف پورا ہوا</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -165,6 +177,26 @@
     <message>
         <source>Your targets could not be read or saved in %1: %2. Your counts are not affected.</source>
         <translation>آپ کے اہداف %1 میں پڑھے یا محفوظ نہیں ہو سکے: %2۔ آپ کی گنتی متاثر نہیں ہوئی۔</translation>
+    </message>
+    <message>
+        <source>No target</source>
+        <translation>کوئی ہدف نہیں</translation>
+    </message>
+    <message>
+        <source>Count “%1” to:</source>
+        <translation>“%1” کو کہاں تک گنیں:</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>ہدف</translation>
+    </message>
+    <message>
+        <source>A target is a whole number from 1 to %1.</source>
+        <translation>ہدف 1 سے %1 تک کا کوئی پورا عدد ہے۔</translation>
+    </message>
+    <message>
+        <source>Target…</source>
+        <translation>ہدف…</translation>
     </message>
 </context>
 <context>

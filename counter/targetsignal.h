@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef VARIZEZ_TARGETSIGNAL_H
+#define VARIZEZ_TARGETSIGNAL_H
+
+class QLabel;
+class QLCDNumber;
+
+// How the user learns that a count reached its target, eyes closed or not.
+// Each way is tried at once and none waits: a missing sound server or
+// haptic service leaves the others.
+class TargetSignal
+{
+public:
+    virtual ~TargetSignal() = default;
+    // The count shown by number reached the target (or a multiple of it);
+    // the label says so in words, for a screen reader.
+    virtual void reached(QLCDNumber *number, QLabel *words) = 0;
+};
+
+// The number flashes briefly, and a screen reader announces the text.
+class FlashAndAnnounce : public TargetSignal
+{
+public:
+    void reached(QLCDNumber *number, QLabel *words) override;
+};
+
+#endif // VARIZEZ_TARGETSIGNAL_H

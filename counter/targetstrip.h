@@ -1,0 +1,56 @@
+// SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef VARIZEZ_TARGETSTRIP_H
+#define VARIZEZ_TARGETSTRIP_H
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+class QBoxLayout;
+class QLabel;
+class QLCDNumber;
+class QPushButton;
+class QWidget;
+class TargetSignal;
+
+// The target of the phrase being counted, in the strip at the top of the
+// counting dialog where its notices are: the progress ("12 of 33"), the
+// signal when the count reaches the target and each multiple of it, and
+// then the way on to the next phrase. Without a target there is nothing in
+// the strip. Counting never stops at a target.
+class TargetStrip : public QObject
+{
+    Q_OBJECT
+
+public:
+    TargetStrip(QBoxLayout *layout, QLCDNumber *number, std::unique_ptr<TargetSignal> signal);
+    ~TargetStrip() override;
+
+    // A new run: the phrase's target (0 for none) and the text of the next
+    // phrase of the list (empty for none), at this count.
+    void start(int target, const QString &next, int count);
+    // The count is now count; `up` when it was counted up by one, the only
+    // way a target is reached.
+    void counted(int count, bool up);
+    // The run ended.
+    void stop();
+
+signals:
+    // The user takes the next phrase.
+    void next();
+
+private:
+    QBoxLayout *m_layout;
+    QLCDNumber *m_number;
+    std::unique_ptr<TargetSignal> m_signal;
+    QPointer<QWidget> m_strip;
+    QLabel *m_progress = nullptr;
+    QPushButton *m_next = nullptr;
+    int m_target = 0;
+    QString m_nextText;
+};
+
+#endif // VARIZEZ_TARGETSTRIP_H

@@ -1,0 +1,67 @@
+// SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "targetmenu.h"
+
+#include <QCoreApplication>
+#include <QGestureEvent>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMenu>
+#include <QTapAndHoldGesture>
+
+TargetMenu::TargetMenu(QListWidget *list)
+    : QObject(list)
+    , m_list(list)
+{
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_list, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { popUp(pos, true); });
+    m_list->installEventFilter(this);
+    m_list->viewport()->grabGesture(Qt::TapAndHoldGesture);
+    m_list->viewport()->installEventFilter(this);
+}
+
+bool TargetMenu::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_list && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool menuKey = key->key() == Qt::Key_Menu && key->modifiers() == Qt::NoModifier;
+        const bool shiftF10 = key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier;
+        if (menuKey || shiftF10) {
+            const QRect current = m_list->visualItemRect(m_list->currentItem());
+            popUp(current.isValid() ? current.center() : QPoint(), false);
+            return true;
+        }
+    } else if (watched == m_list->viewport() && event->type() == QEvent::Gesture) {
+        auto *gestures = static_cast<QGestureEvent *>(event);
+        auto *hold = static_cast<QTapAndHoldGesture *>(gestures->gesture(Qt::TapAndHoldGesture));
+        if (hold && hold->state() == Qt::GestureFinished) {
+            popUp(m_list->viewport()->mapFromGlobal(hold->position().toPoint()), true);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void TargetMenu::popUp(const QPoint &pos, bool atPhrase)
+{
+    // A right click or a long press chooses the phrase it is on, as a click does.
+    if (atPhrase) {
+        QListWidgetItem *item = m_list->itemAt(pos);
+        if (!item)
+            return;
+        m_list->setCurrentItem(item);
+        emit m_list->itemClicked(item);
+    }
+    const int row = m_list->currentRow();
+    if (row < 0)
+        return;
+    QMenu menu(m_list);
+    menu.setObjectName(QStringLiteral("targetMenu"));
+    QAction *target = menu.addAction(QCoreApplication::translate("MainWindow", "Target\u2026"));
+    target->setObjectName(QStringLiteral("actionTarget"));
+    if (menu.exec(m_list->viewport()->mapToGlobal(pos)) == target)
+        emit targetWanted(row);
+}

@@ -1,0 +1,37 @@
+// SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef VARIZEZ_TARGETMENU_H
+#define VARIZEZ_TARGETMENU_H
+
+#include <QObject>
+
+class QListWidget;
+class QPoint;
+
+// The phrase list's context menu, "Target…": from a right click on a
+// phrase, a long press on a touch screen, the keyboard's Menu key or
+// Shift+F10, for the phrase chosen.
+class TargetMenu : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TargetMenu(QListWidget *list);
+
+signals:
+    // The user asked to set the target of that row.
+    void targetWanted(int row);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // The menu for the phrase at pos (in the viewport), or the current one.
+    void popUp(const QPoint &pos, bool atPhrase);
+
+    QListWidget *m_list;
+};
+
+#endif // VARIZEZ_TARGETMENU_H
