@@ -177,6 +177,26 @@ void benchSave(const QString &dir)
         std::snprintf(label, sizeof label, "one count, %d phrases", n);
         report(label, m.subject, m.floor, 1.15);
 
+        // Through the store, as the window counts, a phrase with a target:
+        // its progress and its check come on top of the same save.
+        const QString targetHome = dir + QStringLiteral("/target-%1").arg(n);
+        QDir().mkpath(targetHome);
+        const DataLocation at{targetHome + QStringLiteral("/varizezCount.bin"), dir, QString()};
+        PhraseFile(at.file).save(list);
+        QVector<Beads *> targeted;
+        PhraseStore targetStore(at);
+        targetStore.open(&targeted, {});
+        targeted.first()->setTarget(33);
+        targetStore.save();
+        Counter withTarget;
+        QObject::connect(&withTarget, &Counter::valueChanged, &targetStore, &PhraseStore::save);
+        withTarget.setBeads(targeted.first());
+        const auto targetPress = [&] { QTest::keyClick(&withTarget, Qt::Key_L); };
+        const Medians t = alternate(n >= 10000 ? 60 : 200, targetPress, floor);
+        std::snprintf(label, sizeof label, "one count, a target, %d", n);
+        report(label, t.subject, t.floor, 1.15);
+        qDeleteAll(targeted);
+
         // With sharing on, one other device's file in the folder: the press
         // writes this device's file too, there and beside the phrase file.
         const QString home = dir + QStringLiteral("/shared-%1").arg(n);

@@ -19,6 +19,7 @@ void TargetList::load()
 {
     m_saved.clear();
     m_damaged.clear();
+    m_recordsKnown = false;
     m_trouble = TargetTrouble::None;
     m_reason.clear();
     QByteArray bytes;
@@ -94,6 +95,24 @@ void TargetList::apply(const QVector<PhraseTarget> &targets, const QVector<Beads
 void TargetList::applyTo(const QVector<Beads *> &records) const
 {
     apply(m_saved, records);
+}
+
+bool TargetList::save(const QVector<Beads *> &records)
+{
+    // A count changes neither the phrases nor their targets: what the
+    // records were at the last save tells so without working out which
+    // row of its text each phrase is.
+    bool same = m_recordsKnown && records.size() == m_lastRecords.size();
+    for (int i = 0; same && i < records.size(); ++i)
+        same = records.at(i)->target() == m_lastRecords.at(i).second &&
+               records.at(i)->name() == m_lastRecords.at(i).first;
+    if (same && m_trouble == TargetTrouble::None)
+        return true;
+    m_lastRecords.resize(records.size());
+    for (int i = 0; i < records.size(); ++i)
+        m_lastRecords[i] = {records.at(i)->name(), records.at(i)->target()};
+    m_recordsKnown = true;
+    return save(targetsOf(records));
 }
 
 bool TargetList::save(const QVector<PhraseTarget> &targets)

@@ -7,6 +7,8 @@
 
 #include "targetfile.h"
 
+#include <QPair>
+
 class Beads;
 
 // Why the targets could not be used: none, a damaged file (copied aside),
@@ -31,7 +33,7 @@ public:
     void applyTo(const QVector<Beads *> &records) const;
     // Saves the records' targets when they are not what the file holds.
     // False when the file could not be written; trouble() tells why.
-    bool save(const QVector<Beads *> &records) { return save(targetsOf(records)); }
+    bool save(const QVector<Beads *> &records);
     bool save(const QVector<PhraseTarget> &targets);
     TargetTrouble trouble() const { return m_trouble; }
     // The system's reason, when there is one.
@@ -55,6 +57,9 @@ private:
     QString m_path;
     QVector<PhraseTarget> m_saved; // what the file holds, as last read or written
     QByteArray m_damaged;          // a damaged file as read, to be copied aside
+    // Each record's text and target at the last save, once known.
+    QVector<QPair<QString, int>> m_lastRecords;
+    bool m_recordsKnown = false;
     TargetTrouble m_trouble = TargetTrouble::None;
     QString m_reason;
 };
