@@ -14,17 +14,20 @@
 TargetMenu::TargetMenu(QListWidget *list)
     : QObject(list)
     , m_list(list)
+    , m_viewport(list->viewport())
 {
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_list, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { popUp(pos, true); });
     m_list->installEventFilter(this);
-    m_list->viewport()->grabGesture(Qt::TapAndHoldGesture);
-    m_list->viewport()->installEventFilter(this);
+    m_viewport->grabGesture(Qt::TapAndHoldGesture);
+    m_viewport->installEventFilter(this);
 }
 
 bool TargetMenu::eventFilter(QObject *watched, QEvent *event)
 {
+    // The viewport's events reach here while the list is being destroyed
+    // too: only the pointers kept are compared, the list is not asked.
     if (watched == m_list && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         const bool menuKey = key->key() == Qt::Key_Menu && key->modifiers() == Qt::NoModifier;
@@ -34,11 +37,11 @@ bool TargetMenu::eventFilter(QObject *watched, QEvent *event)
             popUp(current.isValid() ? current.center() : QPoint(), false);
             return true;
         }
-    } else if (watched == m_list->viewport() && event->type() == QEvent::Gesture) {
+    } else if (watched == m_viewport && event->type() == QEvent::Gesture) {
         auto *gestures = static_cast<QGestureEvent *>(event);
         auto *hold = static_cast<QTapAndHoldGesture *>(gestures->gesture(Qt::TapAndHoldGesture));
         if (hold && hold->state() == Qt::GestureFinished) {
-            popUp(m_list->viewport()->mapFromGlobal(hold->position().toPoint()), true);
+            popUp(m_viewport->mapFromGlobal(hold->position().toPoint()), true);
             return true;
         }
     }
@@ -62,6 +65,6 @@ void TargetMenu::popUp(const QPoint &pos, bool atPhrase)
     menu.setObjectName(QStringLiteral("targetMenu"));
     QAction *target = menu.addAction(QCoreApplication::translate("MainWindow", "Target\u2026"));
     target->setObjectName(QStringLiteral("actionTarget"));
-    if (menu.exec(m_list->viewport()->mapToGlobal(pos)) == target)
+    if (menu.exec(m_viewport->mapToGlobal(pos)) == target)
         emit targetWanted(row);
 }

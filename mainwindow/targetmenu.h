@@ -9,6 +9,7 @@
 
 class QListWidget;
 class QPoint;
+class QWidget;
 
 // The phrase list's context menu, "Target…": from a right click on a
 // phrase, a long press on a touch screen, the keyboard's Menu key or
@@ -32,6 +33,7 @@ private:
     void popUp(const QPoint &pos, bool atPhrase);
 
     QListWidget *m_list;
+    QWidget *m_viewport;
 };
 
 #endif // VARIZEZ_TARGETMENU_H

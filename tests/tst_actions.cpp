@@ -656,6 +656,44 @@ const QHash<QString, Verb> kVerbs{
                                            list()->visualItemRect(item).center()),
                          true);
      }},
+    {"rightclick", // what the window system makes of a right click: a context menu event
+     [](S row, S answer) {
+         QListWidgetItem *item = list() ? list()->item(row.toInt()) : nullptr;
+         if (!item)
+             return false;
+         const QPoint at = list()->visualItemRect(item).center();
+         QContextMenuEvent event(QContextMenuEvent::Mouse, at, list()->viewport()->mapToGlobal(at));
+         answerNextDialog(answer);
+         return QApplication::sendEvent(list()->viewport(), &event), true;
+     }},
+    {"longpress", // a finger held on the row, on a touch screen
+     [](S row, S answer) {
+         static auto *finger = QTest::createTouchDevice();
+         QListWidgetItem *item = list() ? list()->item(row.toInt()) : nullptr;
+         if (!item)
+             return false;
+         const QPoint at = list()->visualItemRect(item).center();
+         // Answered once the press, held, has opened a menu: looked for
+         // from a timer, since the menu runs its own event loop.
+         auto *looking = new QTimer;
+         auto done = std::make_shared<bool>(false);
+         QObject::connect(looking, &QTimer::timeout, [looking, done, answer, tries = 0]() mutable {
+             const bool menu = QApplication::activePopupWidget();
+             if (!menu && ++tries < 200)
+                 return;
+             looking->stop();
+             looking->deleteLater();
+             if (menu)
+                 answerNextDialog(answer);
+             *done = true;
+         });
+         looking->start(25);
+         QTest::touchEvent(list()->viewport(), finger).press(0, at, list()->viewport());
+         const bool answered = QTest::qWaitFor([done] { return *done; }, 10000);
+         QTest::qWait(100); // the menu's answer is given
+         QTest::touchEvent(list()->viewport(), finger).release(0, at, list()->viewport());
+         return answered;
+     }},
     {"unselect", [](S, S) { return list() && (list()->setCurrentRow(-1), true); }},
     {"press", press},
     {"type", type},
