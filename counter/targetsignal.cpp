@@ -5,10 +5,7 @@
 #include "targetsignal.h"
 
 #include <QAccessible>
-#include <QLCDNumber>
 #include <QLabel>
-#include <QPointer>
-#include <QTimer>
 
 namespace {
 
@@ -17,30 +14,30 @@ namespace {
 constexpr int kBlinks = 6;
 constexpr int kBlinkMs = 90;
 
-// The other segment style for a moment, then the number's own again.
-void blink(QPointer<QLCDNumber> number, QLCDNumber::SegmentStyle own, int left)
-{
-    if (!number)
-        return;
-    const QLCDNumber::SegmentStyle other =
-        own == QLCDNumber::Filled ? QLCDNumber::Outline : QLCDNumber::Filled;
-    number->setSegmentStyle(left % 2 ? other : own);
-    if (left > 0)
-        QTimer::singleShot(kBlinkMs, number, [number, own, left] { blink(number, own, left - 1); });
-}
-
 } // namespace
+
+FlashAndAnnounce::FlashAndAnnounce()
+{
+    m_blink.setInterval(kBlinkMs);
+    QObject::connect(&m_blink, &QTimer::timeout, [this] {
+        if (!m_number || --m_left < 0)
+            return m_blink.stop();
+        const QLCDNumber::SegmentStyle other =
+            m_own == QLCDNumber::Filled ? QLCDNumber::Outline : QLCDNumber::Filled;
+        m_number->setSegmentStyle(m_left % 2 ? other : m_own);
+    });
+}
 
 void FlashAndAnnounce::reached(QLCDNumber *number, QLabel *words)
 {
-    // A blink begun by the last count may still run: its end is the own style.
-    if (!number->property("blinking").toBool()) {
-        number->setProperty("blinking", true);
-        const QLCDNumber::SegmentStyle own = number->segmentStyle();
-        blink(number, own, kBlinks);
-        QTimer::singleShot(kBlinkMs * kBlinks + 1, number,
-                           [number] { number->setProperty("blinking", false); });
-    }
+    // A flash still running, begun by an earlier count, starts over; the
+    // style it ends with stays the number's own.
+    if (!m_blink.isActive() || m_number != number)
+        m_own = number->segmentStyle();
+    m_number = number;
+    m_left = kBlinks - 1; // the first change is made here, the rest by the timer
+    number->setSegmentStyle(m_own == QLCDNumber::Filled ? QLCDNumber::Outline : QLCDNumber::Filled);
+    m_blink.start();
     QAccessibleEvent alert(words, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
 }

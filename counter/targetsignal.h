@@ -5,8 +5,11 @@
 #ifndef VARIZEZ_TARGETSIGNAL_H
 #define VARIZEZ_TARGETSIGNAL_H
 
+#include <QLCDNumber>
+#include <QPointer>
+#include <QTimer>
+
 class QLabel;
-class QLCDNumber;
 
 // How the user learns that a count reached its target, eyes closed or not.
 // Each way is tried at once and none waits: a missing sound server or
@@ -24,7 +27,14 @@ public:
 class FlashAndAnnounce : public TargetSignal
 {
 public:
+    FlashAndAnnounce();
     void reached(QLCDNumber *number, QLabel *words) override;
+
+private:
+    QTimer m_blink;
+    QPointer<QLCDNumber> m_number;
+    QLCDNumber::SegmentStyle m_own = QLCDNumber::Outline; // the number's style between blinks
+    int m_left = 0;                                       // style changes still to come
 };
 
 #endif // VARIZEZ_TARGETSIGNAL_H

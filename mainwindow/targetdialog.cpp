@@ -6,6 +6,7 @@
 
 #include "printable.h"
 #include "targetfile.h"
+#include "undooffer.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -15,13 +16,6 @@ namespace {
 QString noTarget()
 {
     return QCoreApplication::translate("MainWindow", "No target");
-}
-
-QString shown(int n)
-{
-    QLocale locale;
-    locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
-    return locale.toString(n);
 }
 
 } // namespace
@@ -36,11 +30,11 @@ TargetDialog::TargetDialog(QWidget *parent, const QString &phrase, int current)
     setLabelText(m_label);
     QStringList choices;
     for (int preset : {33, 34, 99, 100, 1000})
-        choices << shown(preset);
+        choices << UndoOffer::number(preset);
     choices << noTarget();
     setComboBoxItems(choices);
     setComboBoxEditable(true);
-    setTextValue(current > 0 ? shown(current) : choices.first());
+    setTextValue(current > 0 ? UndoOffer::number(current) : choices.first());
 }
 
 std::optional<int> TargetDialog::targetOf(const QString &text) const
@@ -64,7 +58,7 @@ void TargetDialog::done(int result)
         setLabelText(
             m_label + QLatin1Char('\n') +
             QCoreApplication::translate("MainWindow", "A target is a whole number from 1 to %1.")
-                .arg(shown(TargetFile::kTargetBound)));
+                .arg(UndoOffer::number(TargetFile::kTargetBound)));
         return; // stays open, the reason in sight
     }
     QInputDialog::done(result);

@@ -4,6 +4,8 @@
 
 #include "sharingsettings.h"
 
+#include "phrasefolder.h"
+
 #include "folders.h"
 
 #include <QCryptographicHash>
@@ -18,16 +20,9 @@ namespace {
 
 const QString kFolderKey = QStringLiteral("sharing/folder");
 
-// "varizezCount.sharing" and the like, beside "varizezCount.bin".
-QString beside(const QString &dataFile, const char *suffix)
-{
-    const QFileInfo file(dataFile);
-    return file.absolutePath() + QLatin1Char('/') + file.completeBaseName() + QLatin1String(suffix);
-}
-
 QString settingsPath(const QString &dataFile)
 {
-    return beside(dataFile, ".sharing");
+    return PhraseFolder::beside(dataFile, ".sharing");
 }
 
 } // namespace
@@ -82,5 +77,5 @@ QString SharingSettings::deviceName()
 
 QString SharingSettings::mirrorFor(const QString &dataFile)
 {
-    return beside(dataFile, ".devices");
+    return PhraseFolder::beside(dataFile, ".devices");
 }

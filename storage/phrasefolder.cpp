@@ -82,3 +82,9 @@ void PhraseFolder::removeLeftovers(const QString &file)
         if (DurableFile::isTemporaryName(name, target.fileName()))
             QFile::remove(dir.filePath(name));
 }
+
+QString PhraseFolder::beside(const QString &file, const char *suffix)
+{
+    const QFileInfo info(file);
+    return info.absolutePath() + QLatin1Char('/') + info.completeBaseName() + QLatin1String(suffix);
+}

@@ -25,6 +25,10 @@ std::unique_ptr<QLockFile> lock(const QString &file, int waitMs);
 // in *where; false with the reason in *where.
 bool keepDamagedCopy(const QString &file, const QByteArray &bytes, QString *where);
 
+// A file the program keeps beside the phrase file: "varizezCount.sharing"
+// and the like beside "varizezCount.bin", for suffix ".sharing".
+QString beside(const QString &file, const char *suffix);
+
 // Removes the temporary files that a process killed while it replaced file
 // left beside it. Only names that the program makes are taken for such
 // leftovers: never a copy that a person made, whatever its name.

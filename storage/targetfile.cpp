@@ -5,10 +5,11 @@
 #include "targetfile.h"
 
 #include "phrasefile.h"
+#include "phrasefolder.h"
 
 #include <QCryptographicHash>
 #include <QDataStream>
-#include <QFileInfo>
+#include <QIODevice>
 #include <QSet>
 #include <utility>
 
@@ -27,9 +28,7 @@ QByteArray digestOf(const QByteArray &bytes)
 
 QString TargetFile::pathFor(const QString &phraseFile)
 {
-    const QFileInfo file(phraseFile);
-    return file.absolutePath() + QLatin1Char('/') + file.completeBaseName() +
-           QLatin1String(".targets");
+    return PhraseFolder::beside(phraseFile, ".targets");
 }
 
 QByteArray TargetFile::bytesOf(const QVector<PhraseTarget> &targets)
