@@ -30,7 +30,7 @@ Counter::Counter(QWidget *parent)
     // the new count by the time later receivers (the save) run.
     connect(this, &Counter::valueChanged, this, &Counter::on_valueChanged);
     m_target = std::make_unique<TargetStrip>(ui->verticalLayout, ui->lcdNumber,
-                                             std::make_unique<FlashAndAnnounce>());
+                                             std::make_unique<DesktopTargetSignal>());
     connect(m_target.get(), &TargetStrip::next, this, &Counter::nextPhrase);
 }
 

@@ -4,6 +4,8 @@
 
 #include "targetsignal.h"
 
+#include "desktopevents.h"
+
 #include <QAccessible>
 #include <QLabel>
 
@@ -16,7 +18,7 @@ constexpr int kBlinkMs = 90;
 
 } // namespace
 
-FlashAndAnnounce::FlashAndAnnounce()
+DesktopTargetSignal::DesktopTargetSignal()
 {
     m_blink.setInterval(kBlinkMs);
     QObject::connect(&m_blink, &QTimer::timeout, [this] {
@@ -28,7 +30,7 @@ FlashAndAnnounce::FlashAndAnnounce()
     });
 }
 
-void FlashAndAnnounce::reached(QLCDNumber *number, QLabel *words)
+void DesktopTargetSignal::reached(QLCDNumber *number, QLabel *words)
 {
     // A flash still running, begun by an earlier count, starts over; the
     // style it ends with stays the number's own.
@@ -40,4 +42,5 @@ void FlashAndAnnounce::reached(QLCDNumber *number, QLabel *words)
     m_blink.start();
     QAccessibleEvent alert(words, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
+    DesktopEvents::taskComplete();
 }

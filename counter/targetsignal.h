@@ -23,11 +23,12 @@ public:
     virtual void reached(QLCDNumber *number, QLabel *words) = 0;
 };
 
-// The number flashes briefly, and a screen reader announces the text.
-class FlashAndAnnounce : public TargetSignal
+// The number flashes briefly, a screen reader announces the text, and the
+// desktop plays its sound and gives its feedback for a finished task.
+class DesktopTargetSignal : public TargetSignal
 {
 public:
-    FlashAndAnnounce();
+    DesktopTargetSignal();
     void reached(QLCDNumber *number, QLabel *words) override;
 
 private:

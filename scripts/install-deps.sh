@@ -18,13 +18,15 @@ build_packages=(cmake g++ make pkg-config help2man
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libpng-dev
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     qt6-translations-l10n fonts-noto-core
-    libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev)
+    libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev
+    libcanberra-dev libcanberra-pulse sound-theme-freedesktop gsettings-desktop-schemas
+    libfeedback-dev)
 test_packages=(qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools qttranslations5-l10n
     clang libclang-rt-14-dev
     dbus dbus-bin xvfb xauth xdotool x11-utils openbox wmctrl x11-xkb-utils python3-xlib
     sway qt6-wayland
     desktop-file-utils dpkg-dev file util-linux python3 python3-fusepy fuse3 strace
-    syncthing faketime iproute2
+    syncthing faketime iproute2 pulseaudio feedbackd
     lintian appstream reuse)
 
 packages=("${build_packages[@]}")

@@ -8,6 +8,7 @@
 // followed by what the step changed for the user and on the disk, indented:
 // the transcript that rows.py compares with a script or a table row.
 
+#include "desktopevents.h"
 #include "devicefile.h"
 #include "mainwindow.h"
 #include "phrasefile.h"
@@ -568,6 +569,102 @@ bool deviceFile(S file, S spec)
 }
 
 // Another machine, as far as the program can tell: its id in place of this one's.
+// A sound server and feedbackd of the case's own, each with a log of what it
+// was asked to play: both log a request before they answer it, so once the
+// program's requests are answered the logs hold them.
+struct Witness
+{
+    QString log;
+    qint64 read = 0; // how much of the log was shown
+};
+QMap<QString, Witness> g_witnesses; // "sound", "feedbackd"
+
+void serve(const QString &program, const QStringList &arguments,
+           const QMap<QString, QString> &variables, const QString &log = QString())
+{
+    auto *server = new QProcess(qApp);                       // ended with the application
+    server->setProcessChannelMode(QProcess::MergedChannels); // GLib logs to both
+    server->setStandardOutputFile(log.isEmpty() ? QProcess::nullDevice() : log);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (auto it = variables.cbegin(); it != variables.cend(); ++it)
+        env.insert(it.key(), it.value());
+    server->setProcessEnvironment(env);
+    server->start(program, arguments);
+}
+
+QString privateDir(const QString &name)
+{
+    const QString dir = qEnvironmentVariable("XDG_RUNTIME_DIR") + '/' + name;
+    return QDir().mkpath(dir) ? dir : QString();
+}
+
+bool soundServer(S, S) // PulseAudio, playing to a sink that goes nowhere
+{
+    const QString dir = privateDir("sound");
+    const QString log = dir + "/log", socket = dir + "/native";
+    serve("pulseaudio",
+          {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--log-level=info",
+           "--log-target=file:" + log, "-L", "module-null-sink sink_name=quiet", "-L",
+           "module-native-protocol-unix auth-anonymous=1 socket=" + socket},
+          {{"HOME", dir}, {"PULSE_RUNTIME_PATH", dir}, {"PULSE_STATE_PATH", dir}});
+    g_witnesses["sound"] = {log};
+    qputenv("PULSE_COOKIE", (dir + "/cookie").toUtf8()); // the program's own, kept out of /home
+    return qputenv("PULSE_SERVER", ("unix:" + socket).toUtf8()) &&
+           QTest::qWaitFor([&] { return QFileInfo::exists(socket); }, 20000);
+}
+
+bool feedbackd(S, S) // on a session bus of its own, with its debugging log
+{
+    const QString dir = privateDir("feedback");
+    const QString bus = "unix:path=" + dir + "/bus", log = dir + "/log";
+    serve("dbus-daemon", {"--session", "--nofork", "--address=" + bus}, {});
+    if (!QTest::qWaitFor([&] { return QFileInfo::exists(dir + "/bus"); }, 20000))
+        return false;
+    serve("/usr/libexec/feedbackd", {},
+          {{"DBUS_SESSION_BUS_ADDRESS", bus},
+           {"G_MESSAGES_DEBUG", "fbd fbd-feedback-manager"},
+           {"GSETTINGS_BACKEND", "memory"}},
+          log);
+    g_witnesses["feedbackd"] = {log};
+    // The program reaches feedbackd through GLib's bus, not Qt's: only it moves.
+    return qputenv("DBUS_SESSION_BUS_ADDRESS", bus.toUtf8()) && QTest::qWaitFor([&] {
+               QFile file(log);
+               return file.open(QIODevice::ReadOnly) && file.readAll().contains("was acquired");
+           });
+}
+
+// What each witness was asked since the last step: the sound server the
+// streams it made (their event and sound file), feedbackd the events it took.
+QStringList witnessed()
+{
+    if (g_witnesses.isEmpty())
+        return {};
+    QStringList seen;
+    if (!DesktopEvents::settle(20000))
+        seen << "failed: the program's desktop events still on their way";
+    static const QRegularExpression stream(
+        R"re(event\.id = "([^"]*)"[\s\S]*?media\.filename = "[^"]*/([^"/]*)")re"),
+        event(R"re(Event '([^']*)' for '([^']*)' from[\s\S]*?uses app profile (\w+))re");
+    for (auto it = g_witnesses.begin(); it != g_witnesses.end(); ++it) {
+        QFile file(it->log);
+        if (!file.open(QIODevice::ReadOnly) || !file.seek(it->read))
+            continue;
+        const QString news = QString::fromUtf8(file.readAll());
+        it->read = file.pos();
+        const bool sound = it.key() == "sound";
+        // One request a part: a stream made, or an event taken.
+        const QStringList parts = news.split(sound ? "Created input" : "Event '").mid(1);
+        for (const QString &part : parts) {
+            const auto found = (sound ? stream : event).match(sound ? part : "Event '" + part);
+            seen << (!found.hasMatch() ? it.key() + ": " + part.section('\n', 0, 0)
+                     : sound ? "sound: " + found.captured(1) + " from " + found.captured(2)
+                             : "feedbackd: " + found.captured(1) + " for " + found.captured(2) +
+                                   ", profile " + found.captured(3));
+        }
+    }
+    return seen;
+}
+
 bool machine(S id, S)
 {
     const QString file = qEnvironmentVariable("XDG_RUNTIME_DIR") + "/machine-id-" + id;
@@ -629,6 +726,8 @@ const QHash<QString, Verb> kVerbs{
                                 : qputenv(qPrintable(name), value.toUtf8());
      }},
     {"run", run},
+    {"soundserver", soundServer},
+    {"feedbackd", feedbackd},
     {"durablefs", // mounted there by rows.py
      [](S dir, S) { return QStorageInfo(dir).fileSystemType().startsWith("fuse"); }},
     {"load", load},
@@ -763,7 +862,7 @@ QStringList play(const QString &step, const QDBusConnection &listener)
                                       (old.section(' ', 2) == contents ? "written again"
                                                                        : contents));
     }
-    return changes + g_events;
+    return changes + g_events + witnessed();
 }
 
 } // namespace
@@ -775,6 +874,7 @@ int main(int argc, char *argv[])
         if (QFile(it.next()).open(QIODevice::ReadOnly))
             g_early << it.filePath();
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(VARIZEZ_APP_ID); // as the program names itself
     std::setvbuf(stdout, nullptr, _IONBF, 0); // every line out at once, for a kill at any moment
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
         if (message.startsWith("varizez: "))
@@ -806,6 +906,8 @@ int main(int argc, char *argv[])
         std::printf("%s%s\n", qUtf8Printable(step), changes.isEmpty() ? "" : qUtf8Printable(out));
     }
     qDeleteAll(g_windows);
+    // GLib ends a program whose session bus closes: a case's own bus ends with it.
+    std::signal(SIGTERM, SIG_IGN);
     QDesktopServices::unsetUrlHandler("http");
     const rlimit unlimited = {RLIM_INFINITY, RLIM_INFINITY}; // for coverage data, written last
     ::setrlimit(RLIMIT_FSIZE, &unlimited);

@@ -37,7 +37,7 @@ for page in varizez varizez-file; do
         || fail "$page --version without a display"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt[56]widgets libqt[56]dbus libc6; do grep -Eq "$lib" <<<"$depends" || fail "no $lib in $depends"; done
+for lib in libqt[56]widgets libqt[56]dbus libcanberra0 libfeedback libc6; do grep -Eq "$lib" <<<"$depends" || fail "no $lib in $depends"; done
 apt-get install -s "$deb" >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get cannot install the package"; }
 
 echo "PASS: $deb: lintian, desktop entry, metainfo, contents, dependencies"
