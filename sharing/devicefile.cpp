@@ -5,6 +5,7 @@
 #include "devicefile.h"
 
 #include "phrasefile.h"
+#include "targetfile.h"
 
 #include <QCryptographicHash>
 #include <QMessageAuthenticationCode>
@@ -23,6 +24,7 @@ constexpr int kDigestSize = 8;
 constexpr int kNameBound = 256;   // characters of a device's name
 constexpr int kSectionBound = 64; // sections a later version may add
 constexpr quint64 kSealSection = 1;
+constexpr quint64 kTargetsSection = 2; // before the seal, which covers it
 constexpr int kSealSize = 16;
 constexpr qint64 kTimeBound = qint64(1) << 53;
 constexpr int kEntryBound = 2 * PhraseFile::kRecordBound; // the list, and as many removed
@@ -45,10 +47,11 @@ QByteArray digestOf(const QByteArray &entriesDigest, const char *sections, int s
         .left(kDigestSize);
 }
 
-// What only the key makes of all before the sections.
-QByteArray sealOf(const QByteArray &entriesDigest, const QByteArray &key)
+// What only the key makes of all before the sections, and of the targets.
+QByteArray sealOf(const QByteArray &entriesDigest, const QByteArray &targets, const QByteArray &key)
 {
-    return QMessageAuthenticationCode::hash(entriesDigest, key, QCryptographicHash::Sha256)
+    return QMessageAuthenticationCode::hash(entriesDigest + targets, key,
+                                            QCryptographicHash::Sha256)
         .left(kSealSize);
 }
 
@@ -297,6 +300,41 @@ void writeEntry(Writer &out, const DeviceEntry &e, const QHash<QString, int> &in
         writeSeen(out, e.removed, indexOf);
 }
 
+// The targets a device set: each phrase's key, its target (0: none) and
+// the setting's stamp.
+void writeTargets(Writer &out, const QMap<PhraseKey, TargetSetting> &targets)
+{
+    out.number(quint64(targets.size()));
+    for (auto it = targets.cbegin(); it != targets.cend(); ++it) {
+        out.text(it.key().text);
+        out.number(quint64(it.key().n));
+        out.number(quint64(it->target));
+        out.number(quint64(it->stamp));
+    }
+}
+
+bool readTargets(const QByteArray &section, QMap<PhraseKey, TargetSetting> *targets)
+{
+    Reader in(section.constData(), section.size());
+    qint64 n = 0;
+    if (!in.count(kEntryBound, &n))
+        return false;
+    for (qint64 i = 0; i < n; ++i) {
+        PhraseKey key;
+        qint64 occurrence = 0, target = 0, stamp = 0;
+        if (!in.text(std::numeric_limits<int>::max() / 2, &key.text) ||
+            !in.count(PhraseFile::kRecordBound, &occurrence) ||
+            !in.count(TargetFile::kTargetBound, &target) ||
+            !in.count(DeviceBounds::kNumber, &stamp))
+            return false;
+        key.n = qint32(occurrence);
+        if (targets->contains(key))
+            return false;
+        targets->insert(key, TargetSetting{qint32(target), stamp});
+    }
+    return in.ok() && in.atEnd();
+}
+
 bool readEntry(Reader &in, const QStringList &devices, DeviceEntry *e)
 {
     qint64 n = 0, flags = 0, written = 0;
@@ -367,12 +405,21 @@ QByteArray DeviceFile::bytesOf(const DeviceState &state, const QByteArray &key)
     for (const DeviceEntry &e : state.entries)
         writeEntry(out, e, indexOf);
     const QByteArray entriesDigest = sha1(out.data(), out.size());
+    Writer targets;
+    if (!state.targets.isEmpty())
+        writeTargets(targets, state.targets);
+    const QByteArray targetBytes(targets.data(), targets.size());
     Writer sections;
-    sections.number(key.isEmpty() ? 0 : 1);
+    sections.number((key.isEmpty() ? 0 : 1) + (targetBytes.isEmpty() ? 0 : 1));
+    if (!targetBytes.isEmpty()) {
+        sections.number(kTargetsSection);
+        sections.number(quint64(targetBytes.size()));
+        sections.raw(targetBytes.constData(), int(targetBytes.size()));
+    }
     if (!key.isEmpty()) {
         Writer seal;
         seal.number(quint64(state.generation));
-        const QByteArray code = sealOf(entriesDigest, key);
+        const QByteArray code = sealOf(entriesDigest, targetBytes, key);
         seal.raw(code.constData(), int(code.size()));
         sections.number(kSealSection);
         sections.number(quint64(seal.size()));
@@ -430,6 +477,7 @@ DeviceFile::Verdict DeviceFile::read(const QByteArray &bytes, DeviceState *state
             bytes.mid(int(size)) ||
         !in.count(kSectionBound, &sections))
         return Verdict::Damaged;
+    QByteArray targetBytes;
     for (qint64 i = 0, type = 0, length = 0; i < sections; ++i) {
         if (!in.count(std::numeric_limits<qint32>::max(), &type) || !in.count(in.left(), &length))
             return Verdict::Damaged;
@@ -438,10 +486,17 @@ DeviceFile::Verdict DeviceFile::read(const QByteArray &bytes, DeviceState *state
             return Verdict::Damaged;
         Reader seal(section.constData(), section.size());
         qint64 generation = 0;
-        if (type == qint64(kSealSection) && seal.count(kTimeBound, &generation) &&
-            seal.left() == kSealSize) {
+        if (type == qint64(kTargetsSection) && targetBytes.isNull()) {
+            targetBytes = section;
+            read.sealed = false; // a seal covers only the targets before it
+            // Targets that make no sense cost the targets, never the counts.
+            if (!readTargets(section, &read.targets))
+                read.targets.clear();
+        } else if (type == qint64(kSealSection) && seal.count(kTimeBound, &generation) &&
+                   seal.left() == kSealSize) {
             read.generation = generation;
-            read.sealed = !key.isEmpty() && section.right(kSealSize) == sealOf(entriesDigest, key);
+            read.sealed = !key.isEmpty() &&
+                          section.right(kSealSize) == sealOf(entriesDigest, targetBytes, key);
         }
     }
     if (!in.ok() || !in.atEnd())

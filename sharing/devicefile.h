@@ -19,9 +19,10 @@
 // Big-endian throughout: the magic "VZDC", the version, the device's id and
 // name, when it last counted, the stamp of the phrase file its last write
 // replaced, the ids of the devices its resets and removals saw, its
-// entries, sections (a device's seal on its own record; those a later
-// version adds, which this one skips), and the digest: of the SHA-1 of all
-// before the sections, and the sections. Numbers are written in 7-bit
+// entries, sections (the targets it set; a device's seal on its own
+// record, which covers the targets too; those a later version adds, which
+// this one skips, as the version before targets skips them), and the
+// digest: of the SHA-1 of all before the sections, and the sections. Numbers are written in 7-bit
 // groups, most significant first, so small ones take one byte; texts in
 // UTF-8 after their length.
 namespace DeviceFile {

@@ -90,6 +90,18 @@ struct DeviceEntry
     bool isBlank() const { return tally.isZero() && !hasBase && reset.isEmpty() && !listed; }
 };
 
+// A target a device set for a phrase (0: it set none). Of all the settings
+// of a phrase, the one made last by the order of events holds everywhere:
+// a device stamps a setting one past every stamp it has seen, whatever its
+// clock says; settings with one stamp, made apart, go to the larger device
+// id, the same choice on every device.
+struct TargetSetting
+{
+    qint32 target = 0;
+    qint64 stamp = 0;
+    bool operator==(const TargetSetting &o) const { return target == o.target && stamp == o.stamp; }
+};
+
 // Everything a device tells the others: what it did, phrase by phrase, in
 // the order of its list; and for itself, the list it last wrote.
 struct DeviceState
@@ -101,6 +113,7 @@ struct DeviceState
     // that write never reached the disk, this is the file found next time.
     FileStamp replaced;
     QVector<DeviceEntry> entries;
+    QMap<PhraseKey, TargetSetting> targets; // the latest this device set, phrase by phrase
     // This device's own records only: one more with every record kept, and
     // whether the record read bore this device's seal, so that its copy in
     // the folder, which anyone can write, is taken for its own only then.

@@ -20,6 +20,15 @@ constexpr int kSettleMs = 100;
 // How often a folder that is away is tried again.
 constexpr int kRetryMs = 5000;
 
+QVector<qint32> targetsOf(const QVector<Beads *> &records)
+{
+    QVector<qint32> targets;
+    targets.reserve(records.size());
+    for (const Beads *record : records)
+        targets.append(record->target());
+    return targets;
+}
+
 QVector<PhraseEntry> entriesOf(const QVector<Beads *> &records)
 {
     QVector<PhraseEntry> entries;
@@ -74,6 +83,12 @@ void PhraseStore::open(QVector<Beads *> *records, const QStringList &seeds)
                        m_file.stamp(), found ? QStringList() : seeds);
         m_rows = m_shared->rows();
         setRecords();
+        // Targets set here before they were shared go to the others, where
+        // no device has set one.
+        m_targets.load();
+        m_targets.applyTo(*records);
+        m_shared->bringInTargets(targetsOf(*records));
+        applySharedTargets();
         // The other devices counted while this one was closed, or what this
         // one did has not reached the disk or the folder yet.
         write(false);
@@ -83,9 +98,10 @@ void PhraseStore::open(QVector<Beads *> *records, const QStringList &seeds)
         m_rows = m_saved = entriesOf(*records);
     }
     rememberResets();
-    // The targets are this device's own: they follow its records.
-    m_targets.load();
-    m_targets.applyTo(*records);
+    if (!m_shared) {
+        m_targets.load();
+        m_targets.applyTo(*records);
+    }
     watch();
 }
 
@@ -113,10 +129,12 @@ bool PhraseStore::save()
     // A change that arrived in the folder and waits to settle is read first:
     // this change sees the folder as it is now.
     const bool news = m_settle.isActive();
+    QVector<qint32> setHere;
     if (m_shared) {
         if (news)
             m_shared->readFolder();
-        m_shared->change(now, resetRows());
+        setHere = targetsSetHere();
+        m_shared->change(now, resetRows(), setHere);
         m_rows = m_shared->rows();
     } else {
         m_rows = now;
@@ -126,11 +144,12 @@ bool PhraseStore::save()
     if (takeIn(news) || m_rows != now) {
         setRecords();
         emit changedOutside();
+    } else if (m_shared && (news || !setHere.isEmpty())) {
+        applySharedTargets(); // the records are the rows
     }
     rememberResets();
     write(true);
-    const bool targetsKept = m_location.problem.isEmpty() && m_targets.save(*m_records);
-    return targetsKept && (!m_shared || m_shared->recordKept()) &&
+    return m_targetsKept && (!m_shared || m_shared->recordKept()) &&
            (m_file.trouble().kind == PhraseFileTrouble::None ||
             m_file.trouble().kind == PhraseFileTrouble::KeptAside);
 }
@@ -162,6 +181,8 @@ bool PhraseStore::takeIn(bool folder)
             m_shared->refresh();
         changed = changed || m_shared->rows() != m_rows;
         m_rows = m_shared->rows();
+        // Targets only change here when another device's file came.
+        changed = changed || (folder && m_shared->targets() != m_sharedTargets);
     }
     return changed;
 }
@@ -177,6 +198,8 @@ void PhraseStore::write(bool evenIfSame)
     }
     if ((evenIfSame || m_rows != m_saved) && m_file.save(m_rows))
         m_saved = m_rows;
+    // The targets as this device shows them, beside the phrase file.
+    m_targetsKept = m_location.problem.isEmpty() && m_targets.save(*m_records);
     if (m_shared) {
         m_shared->publish();
         if (!m_shared->publishingFails())
@@ -222,6 +245,34 @@ void PhraseStore::setRecords()
         qDeleteAll(left);
     *m_records = records;
     rememberResets(); // a record deleted here leaves its address free for a new one
+    if (m_shared)
+        applySharedTargets();
+}
+
+void PhraseStore::applySharedTargets()
+{
+    m_sharedTargets = m_shared->targets();
+    m_applied.clear();
+    for (int i = 0; i < m_records->size() && i < m_sharedTargets.size(); ++i) {
+        m_records->at(i)->setTarget(m_sharedTargets.at(i));
+        m_applied.insert(m_records->at(i), m_sharedTargets.at(i));
+    }
+}
+
+QVector<qint32> PhraseStore::targetsSetHere() const
+{
+    // Most changes set none: the records' targets are those last applied.
+    if (targetsOf(*m_records) == m_sharedTargets)
+        return {};
+    QVector<qint32> set;
+    set.reserve(m_records->size());
+    for (const Beads *record : qAsConst(*m_records)) {
+        const auto applied = m_applied.constFind(record);
+        set.append(applied != m_applied.cend() && *applied == record->target()
+                       ? SharedList::kTargetKept
+                       : record->target());
+    }
+    return set;
 }
 
 void PhraseStore::watch()

@@ -53,6 +53,12 @@ void SharedCounts::setDevices(const QVector<DeviceState> &states)
     reviewAll();
 }
 
+void SharedCounts::setOwnTarget(const PhraseKey &key, const TargetSetting &setting)
+{
+    m_devices.first().targets.insert(key, setting);
+    ++m_revision;
+}
+
 void SharedCounts::keepWithinBounds()
 {
     // However many phrases the other devices bring, this device's own state,

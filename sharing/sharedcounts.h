@@ -32,6 +32,10 @@ public:
     explicit SharedCounts(const DeviceState &own);
 
     const DeviceState &own() const { return m_devices.first(); }
+    // Every device's state, this device's first.
+    const QVector<DeviceState> &devices() const { return m_devices; }
+    // This device set a phrase's target (SharedTargets makes the setting).
+    void setOwnTarget(const PhraseKey &key, const TargetSetting &setting);
     // The other devices' latest states, each in place of what it said before.
     // A state under this device's own id is never taken: only this device
     // speaks for itself.

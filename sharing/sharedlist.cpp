@@ -71,6 +71,7 @@ void SharedList::open(const std::optional<QVector<PhraseEntry>> &file, const Fil
     }
     m_rows = m_counts->entriesOf(m_keys);
     goOnAsNewIfSilenced();
+    m_targets.agree(m_counts->devices());
 }
 
 DeviceState SharedList::fresh() const
@@ -103,14 +104,19 @@ void SharedList::readFolder()
     m_arrivals += arrivals;
     m_news = true;
     goOnAsNewIfSilenced();
+    m_targets.agree(m_counts->devices());
 }
 
-void SharedList::change(const QVector<PhraseEntry> &after, const QVector<bool> &reset)
+void SharedList::change(const QVector<PhraseEntry> &after, const QVector<bool> &reset,
+                        const QVector<qint32> &targets)
 {
     bool samePlaces = !m_news && after.size() == m_rows.size();
     for (int i = 0; samePlaces && i < after.size(); ++i)
         samePlaces = after.at(i).name == m_rows.at(i).name;
     m_keys = m_counts->apply(m_keys, m_rows, after, reset);
+    for (int i = 0; i < targets.size() && i < m_keys.size(); ++i)
+        if (targets.at(i) != kTargetKept && targets.at(i) != m_targets.targetOf(m_keys.at(i)))
+            setTarget(m_keys.at(i), targets.at(i));
     if (!samePlaces)
         return refresh();
     // Most often one count changed: counting never hides a phrase, so every
@@ -118,6 +124,27 @@ void SharedList::change(const QVector<PhraseEntry> &after, const QVector<bool> &
     for (int i = 0; i < after.size(); ++i)
         if (after.at(i).count != m_rows.at(i).count || reset.value(i))
             m_rows[i] = m_counts->entriesOf({m_keys.at(i)}).first();
+}
+
+QVector<qint32> SharedList::targets() const
+{
+    QVector<qint32> targets;
+    targets.reserve(m_keys.size());
+    for (const PhraseKey &key : m_keys)
+        targets.append(m_targets.targetOf(key));
+    return targets;
+}
+
+void SharedList::bringInTargets(const QVector<qint32> &targets)
+{
+    for (int i = 0; i < targets.size() && i < m_keys.size(); ++i)
+        if (targets.at(i) != 0 && !m_targets.isSet(m_keys.at(i)))
+            setTarget(m_keys.at(i), targets.at(i));
+}
+
+void SharedList::setTarget(const PhraseKey &key, qint32 target)
+{
+    m_counts->setOwnTarget(key, m_targets.set(key, target, m_counts->own().id));
 }
 
 void SharedList::refresh()

@@ -8,6 +8,7 @@
 #include "phrasefile.h"
 #include "sharedcounts.h"
 #include "sharedfolder.h"
+#include "sharedtargets.h"
 
 #include <QStringList>
 #include <memory>
@@ -45,8 +46,17 @@ public:
     // Reads what changed in the folder, to be shown at the next refresh().
     void readFolder();
     // A change of rows() made on this device: `after` in its place; `reset`,
-    // the rows of `after` that were reset and then counted to their count.
-    void change(const QVector<PhraseEntry> &after, const QVector<bool> &reset = QVector<bool>());
+    // the rows of `after` that were reset and then counted to their count;
+    // `targets`, when given, the target set here for each row of `after` (0:
+    // none; kTargetKept: the row's target was not touched here).
+    static constexpr qint32 kTargetKept = -1;
+    void change(const QVector<PhraseEntry> &after, const QVector<bool> &reset = QVector<bool>(),
+                const QVector<qint32> &targets = QVector<qint32>());
+    // Each row's target as the devices agree on it (0: none).
+    QVector<qint32> targets() const;
+    // The targets this device had before it shared them, a row's each:
+    // taken for the phrases no device has set a target for.
+    void bringInTargets(const QVector<qint32> &targets);
     // The list as the devices make it now, phrases keeping their places.
     void refresh();
     // Whether the folder brought something since the last refresh().
@@ -75,9 +85,11 @@ public:
 private:
     DeviceState fresh() const;
     void goOnAsNewIfSilenced();
+    void setTarget(const PhraseKey &key, qint32 target);
 
     SharedFolder m_folder;
     std::unique_ptr<SharedCounts> m_counts;
+    SharedTargets m_targets;
     QVector<PhraseKey> m_keys;
     QVector<PhraseEntry> m_rows;
     QVector<PhraseKey> m_writtenKeys; // the list in this device's record

@@ -14,6 +14,7 @@
 #include "phrasefile.h"
 #include "phrasestore.h"
 #include "sharedcounts.h"
+#include "sharedtargets.h"
 #include "startup.h"
 #include "targetfile.h"
 #include "translations.h"
@@ -492,6 +493,7 @@ bool counts(S, S)
 struct MergeDevice
 {
     std::unique_ptr<SharedCounts> counts;
+    SharedTargets targets;
     QVector<PhraseKey> keys;
     QVector<PhraseEntry> rows;
 };
@@ -500,19 +502,36 @@ std::map<QString, MergeDevice> g_merge;
 bool merge(S name, S rest)
 {
     if (name == "show") {
-        for (const auto &[device, d] : g_merge)
-            g_events << device + ": " + (d.rows.isEmpty() ? "-" : recordsOf(d.rows).remove('"'));
+        for (const auto &[device, d] : g_merge) {
+            QStringList rows; // a row with its target: "X 5 (33)"
+            for (int i = 0; i < d.rows.size(); ++i) {
+                const qint32 target = d.targets.targetOf(d.keys.at(i));
+                rows << recordsOf({d.rows.at(i)}).remove('"') +
+                            (target ? QString(" (%1)").arg(target) : QString());
+            }
+            g_events << device + ": " + (rows.isEmpty() ? "-" : rows.join(" | "));
+        }
         return true;
     }
     MergeDevice &d = g_merge[name];
     if (!d.counts)
-        d.counts = std::make_unique<SharedCounts>(DeviceState{name.repeated(12), name, 0, {}, {}});
+        d.counts =
+            std::make_unique<SharedCounts>(DeviceState{name.repeated(12), name, 0, {}, {}, {}});
     const QStringList w = rest.split(' ');
     if (w.value(0) == "sees") {
         const MergeDevice *other = g_merge.count(w.value(1)) ? &g_merge[w.value(1)] : nullptr;
         return other &&
                (d.counts->setDevices({other->counts->own()}), d.keys = d.counts->shown(d.keys),
-                d.rows = d.counts->entriesOf(d.keys), true);
+                d.rows = d.counts->entriesOf(d.keys), d.targets.agree(d.counts->devices()), true);
+    }
+    if (w.value(0) == "target") { // "target X N": this device sets X's target to N (0: none)
+        const int i = int(std::find_if(d.rows.cbegin(), d.rows.cend(),
+                                       [&](const PhraseEntry &e) { return e.name == w.value(1); }) -
+                          d.rows.cbegin());
+        return i < d.keys.size() &&
+               (d.counts->setOwnTarget(d.keys.at(i), d.targets.set(d.keys.at(i), w.value(2).toInt(),
+                                                                   d.counts->own().id)),
+                true);
     }
     QVector<PhraseEntry> after = d.rows;
     QVector<bool> reset(after.size());
@@ -545,7 +564,7 @@ bool deviceFile(S file, S spec)
 {
     const QStringList parts = spec.split(" / ");
     const QStringList head = parts.first().split(' ');
-    DeviceState state{head.value(0), QString(), 0, {}, {}, head.value(2).toLongLong(), false};
+    DeviceState state{head.value(0), QString(), 0, {}, {}, {}, head.value(2).toLongLong(), false};
     state.name = head.value(1).section('*', 0, 0).replace("\\e", "\x1b").replace("\\a", "\a");
     state.name = state.name.repeated(
         head.value(1).contains('*') ? head.value(1).section('*', 1).toInt() : 1);
