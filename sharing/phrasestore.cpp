@@ -253,9 +253,11 @@ void PhraseStore::applySharedTargets()
 {
     m_sharedTargets = m_shared->targets();
     m_applied.clear();
+    QHash<QString, int> occurrences;
     for (int i = 0; i < m_records->size() && i < m_sharedTargets.size(); ++i) {
-        m_records->at(i)->setTarget(m_sharedTargets.at(i));
-        m_applied.insert(m_records->at(i), m_sharedTargets.at(i));
+        Beads *record = m_records->at(i);
+        record->setTarget(m_sharedTargets.at(i));
+        m_applied.insert({record->name(), occurrences[record->name()]++}, m_sharedTargets.at(i));
     }
 }
 
@@ -264,10 +266,14 @@ QVector<qint32> PhraseStore::targetsSetHere() const
     // Most changes set none: the records' targets are those last applied.
     if (targetsOf(*m_records) == m_sharedTargets)
         return {};
+    // A record's phrase is known by its text and by which row of that text
+    // it is, as in the targets file: a phrase added anew, or one that was
+    // not shown when the targets were applied, has its target set here.
     QVector<qint32> set;
     set.reserve(m_records->size());
+    QHash<QString, int> occurrences;
     for (const Beads *record : qAsConst(*m_records)) {
-        const auto applied = m_applied.constFind(record);
+        const auto applied = m_applied.constFind({record->name(), occurrences[record->name()]++});
         set.append(applied != m_applied.cend() && *applied == record->target()
                        ? SharedList::kTargetKept
                        : record->target());

@@ -71,9 +71,10 @@ private:
     TargetList m_targets;
     bool m_targetsKept = true;
     // With sharing: the targets the devices agreed on when last given to the
-    // records, and to which record: a record's target that differs was set here.
+    // records, and to which phrase (its text, and which row of that text):
+    // a record's target that differs was set here.
     QVector<qint32> m_sharedTargets;
-    QHash<const Beads *, qint32> m_applied;
+    QHash<QPair<QString, int>, qint32> m_applied;
     QVector<Beads *> *m_records = nullptr;
     QVector<PhraseEntry> m_rows;          // what the records held when last in step
     QVector<PhraseEntry> m_saved;         // what the phrase file holds, as last read or written

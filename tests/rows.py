@@ -13,7 +13,7 @@
                                     N times while it counts
 The player is tst_actions; it must run in a private /home (with-private-home.sh).
 """
-import difflib, glob, os, random, re, subprocess, sys, tempfile, time
+import csv, difflib, glob, os, random, re, subprocess, sys, tempfile, time
 
 
 def libfaketime():
@@ -71,11 +71,21 @@ def row(player, table, name):
                  lambda: open(table, 'w', encoding='utf-8').write('\n'.join(lines)))
 
 
-def records_of(path):
-    """The records of a whole phrase file, as the backup tool exports them; raises on damage."""
+def exported(path):
+    """The rows of a whole phrase file as the backup tool exports them (a phrase, its count,
+    and its target when any phrase has one); raises on damage."""
     run = subprocess.run([os.environ['VARIZEZ_FILE'], 'export', path], capture_output=True, text=True)
     assert run.returncode == 0, run.stderr
-    return [(name, int(count)) for name, count in (line.rsplit(',', 1) for line in run.stdout.splitlines()[1:])]
+    return list(csv.reader(run.stdout.splitlines()[1:]))
+
+
+def records_of(path):
+    return [(row[0], int(row[1])) for row in exported(path)]
+
+
+def targets_of(path):
+    """Each phrase's target, of those that have one."""
+    return {row[0]: int(row[2]) for row in exported(path) if len(row) > 2 and row[2]}
 
 
 def durable(folder):

@@ -558,8 +558,9 @@ bool merge(S name, S rest)
 
 // A device's file, valid or not, written by the program's own writer:
 // "FILE ID NAME [GENERATION] / TEXT UPS DOWNS ADDS [reset|removed ID UPS DOWNS
-// ADDS]... / ..."; \e and \a in NAME stand for ESC and BEL, NAME*N for N
-// copies; with a generation, the file is sealed with a key of its own.
+// ADDS]... / target TEXT N STAMP / ..."; \e and \a in NAME stand for ESC and
+// BEL, NAME*N for N copies; with a generation, the file is sealed with a key
+// of its own.
 bool deviceFile(S file, S spec)
 {
     const QStringList parts = spec.split(" / ");
@@ -570,6 +571,10 @@ bool deviceFile(S file, S spec)
         head.value(1).contains('*') ? head.value(1).section('*', 1).toInt() : 1);
     for (const QString &part : parts.mid(1)) {
         const QStringList w = part.split(' ');
+        if (w.first() == "target") {
+            state.targets.insert({w.value(1), 0}, {w.value(2).toInt(), w.value(3).toLongLong()});
+            continue;
+        }
         DeviceEntry e;
         e.key = {w.value(0), 0};
         e.tally = {w.value(1).toLongLong(), w.value(2).toLongLong(), w.value(3).toLongLong()};

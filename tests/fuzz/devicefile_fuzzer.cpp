@@ -15,6 +15,7 @@
 
 #include "devicefile.h"
 #include "sharedcounts.h"
+#include "sharedtargets.h"
 
 #include <QCryptographicHash>
 #include <algorithm>
@@ -43,7 +44,7 @@ bool same(const DeviceState &a, const DeviceState &b)
                (!x.listed || x.written == y.written);
     };
     return a.id == b.id && a.name == b.name && a.lastCounted == b.lastCounted &&
-           a.replaced == b.replaced && a.generation == b.generation &&
+           a.replaced == b.replaced && a.generation == b.generation && a.targets == b.targets &&
            std::equal(a.entries.begin(), a.entries.end(), b.entries.begin(), b.entries.end(),
                       entry);
 }
@@ -58,7 +59,10 @@ bool readBack(const QByteArray &bytes, DeviceState *state)
         return QCryptographicHash::hash(b, QCryptographicHash::Sha1);
     };
     const int end = bytes.size() - 8;
-    QByteArray file;
+    // Whole as it came (a seed with targets): its digest stays.
+    QByteArray file = DeviceFile::read(bytes, state, kKey) == DeviceFile::Verdict::Whole
+                          ? bytes
+                          : QByteArray();
     for (int length = -1; length < 128 && file.isEmpty(); ++length) {
         const int from = length < 0 ? end - 1 : end - 3 - length;
         if (from < 6 || (length >= 0 && (bytes.at(from) != 1 || bytes.at(from + 2) != length)))
@@ -68,8 +72,6 @@ bool readBack(const QByteArray &bytes, DeviceState *state)
         if (DeviceFile::read(file, state, kKey) != DeviceFile::Verdict::Whole)
             file.clear();
     }
-    // A file whole as it came needs no new digest, or this fuzzer's is wrong.
-    check(DeviceFile::read(bytes, state, kKey) != DeviceFile::Verdict::Whole || file == bytes);
     DeviceState again;
     check(file.isEmpty() || (DeviceFile::read(DeviceFile::bytesOf(*state, kKey), &again, kKey) ==
                                  DeviceFile::Verdict::Whole &&
@@ -110,6 +112,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
     };
     takeIn(others);
+    SharedTargets targets;
+    targets.agree(counts.devices());
     QVector<PhraseKey> keys = counts.shown({});
     QVector<PhraseEntry> rows = counts.entriesOf(keys);
     // Two bytes a change, a few changes: what and to which row, and by how much.
@@ -133,8 +137,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         QVector<PhraseKey> changed = counts.apply(keys, rows, after, reset);
         if (what == 5 && !std::exchange(joined, true)) // sharing begins, with this list
             changed = counts.join(after + QVector<PhraseEntry>{{text, qint32(by & 0xFFFF)}});
-        if (what == 6) // the same files again: nothing changes
-            takeIn(others), check(counts.entriesOf(keys) == rows);
+        if (what == 6) { // the same files again: nothing changes
+            takeIn(others);
+            targets.agree(counts.devices());
+            check(counts.entriesOf(keys) == rows);
+        }
+        if (row >= 0 && what == 7) { // a target set here holds here, unless stamps ran out
+            const TargetSetting set =
+                targets.set(keys.at(row), amount % 3 ? amount : 0, counts.own().id);
+            counts.setOwnTarget(keys.at(row), set);
+            check(targets.targetOf(keys.at(row)) == set.target ||
+                  set.stamp == DeviceBounds::kNumber);
+        }
         // A count changed here shows as this device's user made it.
         if (row >= 0 && what < 3 && (after != rows || what == 2) && was < INT32_MAX)
             check(counts.countOf(changed.at(row)) == after.at(row).count);
@@ -153,5 +167,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     SharedCounts restarted(written);
     restarted.setDevices(others);
     check(restarted.entriesOf(restarted.shown(keys)) == rows);
+    // And with the same targets, whatever their order of arrival.
+    SharedTargets again;
+    again.agree(restarted.devices());
+    for (const PhraseKey &key : keys)
+        check(again.targetOf(key) == targets.targetOf(key));
     return 0;
 }

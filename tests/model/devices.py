@@ -12,7 +12,8 @@ simulated here, each device checked after each step against a model of what shar
   devices.py PLAYER SEED FILE      the steps of FILE, one a line, as a failed run prints them
 
 A step is "DEVICE VERB ARGS" (open [CLOCK], close, kill, add T, count T +N / -N, plus T,
-minus T, reset T, remove T, undo, back, status [CLOCK], import T=N,T=N|- [CLOCK]) or
+minus T, reset T, remove T, undo, back, target T N (0: none), status [CLOCK], import
+T=N,T=N|- [CLOCK]) or
 "sync X Y [only OWNER...]": the engine runs between the folders of X and Y, for the files
 of those owners only when cut short. A program is opened when a step needs it, and closed
 for varizez-file ($VARIZEZ_FILE). At the end every program is closed, the engine brings all
@@ -24,15 +25,18 @@ from collections import Counter, namedtuple
 from subprocess import PIPE
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
 sys.dont_write_bytecode = True  # no rows.py cache left in the sources
-from rows import clock_off, libfaketime, records_of
+from rows import clock_off, libfaketime, records_of, targets_of
 
 DEVICES, CLOCKS, CLOCK = 'abc', ['+1d', '-3h', '+400d', '-40d'], r'[+-]\d+[mhdy]'
 TEXTS = ['SubhanAllah', 'Alhamdulillah', 'AllahuAkbar', 'Astaghfirullah', 'Salawat']
 WEIGHTS = {'count': 8, 'plus': 1, 'minus': 1, 'reset': 3, 'add': 3, 'remove': 2, 'back': 1,
-           'open': 1, 'close': 1, 'kill': 1, 'status': 1, 'import': 1, 'sync': 6}
+           'open': 1, 'close': 1, 'kill': 1, 'status': 1, 'import': 1, 'sync': 6, 'target': 2}
+TARGETS = [0, 33, 34, 99, 100]
 # An element (an add, or a count step of n) has a uid; a reset or a remove has "seen", the
-# uids of the elements of its phrase that its device knew.
-Fact = namedtuple('Fact', 'kind text n uid seen', defaults=(0, None, frozenset()))
+# uids of the elements of its phrase that its device knew. A target set (n, 0 for none) has a
+# stamp one past every stamp its device knew: the one of a phrase known with the latest stamp
+# holds, of two with one stamp the one of the device with the larger id.
+Fact = namedtuple('Fact', 'kind text n uid seen stamp', defaults=(0, None, frozenset(), 0))
 
 
 class Model:
@@ -44,9 +48,29 @@ class Model:
         self.known = {d: dict.fromkeys(DEVICES, 0) for d in DEVICES}
         self.uids = itertools.count(1)
 
-    def knows(self, d):  # d a device, or "everything"
-        return [f for e in DEVICES
+    def knows(self, d, by=False):  # d a device, or "everything"; by: with each fact's device
+        return [(e, f) if by else f for e in DEVICES
                 for f in self.facts[e][:self.known[d][e] if d in DEVICES and e != d else None]]
+
+    def agreed(self, d):
+        """text -> target (0: none), of every phrase some device set a target for."""
+        latest = {}
+        for e, f in self.knows(d, by=True):
+            if f.kind == 'target' and (f.stamp, self.ids[e]) > latest.get(f.text, (0, ''))[:2]:
+                latest[f.text] = (f.stamp, self.ids[e], f.n)
+        return {t: n for t, (_, _, n) in latest.items()}
+
+    def targets(self, d):
+        """text -> target, of the phrases the device shows that have one."""
+        shown = self.shown(d)
+        return {t: n for t, n in self.agreed(d).items() if n and t in shown}
+
+    def target(self, d, text, n):
+        """d sets text's target to n, when it is not that already (a phrase added anew
+        starts with none, set so where it had one)."""
+        if self.agreed(d).get(text, 0) != n:
+            stamp = 1 + max((f.stamp for f in self.knows(d)), default=0)
+            self.facts[d].append(Fact('target', text, n, stamp=stamp))
 
     def sums(self, d):
         """Each phrase's sum of the counts no reset or remove has seen, and whether some
@@ -83,6 +107,7 @@ class Model:
         for text, n in rows.items():
             if text not in shown:
                 self.element(d, 'add', text)
+                self.target(d, text, 0)
             self.count(d, text, n - shown.get(text, 0))
 
 
@@ -102,6 +127,7 @@ class Run:
         out = subprocess.run([player], input=set_up, capture_output=True, text=True).stdout
         assert out.count('status: 0') == 3, out
         self.own = {d: os.listdir(f'/home/{d}/share')[0] for d in DEVICES}  # its file, alone there
+        self.model.ids = {d: self.own[d][len('varizez-'):-len('.counts')] for d in DEVICES}
         for d in DEVICES:
             self.refresh(d)
 
@@ -121,7 +147,10 @@ class Run:
             self.folder[d][d] = len(self.versions[d]) - 1
 
     def check(self, d, after, knowing=None):  # what d knows, or what knowing knows
-        seen, want = sorted(phrases(d)), sorted(self.model.shown(knowing or d).items())
+        path = f'/home/{d}/.local/share/varizez/varizezCount.bin'
+        seen = sorted(records_of(path)), sorted(targets_of(path).items())
+        want = sorted(self.model.shown(knowing or d).items()), \
+            sorted(self.model.targets(knowing or d).items())
         if seen != want:
             self.fail(f'{d} disagrees with the model after {after}',
                       f'\nthe device shows: {seen}\nthe model shows:  {want}')
@@ -200,6 +229,11 @@ class Run:
             return self.program(d, verb, text, clock)
         if verb == 'add' and text in self.model.shown(d) or verb == 'undo' and not undo:
             self.fail(f'not a step this test makes: {step}')
+        if verb == 'target':  # from the list's menu, the Menu key on the phrase's row
+            self.on_list(d, text)
+            self.model.target(d, text, int(words[3]))
+            answer = int(words[3]) or 'No target'
+            return self.send(d, f'type Menu "Target… > {answer}"')
         if verb in ('count', 'plus', 'minus', 'reset'):
             shown = self.counting(d, text)
         elif verb in ('add', 'remove'):  # one phrase of a text a device
@@ -213,6 +247,7 @@ class Run:
             self.model.cut(d, verb, text)
         elif verb == 'add':
             self.model.element(d, verb, text)
+            self.model.target(d, text, 0)
         elif verb == 'undo':  # right after a reset or remove on the device
             if undo[0] == 'remove':
                 self.model.element(d, 'add', undo[1])
@@ -251,7 +286,7 @@ class Run:
         running = d in self.players
         while True:
             kind = rng.choices(list(WEIGHTS), list(WEIGHTS.values()))[0]
-            if kind in ('count', 'plus', 'minus', 'reset', 'remove', 'add') and not running:
+            if kind in ('count', 'plus', 'minus', 'reset', 'remove', 'add', 'target') and not running:
                 kind = 'open'  # at times with its clock off
             if kind == 'sync':
                 x, y = rng.sample(DEVICES, 2)
@@ -264,6 +299,8 @@ class Run:
             if kind in ('count', 'plus', 'minus', 'reset', 'remove') and text:
                 n = rng.choice('+++-') + str(rng.randint(1, 5))
                 return f'{d} {kind} {text}' + (f' {n}' if kind == 'count' else '')
+            if kind == 'target' and text:
+                return f'{d} target {text} {rng.choice(TARGETS)}'
             if kind == 'back' and self.dialog.get(d) or kind in ('close', 'kill') and running:
                 return f'{d} {kind}'
             if kind == 'status' or kind == 'open' and not running:
