@@ -6,7 +6,8 @@
 
 # Regenerates docs/mainwindow.png and docs/counter.png from the real program
 # running in a virtual X server, with an empty private /home, so the shots
-# show the list a first start makes and nobody's own counts.
+# show the list a first start makes and nobody's own counts; and the shots
+# of a target counted to and reached, in English and Arabic.
 #
 #   scripts/screenshots.sh [BUILD_DIR]     (default: build)
 set -euo pipefail
@@ -18,13 +19,13 @@ if ! command -v import >/dev/null || ! import -version >/dev/null 2>&1; then
     DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -q --no-install-recommends imagemagick
 fi
 cmake -S "$root" -B "$build" >/dev/null
-cmake --build "$build" -j2 --target varizez
+cmake --build "$build" -j2 --target varizez varizez-file
 
 script=$(mktemp)
 trap 'rm -f "$script"' EXIT
 cat >"$script" <<'SCRIPT'
 set -eu
-program=$1 docs=$2 private_home=$3
+program=$1 docs=$2 private_home=$3 file=$4
 openbox &
 wm=$!
 until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window; do sleep 0.1; done
@@ -33,10 +34,11 @@ sleep 1 # openbox announces itself before it manages windows
 "$private_home" sh -c 'mkdir /home/user && exec "$@"' sh "$program" &
 pid=$! # the program itself: each wrapper replaces itself with the next
 trap 'kill $pid $wm 2>/dev/null; wait $pid $wm 2>/dev/null || true' EXIT
-window() {
+window() { # by its whole title, which xdotool's patterns cannot match outside ASCII
     for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
-        [ -n "$id" ] && return
+        for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+            [ "$(xdotool getwindowname "$id")" = "$1" ] && return
+        done
         sleep 0.1
     done
     echo "screenshots: no $1 window" >&2
@@ -46,14 +48,42 @@ window Varizez
 sleep 1
 import -window "$id" "$docs/mainwindow.png"
 eval "$(xdotool getwindowgeometry --shell "$id")"
-xdotool mousemove --window "$id" 60 66 click 1                             # the first phrase
+xdotool mousemove --window "$id" 60 85 click 1                             # the first phrase
 sleep 0.3
 xdotool mousemove --window "$id" $((WIDTH / 2)) $((HEIGHT - 130)) click 1 # Start
 window Dialog
 xdotool key --window "$id" --delay 100 l l l
 sleep 1
 import -window "$id" "$docs/counter.png"
+kill $pid; wait $pid 2>/dev/null || true
+
+# Counting to a target, then reaching it: in English, and in Arabic, right to
+# left. Each starts afresh on a list of two phrases, the first counted to 31
+# with a target of 33.
+target() { # LANGUAGE DIALOG-TITLE FIRST SECOND
+    LANGUAGE=$1 LANG=$1.UTF-8 "$private_home" sh -c 'mkdir /home/user &&
+        printf "phrase,count,target\n%s,31,33\n%s,0,33\n" "$3" "$4" >/home/list.csv &&
+        "$2" import /home/list.csv >/dev/null && exec "$1"' sh "$program" "$file" "$3" "$4" &
+    pid=$!
+    window Varizez
+    sleep 1
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    xdotool mousemove --window "$id" $((WIDTH / 2)) 85 click 1 key Home # the first phrase
+    sleep 0.3
+    xdotool mousemove --window "$id" $((WIDTH / 2)) $((HEIGHT - 130)) click 1
+    window "$2"
+    xdotool key --window "$id" l
+    sleep 1
+    import -window "$id" "$docs/target-progress-${1%%_*}.png"
+    xdotool key --window "$id" l
+    sleep 1
+    import -window "$id" "$docs/target-reached-${1%%_*}.png"
+    kill $pid; wait $pid 2>/dev/null || true
+}
+target en_US Dialog SubhanAllah Alhamdulillah
+target ar_EG حوار "سبحان الله" "الحمد لله"
 SCRIPT
 xvfb-run -a -s "-screen 0 800x600x24 -nolisten tcp" dbus-run-session -- \
-    bash "$script" "$build/app/varizez" "$root/docs" "$root/tests/support/with-private-home.sh"
-echo "wrote docs/mainwindow.png and docs/counter.png"
+    bash "$script" "$build/app/varizez" "$root/docs" "$root/tests/support/with-private-home.sh" \
+    "$build/tools/varizez-file"
+echo "wrote docs/mainwindow.png, docs/counter.png and docs/target-{progress,reached}-{en,ar}.png"
