@@ -29,6 +29,15 @@ QVector<qint32> targetsOf(const QVector<Beads *> &records)
     return targets;
 }
 
+QStringList namesOf(const QVector<Beads *> &records)
+{
+    QStringList names;
+    names.reserve(records.size());
+    for (const Beads *record : records)
+        names.append(record->name());
+    return names;
+}
+
 QVector<PhraseEntry> entriesOf(const QVector<Beads *> &records)
 {
     QVector<PhraseEntry> entries;
@@ -253,18 +262,21 @@ void PhraseStore::applySharedTargets()
 {
     m_sharedTargets = m_shared->targets();
     m_applied.clear();
+    m_appliedNames.clear();
     QHash<QString, int> occurrences;
     for (int i = 0; i < m_records->size() && i < m_sharedTargets.size(); ++i) {
         Beads *record = m_records->at(i);
         record->setTarget(m_sharedTargets.at(i));
         m_applied.insert({record->name(), occurrences[record->name()]++}, m_sharedTargets.at(i));
+        m_appliedNames.append(record->name());
     }
 }
 
 QVector<qint32> PhraseStore::targetsSetHere() const
 {
-    // Most changes set none: the records' targets are those last applied.
-    if (targetsOf(*m_records) == m_sharedTargets)
+    // Most changes set none: the records are the phrases last given their
+    // targets, and hold those targets still.
+    if (targetsOf(*m_records) == m_sharedTargets && namesOf(*m_records) == m_appliedNames)
         return {};
     // A record's phrase is known by its text and by which row of that text
     // it is, as in the targets file: a phrase added anew, or one that was

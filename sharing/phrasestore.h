@@ -75,6 +75,7 @@ private:
     // a record's target that differs was set here.
     QVector<qint32> m_sharedTargets;
     QHash<QPair<QString, int>, qint32> m_applied;
+    QStringList m_appliedNames;
     QVector<Beads *> *m_records = nullptr;
     QVector<PhraseEntry> m_rows;          // what the records held when last in step
     QVector<PhraseEntry> m_saved;         // what the phrase file holds, as last read or written
