@@ -60,9 +60,8 @@ bool readBack(const QByteArray &bytes, DeviceState *state)
     };
     const int end = bytes.size() - 8;
     // Whole as it came (a seed with targets): its digest stays.
-    QByteArray file = DeviceFile::read(bytes, state, kKey) == DeviceFile::Verdict::Whole
-                          ? bytes
-                          : QByteArray();
+    QByteArray file =
+        DeviceFile::read(bytes, state, kKey) == DeviceFile::Verdict::Whole ? bytes : QByteArray();
     for (int length = -1; length < 128 && file.isEmpty(); ++length) {
         const int from = length < 0 ? end - 1 : end - 3 - length;
         if (from < 6 || (length >= 0 && (bytes.at(from) != 1 || bytes.at(from + 2) != length)))
