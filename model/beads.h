@@ -31,13 +31,28 @@ public:
     // The count the user counts this phrase to, and on at every multiple of
     // it; 0 when there is none.
     int target() const { return m_target; }
-    void setTarget(int target) { m_target = target; }
+    // A target chosen on this device: by its user, an import, or a record
+    // made here (whose "no target" is chosen too). Whoever shares the
+    // records with other devices tells the others of it, then gives the
+    // record the target they agree on.
+    void setTarget(int target)
+    {
+        m_target = target;
+        m_targetChosen = true;
+    }
+    void setAgreedTarget(int target)
+    {
+        m_target = target;
+        m_targetChosen = false;
+    }
+    bool targetChosenHere() const { return m_targetChosen; }
 
 private:
     QString m_name;
     int m_count;
     int m_resets = 0;
     int m_target = 0;
+    bool m_targetChosen = true;
 };
 
 #endif // VARIZEZ_BEADS_H

@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <algorithm>
+
 namespace {
 
 // A writer that replaces the file in place is given this long to finish.
@@ -27,15 +29,6 @@ QVector<qint32> targetsOf(const QVector<Beads *> &records)
     for (const Beads *record : records)
         targets.append(record->target());
     return targets;
-}
-
-QStringList namesOf(const QVector<Beads *> &records)
-{
-    QStringList names;
-    names.reserve(records.size());
-    for (const Beads *record : records)
-        names.append(record->name());
-    return names;
 }
 
 QVector<PhraseEntry> entriesOf(const QVector<Beads *> &records)
@@ -261,35 +254,20 @@ void PhraseStore::setRecords()
 void PhraseStore::applySharedTargets()
 {
     m_sharedTargets = m_shared->targets();
-    m_applied.clear();
-    m_appliedNames.clear();
-    QHash<QString, int> occurrences;
-    for (int i = 0; i < m_records->size() && i < m_sharedTargets.size(); ++i) {
-        Beads *record = m_records->at(i);
-        record->setTarget(m_sharedTargets.at(i));
-        m_applied.insert({record->name(), occurrences[record->name()]++}, m_sharedTargets.at(i));
-        m_appliedNames.append(record->name());
-    }
+    for (int i = 0; i < m_records->size() && i < m_sharedTargets.size(); ++i)
+        m_records->at(i)->setAgreedTarget(m_sharedTargets.at(i));
 }
 
 QVector<qint32> PhraseStore::targetsSetHere() const
 {
-    // Most changes set none: the records are the phrases last given their
-    // targets, and hold those targets still.
-    if (targetsOf(*m_records) == m_sharedTargets && namesOf(*m_records) == m_appliedNames)
+    // Most changes choose none.
+    const auto chosen = [](const Beads *record) { return record->targetChosenHere(); };
+    if (std::none_of(m_records->cbegin(), m_records->cend(), chosen))
         return {};
-    // A record's phrase is known by its text and by which row of that text
-    // it is, as in the targets file: a phrase added anew, or one that was
-    // not shown when the targets were applied, has its target set here.
     QVector<qint32> set;
     set.reserve(m_records->size());
-    QHash<QString, int> occurrences;
-    for (const Beads *record : qAsConst(*m_records)) {
-        const auto applied = m_applied.constFind({record->name(), occurrences[record->name()]++});
-        set.append(applied != m_applied.cend() && *applied == record->target()
-                       ? SharedList::kTargetKept
-                       : record->target());
-    }
+    for (const Beads *record : qAsConst(*m_records))
+        set.append(chosen(record) ? record->target() : SharedList::kTargetKept);
     return set;
 }
 

@@ -70,12 +70,9 @@ private:
     PhraseFile m_file;
     TargetList m_targets;
     bool m_targetsKept = true;
-    // With sharing: the targets the devices agreed on when last given to the
-    // records, and to which phrase (its text, and which row of that text):
-    // a record's target that differs was set here.
+    // With sharing: the targets the devices agreed on, as last given to the
+    // records.
     QVector<qint32> m_sharedTargets;
-    QHash<QPair<QString, int>, qint32> m_applied;
-    QStringList m_appliedNames;
     QVector<Beads *> *m_records = nullptr;
     QVector<PhraseEntry> m_rows;          // what the records held when last in step
     QVector<PhraseEntry> m_saved;         // what the phrase file holds, as last read or written
