@@ -651,10 +651,13 @@ bool feedbackd(S, S) // on a session bus of its own, with its debugging log
           log);
     g_witnesses["feedbackd"] = {log};
     // The program reaches feedbackd through GLib's bus, not Qt's: only it moves.
-    return qputenv("DBUS_SESSION_BUS_ADDRESS", bus.toUtf8()) && QTest::qWaitFor([&] {
-               QFile file(log);
-               return file.open(QIODevice::ReadOnly) && file.readAll().contains("was acquired");
-           });
+    return qputenv("DBUS_SESSION_BUS_ADDRESS", bus.toUtf8()) &&
+           QTest::qWaitFor(
+               [&] {
+                   QFile file(log);
+                   return file.open(QIODevice::ReadOnly) && file.readAll().contains("was acquired");
+               },
+               20000);
 }
 
 // What each witness was asked since the last step: the sound server the
