@@ -524,20 +524,16 @@ bool merge(S name, S rest)
                (d.counts->setDevices({other->counts->own()}), d.keys = d.counts->shown(d.keys),
                 d.rows = d.counts->entriesOf(d.keys), d.targets.agree(d.counts->devices()), true);
     }
-    if (w.value(0) == "target") { // "target X N": this device sets X's target to N (0: none)
-        const int i = int(std::find_if(d.rows.cbegin(), d.rows.cend(),
-                                       [&](const PhraseEntry &e) { return e.name == w.value(1); }) -
-                          d.rows.cbegin());
-        return i < d.keys.size() &&
-               (d.counts->setOwnTarget(d.keys.at(i), d.targets.set(d.keys.at(i), w.value(2).toInt(),
-                                                                   d.counts->own().id)),
-                true);
-    }
     QVector<PhraseEntry> after = d.rows;
     QVector<bool> reset(after.size());
     const auto row = std::find_if(after.begin(), after.end(),
                                   [&](const PhraseEntry &e) { return e.name == w.value(1); });
     const int i = int(row - after.begin()), by = w.value(2).toInt();
+    if (w.value(0) == "target") // "target X N": this device sets X's target to N (0: none)
+        return row != after.end() &&
+               (d.counts->setOwnTarget(d.keys.at(i),
+                                       d.targets.set(d.keys.at(i), by, d.counts->own().id)),
+                true);
     if (w.value(0) == "add")
         after.append(PhraseEntry{w.value(1), 0});
     else if (row == after.end())
