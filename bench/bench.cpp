@@ -393,8 +393,8 @@ void benchSharedStartup(const QString &dir, const QString &files)
     const QString own = QLatin1Char('/') + DeviceFile::nameFor(ids.first());
     const auto stamps = [&] {
         return QVector<FileStamp>{
-            FileStamp::ofPath(location.file), FileStamp::ofPath(folder + own),
-            FileStamp::ofPath(SharingSettings::mirrorFor(location.file) + own)};
+            FileStamps::ofPath(location.file), FileStamps::ofPath(folder + own),
+            FileStamps::ofPath(SharingSettings::mirrorFor(location.file) + own)};
     };
     const QVector<FileStamp> before = stamps();
     std::vector<double> on, off;

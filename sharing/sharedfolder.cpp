@@ -6,6 +6,7 @@
 
 #include "devicefile.h"
 #include "durablefile.h"
+#include "filestamps.h"
 #include "folders.h"
 #include "phrasefolder.h"
 #include "regularfile.h"
@@ -15,7 +16,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <sys/stat.h>
 
 namespace {
 
@@ -26,16 +26,6 @@ QStringList deviceFilesIn(const QString &folder)
     return QDir(folder).entryList(
         {QStringLiteral("varizez-*.counts")},
         QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
-}
-
-// The stamp of the name itself, a link not followed.
-FileStamp stampOfName(const QString &path)
-{
-    struct stat s = {};
-    if (::lstat(QFile::encodeName(path).constData(), &s) != 0)
-        return FileStamp();
-    return {quint64(s.st_dev), quint64(s.st_ino), qint64(s.st_size),
-            qint64(s.st_mtim.tv_sec) * 1000000000 + s.st_mtim.tv_nsec};
 }
 
 // What the folder and the copies hold: never more than a device file may.
@@ -71,9 +61,7 @@ QString SharedFolder::incarnationPath() const
 
 bool SharedFolder::ownNameTaken() const
 {
-    struct stat s = {};
-    return ::lstat(QFile::encodeName(ownPath()).constData(), &s) == 0 ||
-           ::lstat(QFile::encodeName(copyPath(m_ownId)).constData(), &s) == 0;
+    return FileStamps::ofName(ownPath()).exists() || FileStamps::ofName(copyPath(m_ownId)).exists();
 }
 
 bool SharedFolder::becomeNew(QString *error)
@@ -200,7 +188,7 @@ QVector<SharedFolder::Arrival> SharedFolder::readFolder()
         const QString id = DeviceFile::idOf(name), path = m_folder + QLatin1Char('/') + name;
         if (id.isEmpty() || id == m_ownId || ++devices > DeviceBounds::kDevices)
             continue;
-        const FileStamp stamp = stampOfName(path);
+        const FileStamp stamp = FileStamps::ofName(path);
         if (stamp == m_stamps.value(name))
             continue;
         Arrival arrival;
@@ -226,9 +214,11 @@ bool SharedFolder::changed() const
 {
     const QString own = DeviceFile::nameFor(m_ownId);
     for (const QString &name : deviceFilesIn(m_folder))
-        if (name != own && stampOfName(m_folder + QLatin1Char('/') + name) != m_stamps.value(name))
+        if (name != own &&
+            FileStamps::ofName(m_folder + QLatin1Char('/') + name) != m_stamps.value(name))
             return true;
-    return m_published.exists() && stampOfName(m_folder + QLatin1Char('/') + own) != m_published;
+    return m_published.exists() &&
+           FileStamps::ofName(m_folder + QLatin1Char('/') + own) != m_published;
 }
 
 bool SharedFolder::makeMirror(QString *error) const
@@ -317,7 +307,7 @@ bool SharedFolder::publicationStale(const QByteArray &bytes) const
     if (!folderThere())
         return false;
     if (m_published.exists())
-        return stampOfName(ownPath()) != m_published;
+        return FileStamps::ofName(ownPath()) != m_published;
     QByteArray there;
     QString reason;
     return !readRegular(ownPath(), &there, &reason) || there != bytes;

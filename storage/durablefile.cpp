@@ -4,6 +4,7 @@
 
 #include "durablefile.h"
 
+#include "filestamps.h"
 #include "folders.h"
 
 #include <QFile>
@@ -50,7 +51,7 @@ bool writeSyncClose(int fd, const QByteArray &bytes, QString *error, FileStamp *
         return failed(QStringLiteral("cannot sync the file: ") + reason, error);
     }
     if (written)
-        *written = FileStamp::ofDescriptor(fd);
+        *written = FileStamps::ofDescriptor(fd);
     return ::close(fd) == 0 || failed(qt_error_string(errno), error);
 }
 

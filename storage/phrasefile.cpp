@@ -126,7 +126,7 @@ PhraseFileContents PhraseFile::loadRecords(QVector<Record> &records, Make make)
     QFile file(m_location.file);
     QByteArray bytes;
     if (file.open(QIODevice::ReadOnly)) {
-        m_stamp = FileStamp::ofDescriptor(file.handle());
+        m_stamp = FileStamps::ofDescriptor(file.handle());
         bytes = file.readAll();
     }
     if (file.error() != QFileDevice::NoError) {
@@ -135,7 +135,7 @@ PhraseFileContents PhraseFile::loadRecords(QVector<Record> &records, Make make)
         if (m_location.problem.isEmpty())
             m_location.problem = kUnreadable;
         m_unreadable = true;
-        m_stamp = FileStamp::ofPath(m_location.file);
+        m_stamp = FileStamps::ofPath(m_location.file);
         setTrouble(PhraseFileTrouble::CannotRead, file.errorString());
         return PhraseFileContents();
     }

@@ -6,7 +6,8 @@
 #define VARIZEZ_PHRASEFILE_H
 
 #include "datalocation.h"
-#include "filestamp.h"
+#include "filestamps.h"
+#include "phrasekey.h"
 
 #include <QString>
 #include <QVector>
@@ -15,16 +16,6 @@
 class Beads;
 class QIODevice;
 class QLockFile;
-
-// One stored record: a phrase and its count.
-struct PhraseEntry
-{
-    QString name;
-    qint32 count = 0;
-
-    bool operator==(const PhraseEntry &o) const { return count == o.count && name == o.name; }
-    bool operator!=(const PhraseEntry &o) const { return !(*this == o); }
-};
 
 // What reading a phrase file yielded, with what was found wrong on the way.
 // The records are built exactly as the stream yields them; the flags only
@@ -72,7 +63,7 @@ public:
     // records are created only while the file still has data, so a damaged
     // count such as 0x7FFFFFFF cannot make the loader build billions of
     // records. 100,000 phrases is far more than anyone keeps.
-    static constexpr qint32 kRecordBound = 100000;
+    static constexpr qint32 kRecordBound = kPhraseBound;
 
     explicit PhraseFile(const QString &path);
     // The file of that location; saving makes its folder when it is missing.
@@ -115,7 +106,7 @@ public:
     bool readable() const { return !m_unreadable; }
     // Whether the file on the disk is another than the one this object
     // last read or wrote: someone else replaced or changed it.
-    bool changedOnDisk() const { return FileStamp::ofPath(m_location.file) != m_stamp; }
+    bool changedOnDisk() const { return FileStamps::ofPath(m_location.file) != m_stamp; }
     // The file as this object last read or wrote it.
     const FileStamp &stamp() const { return m_stamp; }
 

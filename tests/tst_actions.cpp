@@ -13,8 +13,6 @@
 #include "mainwindow.h"
 #include "phrasefile.h"
 #include "phrasestore.h"
-#include "sharedcounts.h"
-#include "sharedtargets.h"
 #include "startup.h"
 #include "targetfile.h"
 #include "translations.h"
@@ -486,72 +484,6 @@ bool counts(S, S)
     return g_events << "counts: " + (shown.isEmpty() ? "-" : shown.join(" | ")), list();
 }
 
-// The merge alone, in memory: devices named a to f (ids "aaaaaaaaaaaa"...),
-// each its own state and list. "merge a up X 3", "merge a down X 1", "merge
-// a add X", "merge a reset X", "merge a remove X", "merge b sees a" (b takes
-// in a's state as a last saved it), "merge show" (each device's list).
-struct MergeDevice
-{
-    std::unique_ptr<SharedCounts> counts;
-    SharedTargets targets;
-    QVector<PhraseKey> keys;
-    QVector<PhraseEntry> rows;
-};
-std::map<QString, MergeDevice> g_merge;
-
-bool merge(S name, S rest)
-{
-    if (name == "show") {
-        for (const auto &[device, d] : g_merge) {
-            QStringList rows; // a row with its target: "X 5 (33)"
-            for (int i = 0; i < d.rows.size(); ++i) {
-                const qint32 target = d.targets.targetOf(d.keys.at(i));
-                rows << recordsOf({d.rows.at(i)}).remove('"') +
-                            (target ? QString(" (%1)").arg(target) : QString());
-            }
-            g_events << device + ": " + (rows.isEmpty() ? "-" : rows.join(" | "));
-        }
-        return true;
-    }
-    MergeDevice &d = g_merge[name];
-    if (!d.counts)
-        d.counts =
-            std::make_unique<SharedCounts>(DeviceState{name.repeated(12), name, 0, {}, {}, {}});
-    const QStringList w = rest.split(' ');
-    if (w.value(0) == "sees") {
-        const MergeDevice *other = g_merge.count(w.value(1)) ? &g_merge[w.value(1)] : nullptr;
-        return other &&
-               (d.counts->setDevices({other->counts->own()}), d.keys = d.counts->shown(d.keys),
-                d.rows = d.counts->entriesOf(d.keys), d.targets.agree(d.counts->devices()), true);
-    }
-    QVector<PhraseEntry> after = d.rows;
-    QVector<bool> reset(after.size());
-    const auto row = std::find_if(after.begin(), after.end(),
-                                  [&](const PhraseEntry &e) { return e.name == w.value(1); });
-    const int i = int(row - after.begin()), by = w.value(2).toInt();
-    if (w.value(0) == "target") // "target X N": this device sets X's target to N (0: none)
-        return row != after.end() &&
-               (d.counts->setOwnTarget(d.keys.at(i),
-                                       d.targets.set(d.keys.at(i), by, d.counts->own().id)),
-                true);
-    if (w.value(0) == "add")
-        after.append(PhraseEntry{w.value(1), 0});
-    else if (row == after.end())
-        return false;
-    else if (w.value(0) == "up" || w.value(0) == "down")
-        row->count += w.value(0) == "up" ? by : -by;
-    else if (w.value(0) == "reset")
-        row->count = 0, reset[i] = true;
-    else if (w.value(0) == "remove")
-        after.remove(i), reset.remove(i);
-    else
-        return false;
-    d.keys = d.counts->shown(d.counts->apply(d.keys, d.rows, after, reset));
-    d.rows = d.counts->entriesOf(d.keys);
-    d.counts->arrange(d.keys); // as it saves
-    return true;
-}
-
 // A device's file, valid or not, written by the program's own writer:
 // "FILE ID NAME [GENERATION] / TEXT UPS DOWNS ADDS [reset|removed ID UPS DOWNS
 // ADDS]... / target TEXT N STAMP / ..."; \e and \a in NAME stand for ESC and
@@ -730,7 +662,6 @@ const QHash<QString, Verb> kVerbs{
     {"link", [](S target, S at) { return QFile::link(target, at); }},
     {"fifo", [](S path, S) { return ::mkfifo(qPrintable(path), 0644) == 0; }},
     {"devicefile", deviceFile},
-    {"merge", merge},
     {"device", // the steps go on on another device, its account's home /home/NAME
      [](S name, S) {
          g_window = g_windows.value(g_device = name);

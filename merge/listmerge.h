@@ -5,29 +5,9 @@
 #ifndef VARIZEZ_LISTMERGE_H
 #define VARIZEZ_LISTMERGE_H
 
-#include "phrasefile.h"
+#include "phrasekey.h"
 
-#include <QHash>
 #include <QVector>
-
-// Which phrase is which, between two lists: the n-th phrase of a text in one
-// is the n-th phrase of that text in the other.
-struct PhraseKey
-{
-    QString text;
-    qint32 n = 0;
-
-    bool operator==(const PhraseKey &o) const { return n == o.n && text == o.text; }
-    bool operator<(const PhraseKey &o) const
-    {
-        return text < o.text || (text == o.text && n < o.n);
-    }
-};
-
-inline auto qHash(const PhraseKey &key, decltype(qHash(QString())) seed = 0)
-{
-    return qHash(key.text, seed) ^ decltype(seed)(key.n);
-}
 
 namespace ListMerge {
 

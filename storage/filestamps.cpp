@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "filestamp.h"
+#include "filestamps.h"
 
 #include <QFile>
 #include <sys/stat.h>
@@ -17,13 +17,19 @@ FileStamp stampOf(const struct stat &s)
 
 } // namespace
 
-FileStamp FileStamp::ofPath(const QString &path)
+FileStamp FileStamps::ofPath(const QString &path)
 {
     struct stat s = {};
     return ::stat(QFile::encodeName(path).constData(), &s) == 0 ? stampOf(s) : FileStamp();
 }
 
-FileStamp FileStamp::ofDescriptor(int fd)
+FileStamp FileStamps::ofName(const QString &path)
+{
+    struct stat s = {};
+    return ::lstat(QFile::encodeName(path).constData(), &s) == 0 ? stampOf(s) : FileStamp();
+}
+
+FileStamp FileStamps::ofDescriptor(int fd)
 {
     struct stat s = {};
     return ::fstat(fd, &s) == 0 ? stampOf(s) : FileStamp();

@@ -5,12 +5,13 @@
 #ifndef VARIZEZ_FILESTAMP_H
 #define VARIZEZ_FILESTAMP_H
 
-#include <QString>
+#include <QtGlobal>
 
 // What tells a file on the disk from an earlier one without reading it: a
 // file renamed over it has another inode, one written in place another size
 // or modification time. The program keeps the stamp of what it last wrote or
-// read, so that it never takes its own saves for someone else's.
+// read, so that it never takes its own saves for someone else's; a device's
+// record carries one (FileStamps takes them from the disk).
 struct FileStamp
 {
     quint64 device = 0;
@@ -18,8 +19,6 @@ struct FileStamp
     qint64 size = -1;    // -1: there is no file
     qint64 modified = 0; // nanoseconds
 
-    static FileStamp ofPath(const QString &path);
-    static FileStamp ofDescriptor(int fd);
     bool exists() const { return size >= 0; }
 
     bool operator==(const FileStamp &o) const

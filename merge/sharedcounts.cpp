@@ -4,8 +4,6 @@
 
 #include "sharedcounts.h"
 
-#include "phrasefile.h"
-
 #include <QSet>
 #include <algorithm>
 #include <limits>
@@ -69,18 +67,18 @@ void SharedCounts::keepWithinBounds()
     for (int d = 1; d < m_devices.size(); ++d)
         all += int(m_devices.at(d).entries.size());
     QSet<PhraseKey> taken;
-    if (all > PhraseFile::kRecordBound)
+    if (all > kPhraseBound)
         for (const DeviceEntry &entry : own().entries)
             taken.insert(entry.key);
     int others = 0;
     for (int d = 1; d < m_devices.size(); ++d) {
         QVector<DeviceEntry> &entries = m_devices[d].entries;
         const auto beyond = [&](const DeviceEntry &entry) {
-            if (entry.key.n >= PhraseFile::kRecordBound)
+            if (entry.key.n >= kPhraseBound)
                 return true;
-            if (all <= PhraseFile::kRecordBound || taken.contains(entry.key))
+            if (all <= kPhraseBound || taken.contains(entry.key))
                 return false;
-            if (others >= PhraseFile::kRecordBound)
+            if (others >= kPhraseBound)
                 return true;
             ++others;
             taken.insert(entry.key);

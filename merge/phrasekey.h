@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef VARIZEZ_PHRASEKEY_H
+#define VARIZEZ_PHRASEKEY_H
+
+#include <QHash>
+#include <QString>
+
+// One phrase of a list: its text and its count, as the phrase file holds it.
+struct PhraseEntry
+{
+    QString name;
+    qint32 count = 0;
+
+    bool operator==(const PhraseEntry &o) const { return count == o.count && name == o.name; }
+    bool operator!=(const PhraseEntry &o) const { return !(*this == o); }
+};
+
+// The most phrases one list holds: the phrase file's bound, which the merge
+// keeps too, so that what the devices show together always fits the file.
+constexpr qint32 kPhraseBound = 100000;
+
+// Which phrase is which, between two lists: the n-th phrase of a text in one
+// is the n-th phrase of that text in the other.
+struct PhraseKey
+{
+    QString text;
+    qint32 n = 0;
+
+    bool operator==(const PhraseKey &o) const { return n == o.n && text == o.text; }
+    bool operator<(const PhraseKey &o) const
+    {
+        return text < o.text || (text == o.text && n < o.n);
+    }
+};
+
+inline auto qHash(const PhraseKey &key, decltype(qHash(QString())) seed = 0)
+{
+    return qHash(key.text, seed) ^ decltype(seed)(key.n);
+}
+
+#endif // VARIZEZ_PHRASEKEY_H
