@@ -54,8 +54,10 @@ PhraseStore::PhraseStore(const DataLocation &location, QObject *parent)
     m_retry.setInterval(kRetryMs);
     // Most changes the watcher tells of are this store's own saves.
     const auto changed = [this] {
-        if (m_file.changedOnDisk() || (m_shared && m_shared->folderChanged()))
+        if (m_file.changedOnDisk() || (m_shared && m_shared->folderChanged())) {
             m_settle.start();
+            emit changeNoticed();
+        }
         watch();
     };
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, changed);
@@ -93,7 +95,7 @@ void PhraseStore::open(QVector<Beads *> *records, const QStringList &seeds)
         applySharedTargets();
         // The other devices counted while this one was closed, or what this
         // one did has not reached the disk or the folder yet.
-        write(false);
+        write(Unchanged::Skip);
     } else if (!found) {
         for (const QString &seed : seeds)
             records->append(new Beads(seed, 0, nullptr));
@@ -143,20 +145,20 @@ bool PhraseStore::save()
     }
     // Another program's change of the file goes in first, so that it is not
     // written over.
-    if (takeIn(news) || m_rows != now) {
+    if (takeIn(news ? Folder::Read : Folder::Skip) || m_rows != now) {
         setRecords();
         emit changedOutside();
     } else if (m_shared && (news || !setHere.isEmpty())) {
         applySharedTargets(); // the records are the rows
     }
     rememberResets();
-    write(true);
+    write(Unchanged::Write);
     return m_targetsKept && (!m_shared || m_shared->recordKept()) &&
            (m_file.trouble().kind == PhraseFileTrouble::None ||
             m_file.trouble().kind == PhraseFileTrouble::KeptAside);
 }
 
-bool PhraseStore::takeIn(bool folder)
+bool PhraseStore::takeIn(Folder folder)
 {
     bool changed = false;
     if (m_file.changedOnDisk() && m_file.exists()) {
@@ -177,19 +179,19 @@ bool PhraseStore::takeIn(bool folder)
         }
     }
     if (m_shared) {
-        if (folder)
+        if (folder == Folder::Read)
             m_shared->readFolder();
         if (m_shared->hasNews())
             m_shared->refresh();
         changed = changed || m_shared->rows() != m_rows;
         m_rows = m_shared->rows();
         // Targets only change here when another device's file came.
-        changed = changed || (folder && m_shared->targets() != m_sharedTargets);
+        changed = changed || (folder == Folder::Read && m_shared->targets() != m_sharedTargets);
     }
     return changed;
 }
 
-void PhraseStore::write(bool evenIfSame)
+void PhraseStore::write(Unchanged unchanged)
 {
     // This device's record first: should the phrase file be written and the
     // record not, the next start would take the list it wrote for a change
@@ -198,7 +200,7 @@ void PhraseStore::write(bool evenIfSame)
         watch();
         return;
     }
-    if ((evenIfSame || m_rows != m_saved) && m_file.save(m_rows))
+    if ((unchanged == Unchanged::Write || m_rows != m_saved) && m_file.save(m_rows))
         m_saved = m_rows;
     // The targets as this device shows them, beside the phrase file.
     m_targetsKept = m_location.problem.isEmpty() && m_targets.save(*m_records);
@@ -215,18 +217,19 @@ void PhraseStore::write(bool evenIfSame)
 void PhraseStore::settled()
 {
     const QString noticeBefore = notice();
-    const bool changed = takeIn(true);
+    const bool changed = takeIn(Folder::Read);
     if (changed)
         setRecords();
     // A folder back from away, or this device's file there lost or replaced.
     if (changed || (m_shared && (m_shared->publishingFails() || m_shared->publicationStale())))
-        write(false);
+        write(Unchanged::Skip);
     else
         watch();
     if (m_shared && m_shared->publishingFails() && !m_retry.isActive())
         m_retry.start();
     if (changed || notice() != noticeBefore)
         emit changedOutside();
+    emit changeTakenIn();
 }
 
 void PhraseStore::setRecords()

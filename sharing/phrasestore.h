@@ -27,9 +27,6 @@ class SharedList;
 class PhraseStore : public QObject
 {
     Q_OBJECT
-    // True while a change made elsewhere waits to settle before it is read.
-    Q_PROPERTY(bool settling READ settling)
-
 public:
     explicit PhraseStore(const DataLocation &location, QObject *parent = nullptr);
     ~PhraseStore() override;
@@ -47,19 +44,28 @@ public:
     bool save();
     // What the user has to be told about the list, or an empty text.
     QString notice() const;
-    bool settling() const { return m_settle.isActive(); }
 
 signals:
     // The records were changed from elsewhere, or the notice was.
     void changedOutside();
+    // Something changed on the disk that is read once it has settled; then
+    // it was read (and taken in, where it changed the list).
+    void changeNoticed();
+    void changeTakenIn();
 
 private:
     QVector<bool> resetRows() const;
     void rememberResets();
+    // What takeIn() looks at besides the phrase file.
+    enum class Folder { Read, Skip };
     // Another program's change of the phrase file and, with the folder, the
     // devices' files: whether the list changed.
-    bool takeIn(bool folder);
-    void write(bool evenIfSame);
+    bool takeIn(Folder folder);
+    // Whether write() writes the phrase file when it already holds the list:
+    // a save after a change made here always does, so that a file another
+    // program replaced meanwhile is put right.
+    enum class Unchanged { Write, Skip };
+    void write(Unchanged unchanged);
     void setRecords();
     void applySharedTargets();
     QVector<qint32> targetsSetHere() const;

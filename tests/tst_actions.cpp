@@ -35,6 +35,7 @@ MainWindow *g_window = nullptr;             // the device's program, while it ru
 QString g_device;                           // the device the steps are on ("" when one)
 QMap<QString, MainWindow *> g_windows;      // every device's program, by device
 QMap<const QWidget *, QWidget *> g_dialogs; // each program's counting dialog
+QSet<const PhraseStore *> g_settling;       // stores that noticed a change not yet taken in
 
 // Where the program's bus signals and the pages it opens arrive.
 class Sink : public QObject
@@ -692,6 +693,11 @@ const QHash<QString, Verb> kVerbs{
          preferWholeArabicScriptFont();
          g_windows[g_device] = g_window = new MainWindow;
          g_dialogs[g_window] = dialog(); // made with the window: the one no other has
+         const PhraseStore *store = g_window->findChild<PhraseStore *>();
+         QObject::connect(store, &PhraseStore::changeNoticed, [store] { g_settling << store; });
+         QObject::connect(store, &PhraseStore::changeTakenIn,
+                          [store] { g_settling.remove(store); });
+         QObject::connect(store, &QObject::destroyed, [store] { g_settling.remove(store); });
          presentMainWindow(*g_window);
          return QTest::qWaitForWindowActive(g_window);
      }},
@@ -776,13 +782,9 @@ QStringList play(const QString &step, const QDBusConnection &listener)
         "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "GetId");
     for (int i = 0; i < 2 && listener.isConnected(); ++i) // until every signal sent has come
         QDBusConnection::sessionBus().call(ping), listener.call(ping), QTest::qWait(5);
-    QTest::qWait(5);                          // and the window system has done what it was asked,
-    const bool settled = QTest::qWaitFor([] { // and each program has taken in what changed
-        for (const MainWindow *window : qAsConst(g_windows))
-            if (window->findChild<PhraseStore *>()->settling())
-                return false;
-        return true;
-    });
+    QTest::qWait(5); // and the window system has done what it was asked,
+    // and each program has taken in what changed
+    const bool settled = QTest::qWaitFor([] { return g_settling.isEmpty(); });
     if (!settled)
         g_events << "failed: a program went on taking in changes";
     QMap<QString, QString> after = state(), keys = before;
