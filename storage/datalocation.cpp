@@ -13,6 +13,12 @@ namespace {
 
 const char kFileName[] = "varizezCount.bin";
 
+bool within(const QString &inner, const QString &outer)
+{
+    return outer == QLatin1String("/") || inner == outer ||
+           inner.startsWith(outer + QLatin1Char('/'));
+}
+
 } // namespace
 
 DataLocation DataLocation::decide(bool handheldHomeWritable, const QString &home,
@@ -21,12 +27,18 @@ DataLocation DataLocation::decide(bool handheldHomeWritable, const QString &home
     if (handheldHomeWritable)
         return {QStringLiteral("/home/user/") + QLatin1String(kFileName), QString(), QString()};
     // The base directory rules say to ignore a relative XDG_DATA_HOME; Qt's
-    // QStandardPaths would take it as it is. The folder it names is made when
-    // missing, but not the folders above it.
-    if (QDir::isAbsolutePath(xdgDataHome))
-        return {
-            QDir::cleanPath(xdgDataHome + QStringLiteral("/varizez/") + QLatin1String(kFileName)),
-            QFileInfo(QDir::cleanPath(xdgDataHome)).path(), QString()};
+    // QStandardPaths would take it as it is. The folders it names are made
+    // when missing, as they are on a new account whose profile sets it before
+    // anything made ~/.local; but never the home folder itself: one that is
+    // missing is no place to keep counts.
+    if (QDir::isAbsolutePath(xdgDataHome)) {
+        const QString data = QDir::cleanPath(xdgDataHome);
+        const QString homeFolder = QDir::cleanPath(home);
+        return {QDir::cleanPath(data + QStringLiteral("/varizez/") + QLatin1String(kFileName)),
+                QDir::isAbsolutePath(home) && within(data, homeFolder) ? homeFolder
+                                                                       : QStringLiteral("/"),
+                QString()};
+    }
     if (QDir::isAbsolutePath(home))
         return {QDir::cleanPath(home + QStringLiteral("/.local/share/varizez/") +
                                 QLatin1String(kFileName)),

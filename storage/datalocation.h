@@ -14,9 +14,11 @@
 // absolute path, else ~/.local/share.
 struct DataLocation
 {
-    QString file;      // the phrase file, or a description of it when there is no usable home
-    QString makeBelow; // missing folders of the file's folder below this one are made on saving
-    QString problem;   // why nothing can be saved, when nothing can
+    QString file; // the phrase file, or a description of it when there is no usable home
+    // Missing folders of the file's folder below this one are made on saving:
+    // the home folder, or "/" for a data folder outside it.
+    QString makeBelow;
+    QString problem; // why nothing can be saved, when nothing can
 
     // The decision, from what it looks at: whether /home/user is a folder
     // this user can write, and the values of HOME and XDG_DATA_HOME.

@@ -38,9 +38,20 @@ bool Folders::make(const QString &path, const QString &below, QString *error)
 {
     const QString top = below.endsWith(QLatin1Char('/')) ? below : below + QLatin1Char('/');
     QStringList missing;
-    for (QString folder = path; !QFileInfo::exists(folder) && folder.startsWith(top);
-         folder = QFileInfo(folder).path())
-        missing.prepend(folder);
+    QString existing = path;
+    for (; !QFileInfo::exists(existing) && existing.startsWith(top);
+         existing = QFileInfo(existing).path())
+        missing.prepend(existing);
+    // Only ever in a folder of this user's own. In someone else's, such as a
+    // shared /tmp, they could make the next folder first and have the counts
+    // kept where they can read or remove them; below a mount point whose
+    // drive is away, the counts would go to the disk beneath it.
+    struct stat status = {};
+    if (!missing.isEmpty() && ::stat(QFile::encodeName(existing).constData(), &status) == 0 &&
+        status.st_uid != ::geteuid())
+        return failed(QStringLiteral("cannot make the folder %1: %2 is not yours")
+                          .arg(missing.first(), existing),
+                      error);
     for (const QString &folder : qAsConst(missing)) {
         if (::mkdir(QFile::encodeName(folder).constData(), 0700) != 0 && errno != EEXIST)
             return failed(

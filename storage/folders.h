@@ -15,7 +15,9 @@ namespace Folders {
 bool sync(const QString &folder, QString *error);
 
 // Makes the missing folders of path that lie below `below`, each with mode
-// 0700 and each synced into its parent. Makes nothing outside `below`.
+// 0700 (never wider; a folder already there keeps its mode) and each synced
+// into its parent. Makes nothing outside `below`, and nothing in a folder
+// that another user owns.
 bool make(const QString &path, const QString &below, QString *error);
 
 } // namespace Folders
