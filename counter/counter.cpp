@@ -60,7 +60,7 @@ void Counter::countUp()
         ++count;
     ui->btnMinus->setEnabled(true);
     emit valueChanged();
-    m_target->counted(count, true);
+    m_target->counted(count, TargetStrip::Change::Up);
 }
 
 void Counter::countDown()
@@ -69,7 +69,7 @@ void Counter::countDown()
     if (count > 0) {
         --count;
         emit valueChanged();
-        m_target->counted(count, false);
+        m_target->counted(count, TargetStrip::Change::Other);
     } else {
         ui->btnMinus->setEnabled(false);
     }
@@ -104,7 +104,7 @@ void Counter::on_btnReset_clicked()
     if (beads)
         beads->reset();
     emit valueChanged();
-    m_target->counted(count, false);
+    m_target->counted(count, TargetStrip::Change::Other);
 }
 
 void Counter::offerUndo(int countBefore)
@@ -114,14 +114,14 @@ void Counter::offerUndo(int countBefore)
         UndoOffer::offer(ui->verticalLayout,
                          QCoreApplication::translate("Counter", "Count reset from %1")
                              .arg(UndoOffer::number(countBefore)),
-                         false);
+                         UndoOffer::By::Button);
     connect(offer, &UndoOffer::undo, this, [this] {
         withdrawUndo();
         count = m_countBeforeReset;
         if (count > 0)
             ui->btnMinus->setEnabled(true);
         emit valueChanged();
-        m_target->counted(count, false);
+        m_target->counted(count, TargetStrip::Change::Other);
     });
 }
 
@@ -148,7 +148,7 @@ void Counter::takeInCount()
     count = beads->count();
     ui->btnMinus->setEnabled(count > 0);
     on_valueChanged();
-    m_target->counted(count, false);
+    m_target->counted(count, TargetStrip::Change::Other);
 }
 
 void Counter::on_valueChanged()

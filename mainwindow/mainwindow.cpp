@@ -238,7 +238,7 @@ void MainWindow::offerUndoRemove(int row, const QString &name, int count, int ta
         UndoOffer::offer(ui->verticalLayout,
                          QCoreApplication::translate("MainWindow", "Removed “%1” (%2)")
                              .arg(isolated(name), UndoOffer::number(count)),
-                         true);
+                         UndoOffer::By::ButtonAndKeys);
     // Back in its place, with its count, chosen; where the list has grown
     // shorter since, at its end.
     connect(offer, &UndoOffer::undo, this, [this, row, name, count, target] {
