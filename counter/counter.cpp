@@ -21,15 +21,15 @@
 
 Counter::Counter(QWidget *parent)
     : QDialog(parent)
-    , ui(new CounterUi)
+    , m_ui(new CounterUi)
 {
-    active = false;
-    ui->setupUi(this);
-    count = 0;
+    m_active = false;
+    m_ui->setupUi(this);
+    m_count = 0;
     // Made before anyone else connects to valueChanged(), so the record holds
     // the new count by the time later receivers (the save) run.
     connect(this, &Counter::valueChanged, this, &Counter::on_valueChanged);
-    m_target = std::make_unique<TargetStrip>(ui->verticalLayout, ui->lcdNumber,
+    m_target = std::make_unique<TargetStrip>(m_ui->verticalLayout, m_ui->lcdNumber,
                                              std::make_unique<DesktopTargetSignal>());
     connect(m_target.get(), &TargetStrip::next, this, &Counter::nextPhrase);
 }
@@ -37,41 +37,41 @@ Counter::Counter(QWidget *parent)
 Counter::~Counter()
 {
     m_target.reset();
-    delete ui;
+    delete m_ui;
 }
 
 void Counter::setBeads(Beads *record)
 {
     withdrawUndo();
-    beads = record;
-    active = true;
-    count = record ? record->count() : 0;
+    m_beads = record;
+    m_active = true;
+    m_count = record ? record->count() : 0;
     // Whatever the last run left: a count above 0 can be counted down.
-    ui->btnMinus->setEnabled(count > 0);
+    m_ui->btnMinus->setEnabled(m_count > 0);
     emit valueChanged();
-    m_target->start(record ? record->target() : 0, m_nextPhrase, count);
+    m_target->start(record ? record->target() : 0, m_nextPhrase, m_count);
 }
 
 void Counter::countUp()
 {
     // The count saturates at the largest value rather than wrapping negative.
     withdrawUndo();
-    if (count < std::numeric_limits<int>::max())
-        ++count;
-    ui->btnMinus->setEnabled(true);
+    if (m_count < std::numeric_limits<int>::max())
+        ++m_count;
+    m_ui->btnMinus->setEnabled(true);
     emit valueChanged();
-    m_target->counted(count, true);
+    m_target->counted(m_count, TargetStrip::Change::Up);
 }
 
 void Counter::countDown()
 {
     withdrawUndo();
-    if (count > 0) {
-        --count;
+    if (m_count > 0) {
+        --m_count;
         emit valueChanged();
-        m_target->counted(count, false);
+        m_target->counted(m_count, TargetStrip::Change::Other);
     } else {
-        ui->btnMinus->setEnabled(false);
+        m_ui->btnMinus->setEnabled(false);
     }
 }
 
@@ -79,7 +79,7 @@ void Counter::on_btnBack_clicked()
 {
     withdrawUndo();
     m_target->stop();
-    active = false;
+    m_active = false;
     close();
 }
 
@@ -96,59 +96,59 @@ void Counter::on_btnMinus_clicked()
 void Counter::on_btnReset_clicked()
 {
     // Reset acts at once, as ever; a count it took away can be had back.
-    if (count != 0)
-        offerUndo(count);
+    if (m_count != 0)
+        offerUndo(m_count);
     else
         withdrawUndo();
-    count = 0;
-    if (beads)
-        beads->reset();
+    m_count = 0;
+    if (m_beads)
+        m_beads->reset();
     emit valueChanged();
-    m_target->counted(count, false);
+    m_target->counted(m_count, TargetStrip::Change::Other);
 }
 
 void Counter::offerUndo(int countBefore)
 {
     m_countBeforeReset = countBefore;
     UndoOffer *offer =
-        UndoOffer::offer(ui->verticalLayout,
+        UndoOffer::offer(m_ui->verticalLayout,
                          QCoreApplication::translate("Counter", "Count reset from %1")
                              .arg(UndoOffer::number(countBefore)),
-                         false);
+                         UndoOffer::By::Button);
     connect(offer, &UndoOffer::undo, this, [this] {
         withdrawUndo();
-        count = m_countBeforeReset;
-        if (count > 0)
-            ui->btnMinus->setEnabled(true);
+        m_count = m_countBeforeReset;
+        if (m_count > 0)
+            m_ui->btnMinus->setEnabled(true);
         emit valueChanged();
-        m_target->counted(count, false);
+        m_target->counted(m_count, TargetStrip::Change::Other);
     });
 }
 
 void Counter::withdrawUndo()
 {
-    UndoOffer::withdraw(ui->verticalLayout);
+    UndoOffer::withdraw(m_ui->verticalLayout);
 }
 
 void Counter::showNotice(const QString &text)
 {
-    Notice::show(ui->verticalLayout, text);
+    Notice::show(m_ui->verticalLayout, text);
 }
 
 void Counter::takeInCount()
 {
-    if (!active)
+    if (!m_active)
         return;
-    if (!beads) {
+    if (!m_beads) {
         on_btnBack_clicked();
         return;
     }
-    if (beads->count() != count)
+    if (m_beads->count() != m_count)
         withdrawUndo(); // counted elsewhere since the reset
-    count = beads->count();
-    ui->btnMinus->setEnabled(count > 0);
+    m_count = m_beads->count();
+    m_ui->btnMinus->setEnabled(m_count > 0);
     on_valueChanged();
-    m_target->counted(count, false);
+    m_target->counted(m_count, TargetStrip::Change::Other);
 }
 
 void Counter::on_valueChanged()
@@ -158,21 +158,21 @@ void Counter::on_valueChanged()
     // number other than the count. Shown as text, since the display's own
     // conversion of the smallest int overflows whatever the digits.
     constexpr int kDigits = 5;
-    const QString digits = QString::number(count);
+    const QString digits = QString::number(m_count);
     const int wanted = qMax(kDigits, int(digits.size()));
-    if (ui->lcdNumber->digitCount() != wanted)
-        ui->lcdNumber->setDigitCount(wanted);
-    ui->lcdNumber->display(digits);
-    if (beads)
-        beads->setCount(count);
+    if (m_ui->lcdNumber->digitCount() != wanted)
+        m_ui->lcdNumber->setDigitCount(wanted);
+    m_ui->lcdNumber->display(digits);
+    if (m_beads)
+        m_beads->setCount(m_count);
 }
 
 void Counter::keyPressEvent(QKeyEvent *event)
 {
     // The base class is never asked: Escape must not close the dialog.
-    if (!active)
+    if (!m_active)
         return;
-    switch (keys.actionOf(*event)) {
+    switch (m_keys.actionOf(*event)) {
     case CountingKeys::CountUp:
         countUp();
         break;

@@ -58,14 +58,14 @@ private:
     void offerUndo(int countBefore);
     void withdrawUndo();
 
-    CounterUi *ui;
-    int count = 0;
+    CounterUi *m_ui;
+    int m_count = 0;
     // Not owned. The main window may delete the record while the dialog is
     // minimized; the guarded pointer then reads null instead of dangling.
-    QPointer<Beads> beads;
+    QPointer<Beads> m_beads;
     // True from setBeads() until Back: the keys count only during a run.
-    bool active = false;
-    CountingKeys keys;
+    bool m_active = false;
+    CountingKeys m_keys;
     int m_countBeforeReset = 0; // what Undo puts back while it is offered
     std::unique_ptr<TargetStrip> m_target;
     QString m_nextPhrase;

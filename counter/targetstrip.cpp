@@ -52,10 +52,10 @@ void TargetStrip::start(int target, const QString &next, int count)
         below +=
             window->findChild<QWidget *>(QLatin1String(name), Qt::FindDirectChildrenOnly) ? 1 : 0;
     m_layout->insertWidget(below, m_strip);
-    counted(count, false);
+    counted(count, Change::Other);
 }
 
-void TargetStrip::counted(int count, bool up)
+void TargetStrip::counted(int count, Change change)
 {
     if (!m_strip)
         return;
@@ -68,7 +68,7 @@ void TargetStrip::counted(int count, bool up)
     m_next->setVisible(count >= m_target && !m_nextText.isEmpty());
     m_next->setText(
         QCoreApplication::translate("Counter", "Next: %1").arg(Printable::line(m_nextText, 40)));
-    if (reached && up) {
+    if (reached && change == Change::Up) {
         m_progress->setText(QCoreApplication::translate("Counter", "%1 of %2: target reached")
                                 .arg(UndoOffer::number(count), UndoOffer::number(m_target)));
         m_signal->reached(m_number, m_progress);

@@ -32,9 +32,13 @@ public:
     // A new run: the phrase's target (0 for none) and the text of the next
     // phrase of the list (empty for none), at this count.
     void start(int target, const QString &next, int count);
-    // The count is now count; `up` when it was counted up by one, the only
-    // way a target is reached.
-    void counted(int count, bool up);
+    // How the count came to be what it is: counted up by one, the only way
+    // a target is reached, or any other way (down, reset, undone, counted
+    // elsewhere, a new run).
+    enum class Change { Up, Other };
+
+    // The count is now count.
+    void counted(int count, Change change);
     // The run ended.
     void stop();
 

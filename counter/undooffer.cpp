@@ -34,7 +34,7 @@ UndoOffer::UndoOffer(QWidget *parent)
     connect(m_button, &QPushButton::clicked, this, &UndoOffer::undo);
 }
 
-UndoOffer *UndoOffer::offer(QBoxLayout *layout, const QString &text, bool byKeys)
+UndoOffer *UndoOffer::offer(QBoxLayout *layout, const QString &text, By by)
 {
     withdraw(layout);
     QWidget *window = layout->parentWidget();
@@ -42,7 +42,7 @@ UndoOffer *UndoOffer::offer(QBoxLayout *layout, const QString &text, bool byKeys
     offer->resize(window->width(), offer->height()); // as the notice: see Notice::show
     offer->m_text->setText(text);
     offer->m_button->setAccessibleDescription(text);
-    if (byKeys) {
+    if (by == By::ButtonAndKeys) {
         auto *keys = new QShortcut(QKeySequence::Undo, offer);
         connect(keys, &QShortcut::activated, offer, &UndoOffer::undo);
     }

@@ -20,9 +20,13 @@ class UndoOffer : public QWidget
     Q_OBJECT
 
 public:
+    // How the user can take the offer: by its button alone, or by the
+    // window's Undo keys (Ctrl+Z) too.
+    enum class By { Button, ButtonAndKeys };
+
     // Offers to undo what text tells, below the window's notice; it replaces
-    // an earlier offer. With the window's Undo keys (Ctrl+Z) too, if asked.
-    static UndoOffer *offer(QBoxLayout *layout, const QString &text, bool byKeys);
+    // an earlier offer.
+    static UndoOffer *offer(QBoxLayout *layout, const QString &text, By by);
     // Takes the window's offer back, if it has one.
     static void withdraw(QBoxLayout *layout);
 

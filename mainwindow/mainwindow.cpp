@@ -51,55 +51,55 @@ const char kSourceUrl[] = "https://varizez.org/";
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
-    , ui(new MainWindowUi)
-    , phraseStore(DataLocation::here(), this)
+    , m_ui(new MainWindowUi)
+    , m_phraseStore(DataLocation::here(), this)
     , m_orientationAttribute(Orientation::NoRequest)
 {
-    ui->setupUi(this);
-    ui->btnStart->setEnabled(false);
-    ui->btnRemove->setEnabled(false);
+    m_ui->setupUi(this);
+    m_ui->btnStart->setEnabled(false);
+    m_ui->btnRemove->setEnabled(false);
 
-    counter = new Counter(nullptr);
+    m_counter = new Counter(nullptr);
 
     // Waits for varizez-file to finish an import, and keeps it from
     // writing the file while the program runs.
-    phraseStore.lock(kLockWaitMs);
+    m_phraseStore.lock(kLockWaitMs);
     loadFromFile();
     populateList();
     showTrouble();
 
     // Must come after the dialog's own connection, which copies the new count
     // into the record before this save runs.
-    connect(counter, &Counter::valueChanged, this, &MainWindow::saveToFile);
-    connect(&phraseStore, &PhraseStore::changedOutside, this, &MainWindow::takeInChanges);
+    connect(m_counter, &Counter::valueChanged, this, &MainWindow::saveToFile);
+    connect(&m_phraseStore, &PhraseStore::changedOutside, this, &MainWindow::takeInChanges);
 
     // A phrase's target, from the list's context menu; and on from a phrase
     // whose target was reached to the next, as Back, choosing it and Start.
-    connect(new TargetMenu(ui->listWidget), &TargetMenu::targetWanted, this, [this](int row) {
+    connect(new TargetMenu(m_ui->listWidget), &TargetMenu::targetWanted, this, [this](int row) {
         if (!isValidRow(row))
             return;
-        Beads *record = beadsList.at(row);
+        Beads *record = m_beadsList.at(row);
         if (const std::optional<int> target =
                 TargetDialog::ask(this, record->name(), record->target())) {
             record->setTarget(*target);
             saveToFile();
         }
     });
-    connect(counter, &Counter::nextPhrase, this, [this] {
-        const int next = ui->listWidget->currentRow() + 1;
+    connect(m_counter, &Counter::nextPhrase, this, [this] {
+        const int next = m_ui->listWidget->currentRow() + 1;
         if (!isValidRow(next))
             return;
-        ui->listWidget->setCurrentRow(next);
+        m_ui->listWidget->setCurrentRow(next);
         on_btnStart_clicked();
     });
 }
 
 MainWindow::~MainWindow()
 {
-    for (Beads *record : qAsConst(beadsList))
+    for (Beads *record : qAsConst(m_beadsList))
         delete record;
-    delete ui;
-    delete counter;
+    delete m_ui;
+    delete m_counter;
 }
 
 void MainWindow::applyOrientationMode(int mode)
@@ -119,18 +119,18 @@ void MainWindow::loadFromFile()
 {
     // On the first start the list is seeded; the seeds reach the file with
     // the first change, not before.
-    phraseStore.open(&beadsList, Seeds::phrases());
+    m_phraseStore.open(&m_beadsList, Seeds::phrases());
 }
 
 void MainWindow::populateList()
 {
-    for (const Beads *record : qAsConst(beadsList))
-        ui->listWidget->insertItem(ui->listWidget->count(), record->name());
+    for (const Beads *record : qAsConst(m_beadsList))
+        m_ui->listWidget->insertItem(m_ui->listWidget->count(), record->name());
 }
 
 bool MainWindow::isValidRow(int row) const
 {
-    return row >= 0 && row < beadsList.size();
+    return row >= 0 && row < m_beadsList.size();
 }
 
 void MainWindow::saveToFile()
@@ -138,43 +138,43 @@ void MainWindow::saveToFile()
     // What Remove took away can be had back until the list or a count
     // changes again.
     if (!m_starting)
-        UndoOffer::withdraw(ui->verticalLayout);
-    phraseStore.save();
+        UndoOffer::withdraw(m_ui->verticalLayout);
+    m_phraseStore.save();
     showTrouble();
 }
 
 void MainWindow::takeInChanges()
 {
     QStringList shown, now;
-    for (int i = 0; i < ui->listWidget->count(); ++i)
-        shown << ui->listWidget->item(i)->text();
-    for (const Beads *record : qAsConst(beadsList))
+    for (int i = 0; i < m_ui->listWidget->count(); ++i)
+        shown << m_ui->listWidget->item(i)->text();
+    for (const Beads *record : qAsConst(m_beadsList))
         now << record->name();
     if (shown != now) {
         // The chosen phrase stays chosen, where it still is.
-        const int row = ui->listWidget->currentRow();
+        const int row = m_ui->listWidget->currentRow();
         const QString chosen = row >= 0 ? shown.at(row) : QString();
-        ui->listWidget->clear();
+        m_ui->listWidget->clear();
         populateList();
         const int again = row < now.size() && row >= 0 && now.at(row) == chosen
                               ? row
                               : (row >= 0 ? int(now.indexOf(chosen)) : -1);
-        ui->listWidget->setCurrentRow(again);
-        ui->btnStart->setEnabled(again >= 0);
-        ui->btnRemove->setEnabled(again >= 0);
+        m_ui->listWidget->setCurrentRow(again);
+        m_ui->btnStart->setEnabled(again >= 0);
+        m_ui->btnRemove->setEnabled(again >= 0);
     }
-    counter->takeInCount();
+    m_counter->takeInCount();
     showTrouble();
 }
 
 void MainWindow::showTrouble()
 {
-    const QString text = phraseStore.notice();
+    const QString text = m_phraseStore.notice();
     if (text == m_shownNotice)
         return;
     m_shownNotice = text;
-    Notice::show(ui->verticalLayout, text);
-    counter->showNotice(text);
+    Notice::show(m_ui->verticalLayout, text);
+    m_counter->showNotice(text);
 }
 
 void MainWindow::on_btnExit_clicked()
@@ -187,14 +187,14 @@ void MainWindow::on_btnExit_clicked()
 
 void MainWindow::on_listWidget_itemClicked(QListWidgetItem *)
 {
-    ui->btnStart->setEnabled(true);
-    ui->btnRemove->setEnabled(true);
+    m_ui->btnStart->setEnabled(true);
+    m_ui->btnRemove->setEnabled(true);
 }
 
 void MainWindow::on_listWidget_itemSelectionChanged()
 {
-    if (!ui->listWidget->selectedItems().isEmpty())
-        on_listWidget_itemClicked(ui->listWidget->currentItem());
+    if (!m_ui->listWidget->selectedItems().isEmpty())
+        on_listWidget_itemClicked(m_ui->listWidget->currentItem());
 }
 
 void MainWindow::on_btnAdd_clicked()
@@ -208,25 +208,25 @@ void MainWindow::on_btnAdd_clicked()
     const QString text = input.textValue();
     if (!ok || text.isEmpty())
         return;
-    ui->listWidget->insertItem(ui->listWidget->count(), text);
-    beadsList.append(new Beads(text, 0, nullptr));
+    m_ui->listWidget->insertItem(m_ui->listWidget->count(), text);
+    m_beadsList.append(new Beads(text, 0, nullptr));
     saveToFile();
 }
 
 void MainWindow::on_btnRemove_clicked()
 {
-    const int row = ui->listWidget->currentRow();
+    const int row = m_ui->listWidget->currentRow();
     if (!isValidRow(row))
         return;
-    const QString name = beadsList.at(row)->name();
-    const int count = beadsList.at(row)->count();
-    const int target = beadsList.at(row)->target();
-    delete ui->listWidget->takeItem(row);
-    delete beadsList.at(row);
-    beadsList.remove(row);
-    if (ui->listWidget->count() < 1) {
-        ui->btnRemove->setEnabled(false);
-        ui->btnStart->setEnabled(false);
+    const QString name = m_beadsList.at(row)->name();
+    const int count = m_beadsList.at(row)->count();
+    const int target = m_beadsList.at(row)->target();
+    delete m_ui->listWidget->takeItem(row);
+    delete m_beadsList.at(row);
+    m_beadsList.remove(row);
+    if (m_ui->listWidget->count() < 1) {
+        m_ui->btnRemove->setEnabled(false);
+        m_ui->btnStart->setEnabled(false);
     }
     saveToFile();
     offerUndoRemove(row, name, count, target);
@@ -235,33 +235,33 @@ void MainWindow::on_btnRemove_clicked()
 void MainWindow::offerUndoRemove(int row, const QString &name, int count, int target)
 {
     UndoOffer *offer =
-        UndoOffer::offer(ui->verticalLayout,
+        UndoOffer::offer(m_ui->verticalLayout,
                          QCoreApplication::translate("MainWindow", "Removed “%1” (%2)")
                              .arg(isolated(name), UndoOffer::number(count)),
-                         true);
+                         UndoOffer::By::ButtonAndKeys);
     // Back in its place, with its count, chosen; where the list has grown
     // shorter since, at its end.
     connect(offer, &UndoOffer::undo, this, [this, row, name, count, target] {
-        const int at = qMin(row, int(beadsList.size()));
-        beadsList.insert(at, new Beads(name, count, nullptr));
-        beadsList.at(at)->setTarget(target);
-        ui->listWidget->insertItem(at, name);
-        ui->listWidget->setCurrentRow(at);
-        on_listWidget_itemClicked(ui->listWidget->currentItem());
+        const int at = qMin(row, int(m_beadsList.size()));
+        m_beadsList.insert(at, new Beads(name, count, nullptr));
+        m_beadsList.at(at)->setTarget(target);
+        m_ui->listWidget->insertItem(at, name);
+        m_ui->listWidget->setCurrentRow(at);
+        on_listWidget_itemClicked(m_ui->listWidget->currentItem());
         saveToFile();
     });
 }
 
 void MainWindow::on_btnStart_clicked()
 {
-    const int row = ui->listWidget->currentRow();
+    const int row = m_ui->listWidget->currentRow();
     if (!isValidRow(row))
         return;
     m_starting = true;
-    counter->setNextPhrase(isValidRow(row + 1) ? beadsList.at(row + 1)->name() : QString());
-    counter->setBeads(beadsList.at(row));
+    m_counter->setNextPhrase(isValidRow(row + 1) ? m_beadsList.at(row + 1)->name() : QString());
+    m_counter->setBeads(m_beadsList.at(row));
     m_starting = false;
-    counter->showFullScreen();
+    m_counter->showFullScreen();
 }
 
 void MainWindow::on_btnAbout_clicked()

@@ -54,10 +54,10 @@ private:
     void showTrouble();
     void offerUndoRemove(int row, const QString &name, int count, int target);
 
-    MainWindowUi *ui;
-    Counter *counter = nullptr;
-    QVector<Beads *> beadsList;
-    PhraseStore phraseStore;
+    MainWindowUi *m_ui;
+    Counter *m_counter = nullptr;
+    QVector<Beads *> m_beadsList;
+    PhraseStore m_phraseStore;
     QString m_shownNotice;
     bool m_starting = false; // Start saves too, but changes nothing
     int m_orientationAttribute;

@@ -173,21 +173,28 @@ public:
             const quint8 group = quint8(*m_data++);
             --m_left;
             n = (n << 7) | (group & 0x7F);
-            if (!(group & 0x80))
-                return n <= bound ? std::optional<quint64>(n) : fail();
+            if (!(group & 0x80)) {
+                if (n <= bound)
+                    return n;
+                break;
+            }
         }
-        return fail();
+        stop();
+        return std::nullopt;
     }
     bool count(qint64 bound, qint64 *n)
     {
         const std::optional<quint64> read = number(quint64(bound));
-        return read && (*n = qint64(*read), true);
+        if (!read)
+            return false;
+        *n = qint64(*read);
+        return true;
     }
     bool signedNumber(qint64 bound, qint64 *n)
     {
         const std::optional<quint64> read = number(~quint64(0));
         if (!read || unzigzag(*read) < -bound || unzigzag(*read) > bound)
-            return fail(), false;
+            return failed();
         *n = unzigzag(*read);
         return true;
     }
@@ -199,7 +206,7 @@ public:
         const qint64 size = coded >> 1;
         const bool utf16 = coded & 1;
         if (size > m_left || (utf16 && size % 2))
-            return fail(), false;
+            return failed();
         if (utf16) {
             text->resize(int(size / 2));
             qFromBigEndian<quint16>(m_data, size / 2, text->data());
@@ -208,31 +215,40 @@ public:
         }
         m_data += size;
         m_left -= size;
-        return text->size() <= boundChars || (fail(), false);
+        if (text->size() > boundChars)
+            return failed();
+        return true;
     }
     template <typename T> bool fixed(T *n)
     {
         if (m_left < qint64(sizeof(T)))
-            return fail(), false;
+            return failed();
         *n = qFromBigEndian<T>(m_data);
-        m_data += sizeof(T), m_left -= sizeof(T);
+        m_data += sizeof(T);
+        m_left -= sizeof(T);
         return true;
     }
     bool skip(qint64 size)
     {
         if (size > m_left)
-            return fail(), false;
-        m_data += size, m_left -= size;
+            return failed();
+        m_data += size;
+        m_left -= size;
         return true;
     }
     qint64 left() const { return m_left; }
 
 private:
-    std::nullopt_t fail()
+    // The first thing wrong ends the reading: nothing after it is read.
+    void stop()
     {
         m_ok = false;
         m_left = 0;
-        return std::nullopt;
+    }
+    bool failed()
+    {
+        stop();
+        return false;
     }
 
     const char *m_data;
@@ -365,15 +381,24 @@ bool isId(const QString &id)
 
 bool readHead(Reader &in, DeviceState *state)
 {
+    if (!in.text(12, &state->id) || !isId(state->id) || !in.text(kNameBound, &state->name) ||
+        !in.signedNumber(kTimeBound, &state->lastCounted))
+        return false;
+    const std::optional<quint64> device = in.number(~quint64(0));
+    if (!device)
+        return false;
+    const std::optional<quint64> inode = in.number(~quint64(0));
+    if (!inode)
+        return false;
     FileStamp &r = state->replaced;
-    std::optional<quint64> device, inode;
     qint64 size = 0;
-    return in.text(12, &state->id) && isId(state->id) && in.text(kNameBound, &state->name) &&
-           in.signedNumber(kTimeBound, &state->lastCounted) && (device = in.number(~quint64(0))) &&
-           (inode = in.number(~quint64(0))) &&
-           in.signedNumber(std::numeric_limits<qint64>::max() / 2, &size) &&
-           in.signedNumber(std::numeric_limits<qint64>::max() / 2, &r.modified) &&
-           (r.device = *device, r.inode = *inode, r.size = size, true);
+    if (!in.signedNumber(std::numeric_limits<qint64>::max() / 2, &size) ||
+        !in.signedNumber(std::numeric_limits<qint64>::max() / 2, &r.modified))
+        return false;
+    r.device = *device;
+    r.inode = *inode;
+    r.size = size;
+    return true;
 }
 
 } // namespace
@@ -394,7 +419,9 @@ QByteArray DeviceFile::bytesOf(const DeviceState &state, const QByteArray &key)
     out.text(state.name.left(kNameBound));
     out.number(zigzag(state.lastCounted));
     const FileStamp &r = state.replaced;
-    out.number(r.device), out.number(r.inode), out.number(zigzag(r.size));
+    out.number(r.device);
+    out.number(r.inode);
+    out.number(zigzag(r.size));
     out.number(zigzag(r.modified));
     out.number(named.size());
     for (const QString &id : named) {

@@ -247,14 +247,19 @@ QByteArray SharedFolder::key(QString *error)
         return m_key;
     const QString path = keyPath();
     QByteArray key;
-    if (readRegular(path, &key, error) && key.size() >= 16)
-        return m_key = key;
+    if (readRegular(path, &key, error) && key.size() >= 16) {
+        m_key = key;
+        return m_key;
+    }
     if (QFileInfo(path).exists() || QFileInfo(path).isSymLink() || !makeMirror(error))
         return QByteArray();
     key.resize(32);
     QRandomGenerator::system()->generate(key.begin(), key.end());
     bool exists = false;
-    return DurableFile::create(path, key, 0600, &exists, error) ? m_key = key : QByteArray();
+    if (!DurableFile::create(path, key, 0600, &exists, error))
+        return QByteArray();
+    m_key = key;
+    return m_key;
 }
 
 bool SharedFolder::writeToFolder(const QByteArray &bytes)

@@ -6,6 +6,7 @@
 
 #include "phrasefolder.h"
 
+#include "failure.h"
 #include "folders.h"
 
 #include <QCryptographicHash>
@@ -17,6 +18,8 @@
 #include <unistd.h>
 
 namespace {
+
+using Failure::failed;
 
 const QString kFolderKey = QStringLiteral("sharing/folder");
 
@@ -40,17 +43,17 @@ bool SharingSettings::setFolder(const QString &dataFile, const QString &folder, 
     const QString dataFolder = QFileInfo(path).absolutePath();
     if (folder.isEmpty()) {
         if (QFile::exists(path) && !QFile::remove(path))
-            return *error = QStringLiteral("cannot remove %1").arg(path), false;
+            return failed(QStringLiteral("cannot remove %1").arg(path), error);
     } else {
         // QSettings would make a missing folder readable by all: the caller
         // makes it first, as the phrase file's folder is made.
         if (!QFileInfo(dataFolder).isDir())
-            return *error = QStringLiteral("no folder %1").arg(dataFolder), false;
+            return failed(QStringLiteral("no folder %1").arg(dataFolder), error);
         QSettings settings(path, QSettings::IniFormat);
         settings.setValue(kFolderKey, folder);
         settings.sync();
         if (settings.status() != QSettings::NoError)
-            return *error = QStringLiteral("cannot write %1").arg(path), false;
+            return failed(QStringLiteral("cannot write %1").arg(path), error);
     }
     return Folders::sync(dataFolder, error);
 }

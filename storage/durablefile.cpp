@@ -4,6 +4,7 @@
 
 #include "durablefile.h"
 
+#include "failure.h"
 #include "filestamps.h"
 #include "folders.h"
 
@@ -19,13 +20,9 @@
 
 namespace {
 
-const char kTemporarySuffix[] = ".saving";
+using Failure::failed;
 
-bool failed(const QString &reason, QString *error)
-{
-    *error = reason;
-    return false;
-}
+const char kTemporarySuffix[] = ".saving";
 
 // Writes all of bytes to fd, syncs it unless quick and closes it; closes it
 // on failure too. The stamp of the written file goes to *written.

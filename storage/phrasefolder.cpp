@@ -42,8 +42,10 @@ std::unique_ptr<QLockFile> PhraseFolder::lock(const QString &file, int waitMs)
     lock->setStaleLockTime(0);
     if (lock->tryLock(waitMs) || lock->error() != QLockFile::LockFailedError)
         return lock;
-    if (leftByAKilledProgram(*lock, path) && lock->removeStaleLockFile() &&
-        (QFile::remove(path + QStringLiteral(".rmlock")), lock->tryLock(0)))
+    if (!leftByAKilledProgram(*lock, path) || !lock->removeStaleLockFile())
+        return nullptr;
+    QFile::remove(path + QStringLiteral(".rmlock"));
+    if (lock->tryLock(0))
         return lock;
     return nullptr;
 }
@@ -58,13 +60,16 @@ bool PhraseFolder::keepDamagedCopy(const QString &file, const QByteArray &bytes,
         const QString copy =
             file + QStringLiteral(".damaged") + (n > 1 ? QStringLiteral("-%1").arg(n) : QString());
         QFile earlier(copy);
-        if (earlier.open(QIODevice::ReadOnly) && earlier.readAll() == bytes)
-            return *where = copy, true;
+        if (earlier.open(QIODevice::ReadOnly) && earlier.readAll() == bytes) {
+            *where = copy;
+            return true;
+        }
         bool exists = false;
         if (DurableFile::create(copy, bytes, mode, &exists, &reason)) {
             qWarning("varizez: %s is damaged; kept as %s", qUtf8Printable(file),
                      qUtf8Printable(copy));
-            return *where = copy, true;
+            *where = copy;
+            return true;
         }
         if (!exists)
             break;

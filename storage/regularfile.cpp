@@ -4,6 +4,8 @@
 
 #include "regularfile.h"
 
+#include "failure.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
@@ -12,6 +14,8 @@
 #include <unistd.h>
 
 namespace {
+
+using Failure::failed;
 
 QString notRegular()
 {
@@ -34,17 +38,19 @@ bool RegularFile::read(const QString &path, qint64 bound, QByteArray *bytes, QSt
     if (::lstat(name.constData(), &s) != 0) {
         if (absent)
             *absent = errno == ENOENT;
-        return *reason = qt_error_string(errno), false;
+        return failed(qt_error_string(errno), reason);
     }
     if (!S_ISREG(s.st_mode))
-        return *reason = notRegular(), false;
+        return failed(notRegular(), reason);
     if (s.st_size > bound)
-        return *reason = tooLarge(bound), false;
+        return failed(tooLarge(bound), reason);
     const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return *reason = errno == ELOOP ? notRegular() : qt_error_string(errno), false;
-    if (::fstat(fd, &s) != 0 || !S_ISREG(s.st_mode))
-        return ::close(fd), *reason = notRegular(), false;
+        return failed(errno == ELOOP ? notRegular() : qt_error_string(errno), reason);
+    if (::fstat(fd, &s) != 0 || !S_ISREG(s.st_mode)) {
+        ::close(fd);
+        return failed(notRegular(), reason);
+    }
     // The file may have grown since: never more than the bound is read.
     bytes->resize(int(qMin<qint64>(s.st_size, bound)) + 1);
     qint64 size = 0;

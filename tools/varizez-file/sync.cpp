@@ -41,8 +41,10 @@ QString when(qint64 msecs)
 int status(const DataLocation &here)
 {
     const QString folder = SharingSettings::folderFor(here.file);
-    if (folder.isEmpty())
-        return print(QStringLiteral("Sharing is off.\n")), 0;
+    if (folder.isEmpty()) {
+        print(QStringLiteral("Sharing is off.\n"));
+        return 0;
+    }
     SharedFolder shared(here, folder);
     QByteArray kept;
     DeviceState own = shared.readOwn(&kept).value_or(DeviceState());
@@ -143,8 +145,10 @@ int turnOn(const DataLocation &here, const QString &given)
 int turnOff(const DataLocation &here)
 {
     const QString folder = SharingSettings::folderFor(here.file);
-    if (folder.isEmpty())
-        return print(QStringLiteral("Sharing is off already.\n")), 0;
+    if (folder.isEmpty()) {
+        print(QStringLiteral("Sharing is off already.\n"));
+        return 0;
+    }
     PhraseStore store(here);
     if (!store.lock(0))
         return fail(inUse(here.file));
