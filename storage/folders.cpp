@@ -42,13 +42,12 @@ bool Folders::make(const QString &path, const QString &below, QString *error)
     for (; !QFileInfo::exists(existing) && existing.startsWith(top);
          existing = QFileInfo(existing).path())
         missing.prepend(existing);
-    // Only ever in a folder of this user's own. In someone else's, such as a
-    // shared /tmp, they could make the next folder first and have the counts
-    // kept where they can read or remove them; below a mount point whose
-    // drive is away, the counts would go to the disk beneath it.
+    // Never in a folder that everyone may write to and another user owns,
+    // such as /tmp: anyone could make the next folder first and have the
+    // counts kept where they can read or remove them.
     struct stat status = {};
     if (!missing.isEmpty() && ::stat(QFile::encodeName(existing).constData(), &status) == 0 &&
-        status.st_uid != ::geteuid())
+        status.st_uid != ::geteuid() && (status.st_mode & S_ISVTX))
         return failed(QStringLiteral("cannot make the folder %1: %2 is not yours")
                           .arg(missing.first(), existing),
                       error);
