@@ -14,16 +14,19 @@
 //          against the same list with sharing off
 // Nothing here asserts; it reports.
 
-#include "beads.h"
 #include "counter.h"
 #include "devicefile.h"
 #include "phrasefile.h"
+#include "phraselist.h"
 #include "phrasestore.h"
 #include "sharingsettings.h"
 
 #include <QApplication>
 #include <QDataStream>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
+#include <QListView>
 #include <QListWidget>
 #include <QSaveFile>
 #include <QTemporaryDir>
@@ -95,11 +98,11 @@ void report(const char *what, double subject, double floor, double goal, const c
     std::fflush(stdout);
 }
 
-QVector<Beads *> makeList(int n)
+QVector<PhraseEntry> makeList(int n)
 {
-    QVector<Beads *> list;
+    QVector<PhraseEntry> list;
     for (int i = 0; i < n; ++i)
-        list.append(new Beads(QStringLiteral("SubhannAllah %1").arg(i), i, nullptr));
+        list.append(PhraseEntry{QStringLiteral("SubhannAllah %1").arg(i), i});
     return list;
 }
 
@@ -134,27 +137,37 @@ void writeDevice(const QString &folder, const DeviceState &state)
         std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
 }
 
-// Turns sharing on for the data file through folder, and brings the devices'
-// files there in once: what that writes is not part of what is timed.
-void shareThrough(const DataLocation &location, const QString &folder, QVector<Beads *> *records,
-                  PhraseStore *store)
+// A phrase file opened by a store as the window opens it, with a counting
+// dialog on its first phrase, whose every count the store applies and saves.
+struct Counting
 {
-    QString error;
-    if (!SharingSettings::setFolder(location.file, folder, &error))
-        std::fprintf(stderr, "%s\n", qPrintable(error));
-    store->open(records, {});
-    store->save();
-}
+    PhraseList list;
+    PhraseStore store;
+    Counter counter{&list};
+
+    explicit Counting(const DataLocation &at)
+        : store(at)
+    {
+        QObject::connect(&counter, &Counter::operation, &store, &PhraseStore::apply);
+    }
+    // With folder, sharing is turned on through it first, and the devices'
+    // files there brought in once: what that writes is not timed.
+    void start(const QString &folder = QString())
+    {
+        QString error;
+        if (!folder.isEmpty() && !SharingSettings::setFolder(store.path(), folder, &error))
+            std::fprintf(stderr, "%s\n", qPrintable(error));
+        store.open(&list, {});
+        store.save();
+        counter.setBeads(list.record(0));
+    }
+    void press() { QTest::keyClick(&counter, Qt::Key_L); }
+};
 
 void benchSave(const QString &dir)
 {
     for (const int n : {2, 100, 10000}) {
-        QVector<Beads *> list = makeList(n);
-        PhraseFile file(dir + QStringLiteral("/count.bin"));
-        Counter counter;
-        QObject::connect(&counter, &Counter::valueChanged, [&] { file.save(list); });
-        counter.setBeads(list.first());
-
+        const QVector<PhraseEntry> list = makeList(n);
         const QString floorPath = dir + QStringLiteral("/floor.bin");
         const auto floor = [&] {
             // The same bytes, serialised and replaced durably: QSaveFile
@@ -163,62 +176,54 @@ void benchSave(const QString &dir)
             bare.open(QIODevice::WriteOnly);
             QDataStream out(&bare);
             out << qint32(list.size());
-            for (const Beads *b : qAsConst(list))
-                out << b->name() << qint32(b->count());
+            for (const PhraseEntry &e : list)
+                out << e.name << e.count;
             bare.commit();
             const int folder = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY);
             ::fsync(folder);
             ::close(folder);
         };
         floor();
-        const auto press = [&] { QTest::keyClick(&counter, Qt::Key_L); };
-        const Medians m = alternate(n >= 10000 ? 60 : 200, press, floor);
+        const auto homeOf = [&](const char *name) {
+            const QString home = dir + QStringLiteral("/%1-%2").arg(QLatin1String(name)).arg(n);
+            QDir().mkpath(home + QStringLiteral("/folder"));
+            const DataLocation at{home + QStringLiteral("/varizezCount.bin"), dir, QString()};
+            PhraseFile(at.file).save(list);
+            return at;
+        };
+        const int rounds = n >= 10000 ? 60 : 200;
         char label[64];
+
+        Counting alone(homeOf("alone"));
+        alone.start();
+        const Medians m = alternate(
+            rounds, [&] { alone.press(); }, floor);
         std::snprintf(label, sizeof label, "one count, %d phrases", n);
         report(label, m.subject, m.floor, 1.15);
 
-        // Through the store, as the window counts, a phrase with a target:
-        // its progress and its check come on top of the same save.
-        const QString targetHome = dir + QStringLiteral("/target-%1").arg(n);
-        QDir().mkpath(targetHome);
-        const DataLocation at{targetHome + QStringLiteral("/varizezCount.bin"), dir, QString()};
-        PhraseFile(at.file).save(list);
-        QVector<Beads *> targeted;
-        PhraseStore targetStore(at);
-        targetStore.open(&targeted, {});
-        targeted.first()->setTarget(33);
-        targetStore.save();
-        Counter withTarget;
-        QObject::connect(&withTarget, &Counter::valueChanged, &targetStore, &PhraseStore::save);
-        withTarget.setBeads(targeted.first());
-        const auto targetPress = [&] { QTest::keyClick(&withTarget, Qt::Key_L); };
-        const Medians t = alternate(n >= 10000 ? 60 : 200, targetPress, floor);
+        // A phrase with a target: its progress and its check come on top of
+        // the same save.
+        Counting targeted(homeOf("target"));
+        targeted.start();
+        targeted.store.apply(PhraseOperation::on(PhraseOperation::Kind::SetTarget, 0, 33));
+        const Medians t = alternate(
+            rounds, [&] { targeted.press(); }, floor);
         std::snprintf(label, sizeof label, "one count, a target, %d", n);
         report(label, t.subject, t.floor, 1.15);
-        qDeleteAll(targeted);
 
         // With sharing on, one other device's file in the folder: the press
         // writes this device's file too, there and beside the phrase file.
-        const QString home = dir + QStringLiteral("/shared-%1").arg(n);
-        const DataLocation location{home + QStringLiteral("/varizezCount.bin"), dir, QString()};
-        QDir().mkpath(home + QStringLiteral("/folder"));
-        PhraseFile(location.file).save(list);
-        writeDevice(home + QStringLiteral("/folder"),
-                    deviceOn(QStringLiteral("0000000b0001"), n, 1));
-        QVector<Beads *> records;
-        PhraseStore store(location);
-        shareThrough(location, home + QStringLiteral("/folder"), &records, &store);
-        Counter sharing;
-        QObject::connect(&sharing, &Counter::valueChanged, &store, &PhraseStore::save);
-        sharing.setBeads(records.first());
-        const auto sharedPress = [&] { QTest::keyClick(&sharing, Qt::Key_L); };
-        const Medians on = alternate(n >= 10000 ? 60 : 200, sharedPress, floor);
+        const DataLocation shared = homeOf("shared");
+        const QString folder = QFileInfo(shared.file).absolutePath() + QStringLiteral("/folder");
+        writeDevice(folder, deviceOn(QStringLiteral("0000000b0001"), n, 1));
+        Counting sharing(shared);
+        sharing.start(folder);
+        const Medians on = alternate(
+            rounds, [&] { sharing.press(); }, floor);
         char note[40];
         std::snprintf(note, sizeof note, "  sharing off %.2f", m.subject / m.floor);
         std::snprintf(label, sizeof label, "one count, sharing on, %d", n);
         report(label, on.subject, on.floor, 2.2, note);
-        qDeleteAll(records);
-        qDeleteAll(list);
     }
 }
 
@@ -226,18 +231,14 @@ void benchLoad(const QString &dir)
 {
     for (const int n : {10000, 100000}) {
         const QString path = dir + QStringLiteral("/load.bin");
-        QVector<Beads *> list = makeList(n);
-        PhraseFile(path).save(list);
-        qDeleteAll(list);
+        PhraseFile(path).save(makeList(n));
 
         const auto subject = [&] {
-            // What the main window does: load, make records, fill the list.
-            QListWidget widget;
-            QVector<Beads *> records;
-            PhraseFile(path).load(records);
-            for (const Beads *r : qAsConst(records))
-                widget.insertItem(widget.count(), r->name());
-            qDeleteAll(records);
+            // What the main window does: load, make records, show the list.
+            QListView view;
+            PhraseList list;
+            list.setRows(PhraseFile(path).load().entries);
+            view.setModel(&list);
         };
         const auto floor = [&] {
             QListWidget widget;
@@ -383,10 +384,7 @@ void benchSharedStartup(const QString &dir, const QString &files)
     for (int d = 0; d < 10; ++d)
         writeDevice(folder, deviceOn(ids.at(d), 1000, d, d == 3 ? ids : QStringList()));
     {
-        QVector<Beads *> records;
-        PhraseStore store(location);
-        shareThrough(location, folder, &records, &store);
-        qDeleteAll(records);
+        Counting(location).start(folder);
     }
     QFile::copy(location.file, alone + QStringLiteral("/varizez/varizezCount.bin"));
     // A start that finds everything in step writes nothing.

@@ -8,6 +8,7 @@
 #include "counterui.h"
 #include "desktopshell.h"
 #include "notice.h"
+#include "phraselist.h"
 #include "targetsignal.h"
 #include "targetstrip.h"
 #include "undooffer.h"
@@ -19,16 +20,12 @@
 #include <QVBoxLayout>
 #include <limits>
 
-Counter::Counter(QWidget *parent)
+Counter::Counter(const PhraseList *list, QWidget *parent)
     : QDialog(parent)
-    , m_ui(new CounterUi)
+    , m_ui(std::make_unique<CounterUi>())
+    , m_list(list)
 {
-    m_active = false;
     m_ui->setupUi(this);
-    m_count = 0;
-    // Made before anyone else connects to valueChanged(), so the record holds
-    // the new count by the time later receivers (the save) run.
-    connect(this, &Counter::valueChanged, this, &Counter::on_valueChanged);
     m_target = std::make_unique<TargetStrip>(m_ui->verticalLayout, m_ui->lcdNumber,
                                              std::make_unique<DesktopTargetSignal>());
     connect(m_target.get(), &TargetStrip::next, this, &Counter::nextPhrase);
@@ -37,7 +34,6 @@ Counter::Counter(QWidget *parent)
 Counter::~Counter()
 {
     m_target.reset();
-    delete m_ui;
 }
 
 void Counter::setBeads(Beads *record)
@@ -45,31 +41,40 @@ void Counter::setBeads(Beads *record)
     withdrawUndo();
     m_beads = record;
     m_active = true;
-    m_count = record ? record->count() : 0;
+    showCount();
     // Whatever the last run left: a count above 0 can be counted down.
-    m_ui->btnMinus->setEnabled(m_count > 0);
-    emit valueChanged();
-    m_target->start(record ? record->target() : 0, m_nextPhrase, m_count);
+    m_ui->btnMinus->setEnabled(m_shown > 0);
+    m_target->start(record ? record->target() : 0, m_nextPhrase, m_shown);
+}
+
+void Counter::tell(PhraseOperation::Kind kind, qint32 value)
+{
+    using Kind = PhraseOperation::Kind;
+    emit operation(PhraseOperation::on(kind, m_list->rowOf(m_beads), value));
+    // A phrase removed while it was counted is counted on here alone, and
+    // never comes back into the list.
+    if (!m_beads)
+        m_shown = kind == Kind::CountUp     ? m_shown + (m_shown < std::numeric_limits<int>::max())
+                  : kind == Kind::CountDown ? m_shown - 1
+                  : kind == Kind::Reset     ? 0
+                                            : value;
+    showCount();
 }
 
 void Counter::countUp()
 {
-    // The count saturates at the largest value rather than wrapping negative.
     withdrawUndo();
-    if (m_count < std::numeric_limits<int>::max())
-        ++m_count;
+    tell(PhraseOperation::Kind::CountUp);
     m_ui->btnMinus->setEnabled(true);
-    emit valueChanged();
-    m_target->counted(m_count, TargetStrip::Change::Up);
+    m_target->counted(m_shown, TargetStrip::Change::Up);
 }
 
 void Counter::countDown()
 {
     withdrawUndo();
-    if (m_count > 0) {
-        --m_count;
-        emit valueChanged();
-        m_target->counted(m_count, TargetStrip::Change::Other);
+    if (m_shown > 0) {
+        tell(PhraseOperation::Kind::CountDown);
+        m_target->counted(m_shown, TargetStrip::Change::Other);
     } else {
         m_ui->btnMinus->setEnabled(false);
     }
@@ -96,15 +101,12 @@ void Counter::on_btnMinus_clicked()
 void Counter::on_btnReset_clicked()
 {
     // Reset acts at once, as ever; a count it took away can be had back.
-    if (m_count != 0)
-        offerUndo(m_count);
+    if (m_shown != 0)
+        offerUndo(m_shown);
     else
         withdrawUndo();
-    m_count = 0;
-    if (m_beads)
-        m_beads->reset();
-    emit valueChanged();
-    m_target->counted(m_count, TargetStrip::Change::Other);
+    tell(PhraseOperation::Kind::Reset);
+    m_target->counted(m_shown, TargetStrip::Change::Other);
 }
 
 void Counter::offerUndo(int countBefore)
@@ -117,11 +119,10 @@ void Counter::offerUndo(int countBefore)
                          UndoOffer::By::Button);
     connect(offer, &UndoOffer::undo, this, [this] {
         withdrawUndo();
-        m_count = m_countBeforeReset;
-        if (m_count > 0)
+        tell(PhraseOperation::Kind::UndoReset, m_countBeforeReset);
+        if (m_shown > 0)
             m_ui->btnMinus->setEnabled(true);
-        emit valueChanged();
-        m_target->counted(m_count, TargetStrip::Change::Other);
+        m_target->counted(m_shown, TargetStrip::Change::Other);
     });
 }
 
@@ -143,28 +144,27 @@ void Counter::takeInCount()
         on_btnBack_clicked();
         return;
     }
-    if (m_beads->count() != m_count)
+    if (m_beads->count() != m_shown)
         withdrawUndo(); // counted elsewhere since the reset
-    m_count = m_beads->count();
-    m_ui->btnMinus->setEnabled(m_count > 0);
-    on_valueChanged();
-    m_target->counted(m_count, TargetStrip::Change::Other);
+    showCount();
+    m_ui->btnMinus->setEnabled(m_shown > 0);
+    m_target->counted(m_shown, TargetStrip::Change::Other);
 }
 
-void Counter::on_valueChanged()
+void Counter::showCount()
 {
+    if (m_beads)
+        m_shown = m_beads->count();
     // Five digits while the count fits in them; more only for one that
     // does not, a minus sign taking a digit: the display never shows a
     // number other than the count. Shown as text, since the display's own
     // conversion of the smallest int overflows whatever the digits.
     constexpr int kDigits = 5;
-    const QString digits = QString::number(m_count);
+    const QString digits = QString::number(m_shown);
     const int wanted = qMax(kDigits, int(digits.size()));
     if (m_ui->lcdNumber->digitCount() != wanted)
         m_ui->lcdNumber->setDigitCount(wanted);
     m_ui->lcdNumber->display(digits);
-    if (m_beads)
-        m_beads->setCount(m_count);
 }
 
 void Counter::keyPressEvent(QKeyEvent *event)

@@ -6,6 +6,7 @@
 #define VARIZEZ_COUNTER_H
 
 #include "countingkeys.h"
+#include "phraseoperation.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -13,18 +14,20 @@
 
 class Beads;
 class CounterUi;
+class PhraseList;
 class QKeyEvent;
 class TargetStrip;
 
-// The full-screen dialog that counts one phrase. The main window creates one
-// and reuses it for every counting run. Every change of the count is
-// announced through valueChanged(), which the main window turns into a save.
+// The full-screen dialog that counts one phrase of the list. The main window
+// creates one and reuses it for every counting run. What the user does to
+// the count is told through operation(), whose receiver applies it to the
+// record; the dialog then shows the record's count.
 class Counter : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit Counter(QWidget *parent = nullptr);
+    explicit Counter(const PhraseList *list, QWidget *parent = nullptr);
     ~Counter() override;
 
     // Attaches a record and starts a counting run. With a target, the run
@@ -33,12 +36,13 @@ public:
     void setNextPhrase(const QString &text) { m_nextPhrase = text; }
     // Tells what is wrong with the user's data; an empty text when all is well.
     void showNotice(const QString &text);
-    // The record's count was changed elsewhere: shows it, without saving.
+    // The record's count was changed elsewhere: shows it.
     // A run whose phrase is gone ends, as Back ends it.
     void takeInCount();
 
 signals:
-    void valueChanged();
+    // Applied to the list before the signal returns.
+    void operation(const PhraseOperation &op);
     // The user takes the next phrase, its target reached.
     void nextPhrase();
 
@@ -50,19 +54,23 @@ private slots:
     void on_btnPlus_clicked();
     void on_btnMinus_clicked();
     void on_btnReset_clicked();
-    void on_valueChanged();
 
 private:
     void countUp();
     void countDown();
+    // Tells what the user did to the record counted, and shows the count.
+    void tell(PhraseOperation::Kind kind, qint32 value = 0);
+    // The record's count on the display.
+    void showCount();
     void offerUndo(int countBefore);
     void withdrawUndo();
 
-    CounterUi *m_ui;
-    int m_count = 0;
-    // Not owned. The main window may delete the record while the dialog is
-    // minimized; the guarded pointer then reads null instead of dangling.
+    std::unique_ptr<CounterUi> m_ui;
+    const PhraseList *m_list;
+    // Not owned. The record may go (another device removed it) while the
+    // dialog is minimized; the guarded pointer then reads null.
     QPointer<Beads> m_beads;
+    int m_shown = 0; // the count on the display
     // True from setBeads() until Back: the keys count only during a run.
     bool m_active = false;
     CountingKeys m_keys;

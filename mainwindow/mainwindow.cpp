@@ -4,7 +4,6 @@
 
 #include "mainwindow.h"
 
-#include "beads.h"
 #include "counter.h"
 #include "mainwindowui.h"
 #include "notice.h"
@@ -17,7 +16,8 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QInputDialog>
-#include <QListWidget>
+#include <QItemSelectionModel>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
@@ -51,7 +51,8 @@ const char kSourceUrl[] = "https://varizez.org/";
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
-    , m_ui(new MainWindowUi)
+    , m_ui(std::make_unique<MainWindowUi>())
+    , m_counter(std::make_unique<Counter>(&m_phrases))
     , m_phraseStore(DataLocation::here(), this)
     , m_orientationAttribute(Orientation::NoRequest)
 {
@@ -59,48 +60,67 @@ MainWindow::MainWindow(QWidget *parent)
     m_ui->btnStart->setEnabled(false);
     m_ui->btnRemove->setEnabled(false);
 
-    m_counter = new Counter(nullptr);
-
     // Waits for varizez-file to finish an import, and keeps it from
     // writing the file while the program runs.
     m_phraseStore.lock(kLockWaitMs);
     loadFromFile();
-    populateList();
+    m_ui->listWidget->setModel(&m_phrases);
     showTrouble();
 
-    // Must come after the dialog's own connection, which copies the new count
-    // into the record before this save runs.
-    connect(m_counter, &Counter::valueChanged, this, &MainWindow::saveToFile);
+    // Choosing a phrase from the keyboard (arrow keys, Space) as well as by
+    // clicking it, so that every action can be reached without a mouse.
+    connect(m_ui->listWidget->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] {
+                if (m_ui->listWidget->selectionModel()->hasSelection())
+                    on_listWidget_clicked(m_ui->listWidget->currentIndex());
+            });
+    // The chosen phrase stays chosen where it still is when the list is made
+    // anew (as another device's list makes it), or else where it went.
+    connect(&m_phrases, &PhraseList::modelAboutToBeReset, this, [this] {
+        const Beads *chosen = m_phrases.record(currentRow());
+        m_chosenBefore = {currentRow(), chosen ? chosen->name() : QString(),
+                          m_ui->listWidget->selectionModel()->hasSelection()};
+    });
+    connect(&m_phrases, &PhraseList::modelReset, this, [this] {
+        const auto [row, name, selected] = m_chosenBefore;
+        if (row < 0)
+            return;
+        const Beads *there = m_phrases.record(row);
+        int again = there && there->name() == name ? row : -1;
+        for (int r = 0; again < 0 && r < m_phrases.rowCount(); ++r)
+            if (m_phrases.record(r)->name() == name)
+                again = r;
+        // A phrase only looked at, not chosen, enables nothing.
+        if (selected)
+            choose(again);
+        else
+            m_ui->listWidget->selectionModel()->setCurrentIndex(m_phrases.index(again),
+                                                                QItemSelectionModel::NoUpdate);
+    });
+
+    connect(m_counter.get(), &Counter::operation, this, &MainWindow::apply);
     connect(&m_phraseStore, &PhraseStore::changedOutside, this, &MainWindow::takeInChanges);
 
     // A phrase's target, from the list's context menu; and on from a phrase
     // whose target was reached to the next, as Back, choosing it and Start.
     connect(new TargetMenu(m_ui->listWidget), &TargetMenu::targetWanted, this, [this](int row) {
-        if (!isValidRow(row))
+        const Beads *record = m_phrases.record(row);
+        if (!record)
             return;
-        Beads *record = m_beadsList.at(row);
         if (const std::optional<int> target =
-                TargetDialog::ask(this, record->name(), record->target())) {
-            record->setTarget(*target);
-            saveToFile();
-        }
+                TargetDialog::ask(this, record->name(), record->target()))
+            apply(PhraseOperation::on(PhraseOperation::Kind::SetTarget, row, *target));
     });
-    connect(m_counter, &Counter::nextPhrase, this, [this] {
-        const int next = m_ui->listWidget->currentRow() + 1;
+    connect(m_counter.get(), &Counter::nextPhrase, this, [this] {
+        const int next = currentRow() + 1;
         if (!isValidRow(next))
             return;
-        m_ui->listWidget->setCurrentRow(next);
+        choose(next);
         on_btnStart_clicked();
     });
 }
 
-MainWindow::~MainWindow()
-{
-    for (Beads *record : qAsConst(m_beadsList))
-        delete record;
-    delete m_ui;
-    delete m_counter;
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::applyOrientationMode(int mode)
 {
@@ -119,50 +139,37 @@ void MainWindow::loadFromFile()
 {
     // On the first start the list is seeded; the seeds reach the file with
     // the first change, not before.
-    m_phraseStore.open(&m_beadsList, Seeds::phrases());
-}
-
-void MainWindow::populateList()
-{
-    for (const Beads *record : qAsConst(m_beadsList))
-        m_ui->listWidget->insertItem(m_ui->listWidget->count(), record->name());
+    m_phraseStore.open(&m_phrases, Seeds::phrases());
 }
 
 bool MainWindow::isValidRow(int row) const
 {
-    return row >= 0 && row < m_beadsList.size();
+    return row >= 0 && row < m_phrases.rowCount();
 }
 
-void MainWindow::saveToFile()
+int MainWindow::currentRow() const
+{
+    return m_ui->listWidget->currentIndex().row();
+}
+
+void MainWindow::choose(int row)
+{
+    m_ui->listWidget->setCurrentIndex(m_phrases.index(row));
+    m_ui->btnStart->setEnabled(isValidRow(row));
+    m_ui->btnRemove->setEnabled(isValidRow(row));
+}
+
+void MainWindow::apply(const PhraseOperation &op)
 {
     // What Remove took away can be had back until the list or a count
     // changes again.
-    if (!m_starting)
-        UndoOffer::withdraw(m_ui->verticalLayout);
-    m_phraseStore.save();
+    UndoOffer::withdraw(m_ui->verticalLayout);
+    m_phraseStore.apply(op);
     showTrouble();
 }
 
 void MainWindow::takeInChanges()
 {
-    QStringList shown, now;
-    for (int i = 0; i < m_ui->listWidget->count(); ++i)
-        shown << m_ui->listWidget->item(i)->text();
-    for (const Beads *record : qAsConst(m_beadsList))
-        now << record->name();
-    if (shown != now) {
-        // The chosen phrase stays chosen, where it still is.
-        const int row = m_ui->listWidget->currentRow();
-        const QString chosen = row >= 0 ? shown.at(row) : QString();
-        m_ui->listWidget->clear();
-        populateList();
-        const int again = row < now.size() && row >= 0 && now.at(row) == chosen
-                              ? row
-                              : (row >= 0 ? int(now.indexOf(chosen)) : -1);
-        m_ui->listWidget->setCurrentRow(again);
-        m_ui->btnStart->setEnabled(again >= 0);
-        m_ui->btnRemove->setEnabled(again >= 0);
-    }
     m_counter->takeInCount();
     showTrouble();
 }
@@ -185,16 +192,10 @@ void MainWindow::on_btnExit_clicked()
     QCoreApplication::exit(0);
 }
 
-void MainWindow::on_listWidget_itemClicked(QListWidgetItem *)
+void MainWindow::on_listWidget_clicked(const QModelIndex &index)
 {
-    m_ui->btnStart->setEnabled(true);
-    m_ui->btnRemove->setEnabled(true);
-}
-
-void MainWindow::on_listWidget_itemSelectionChanged()
-{
-    if (!m_ui->listWidget->selectedItems().isEmpty())
-        on_listWidget_itemClicked(m_ui->listWidget->currentItem());
+    m_ui->btnStart->setEnabled(index.isValid());
+    m_ui->btnRemove->setEnabled(index.isValid());
 }
 
 void MainWindow::on_btnAdd_clicked()
@@ -208,27 +209,21 @@ void MainWindow::on_btnAdd_clicked()
     const QString text = input.textValue();
     if (!ok || text.isEmpty())
         return;
-    m_ui->listWidget->insertItem(m_ui->listWidget->count(), text);
-    m_beadsList.append(new Beads(text, 0, nullptr));
-    saveToFile();
+    apply(PhraseOperation::add(text));
 }
 
 void MainWindow::on_btnRemove_clicked()
 {
-    const int row = m_ui->listWidget->currentRow();
-    if (!isValidRow(row))
+    const int row = currentRow();
+    const Beads *record = m_phrases.record(row);
+    if (!record)
         return;
-    const QString name = m_beadsList.at(row)->name();
-    const int count = m_beadsList.at(row)->count();
-    const int target = m_beadsList.at(row)->target();
-    delete m_ui->listWidget->takeItem(row);
-    delete m_beadsList.at(row);
-    m_beadsList.remove(row);
-    if (m_ui->listWidget->count() < 1) {
-        m_ui->btnRemove->setEnabled(false);
-        m_ui->btnStart->setEnabled(false);
-    }
-    saveToFile();
+    const QString name = record->name();
+    const int count = record->count();
+    const int target = record->target();
+    apply(PhraseOperation::on(PhraseOperation::Kind::Remove, row));
+    // The phrase after it is chosen, or the one before at the end.
+    choose(qMin(row, m_phrases.rowCount() - 1));
     offerUndoRemove(row, name, count, target);
 }
 
@@ -242,25 +237,27 @@ void MainWindow::offerUndoRemove(int row, const QString &name, int count, int ta
     // Back in its place, with its count, chosen; where the list has grown
     // shorter since, at its end.
     connect(offer, &UndoOffer::undo, this, [this, row, name, count, target] {
-        const int at = qMin(row, int(m_beadsList.size()));
-        m_beadsList.insert(at, new Beads(name, count, nullptr));
-        m_beadsList.at(at)->setTarget(target);
-        m_ui->listWidget->insertItem(at, name);
-        m_ui->listWidget->setCurrentRow(at);
-        on_listWidget_itemClicked(m_ui->listWidget->currentItem());
-        saveToFile();
+        apply(PhraseOperation::undoRemove(row, name, count, target));
+        int at = qMin(row, m_phrases.rowCount() - 1);
+        if (!m_phrases.record(at) || m_phrases.record(at)->name() != name)
+            for (at = 0; at < m_phrases.rowCount() && m_phrases.record(at)->name() != name;)
+                ++at;
+        choose(at);
     });
 }
 
 void MainWindow::on_btnStart_clicked()
 {
-    const int row = m_ui->listWidget->currentRow();
+    const int row = currentRow();
     if (!isValidRow(row))
         return;
-    m_starting = true;
-    m_counter->setNextPhrase(isValidRow(row + 1) ? m_beadsList.at(row + 1)->name() : QString());
-    m_counter->setBeads(m_beadsList.at(row));
-    m_starting = false;
+    const Beads *next = m_phrases.record(row + 1);
+    m_counter->setNextPhrase(next ? next->name() : QString());
+    m_counter->setBeads(m_phrases.record(row));
+    // A run begins with a save, as ever: a file another program replaced
+    // meanwhile is put right before the first count.
+    m_phraseStore.save();
+    showTrouble();
     m_counter->showFullScreen();
 }
 

@@ -5,18 +5,21 @@
 #ifndef VARIZEZ_MAINWINDOW_H
 #define VARIZEZ_MAINWINDOW_H
 
+#include "phraselist.h"
 #include "phrasestore.h"
 
 #include <QMainWindow>
 #include <QVector>
+#include <memory>
+#include <tuple>
 
-class Beads;
 class Counter;
 class MainWindowUi;
-class QListWidgetItem;
+class QModelIndex;
 
-// The phrase list. Owns the records, the counting dialog and its own widget
-// holder, saves after every change, and shows what changed elsewhere.
+// The phrase list. Owns the list of phrases, the counting dialog and its
+// own widget holder; tells the store what the user did, and shows what
+// changed elsewhere.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -35,31 +38,31 @@ public:
 
 private slots:
     void on_btnExit_clicked();
-    void on_listWidget_itemClicked(QListWidgetItem *item);
+    void on_listWidget_clicked(const QModelIndex &index);
     void on_btnAdd_clicked();
     void on_btnRemove_clicked();
     void on_btnStart_clicked();
-    void saveToFile();
+    void apply(const PhraseOperation &op);
     void on_btnAbout_clicked();
     void on_btnMoreApps_clicked();
-    // Choosing a phrase from the keyboard (arrow keys, Space) as well as by
-    // clicking it, so that every action can be reached without a mouse.
-    void on_listWidget_itemSelectionChanged();
     void takeInChanges();
 
 private:
     void loadFromFile();
-    void populateList();
     bool isValidRow(int row) const;
+    int currentRow() const;
+    void choose(int row);
     void showTrouble();
     void offerUndoRemove(int row, const QString &name, int count, int target);
 
-    MainWindowUi *m_ui;
-    Counter *m_counter = nullptr;
-    QVector<Beads *> m_beadsList;
+    std::unique_ptr<MainWindowUi> m_ui;
+    PhraseList m_phrases;
+    std::unique_ptr<Counter> m_counter;
     PhraseStore m_phraseStore;
     QString m_shownNotice;
-    bool m_starting = false; // Start saves too, but changes nothing
+    // While the list is made anew: the phrase the list was at, its row and
+    // text, and whether the user had chosen it.
+    std::tuple<int, QString, bool> m_chosenBefore{-1, QString(), false};
     int m_orientationAttribute;
 };
 

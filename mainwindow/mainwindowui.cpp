@@ -10,7 +10,7 @@
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -38,6 +38,12 @@ const char kWindowStyleSheet[] =
     "border-width: 1px;\n"
     " border-style: solid;\n"
     "}";
+
+// The window's style sheet names the list by the class the handheld's list
+// had; the list of the user's phrases is a view of their model, and looks
+// the same.
+const char kListStyle[] = "QListView { color: rgb(0, 170, 0); border-color: rgb(0, 170, 0); "
+                          "border-width: 1px; border-style: solid; }";
 
 constexpr int kButtonMaxHeight = 75;
 constexpr int kUnboundedSize = 16777215; // QWIDGETSIZE_MAX
@@ -85,7 +91,7 @@ void MainWindowUi::setupUi(QMainWindow *window)
     label->setWordWrap(true);
     verticalLayout->addWidget(label);
 
-    listWidget = new QListWidget(centralWidget);
+    listWidget = new QListView(centralWidget);
     listWidget->setObjectName(QStringLiteral("listWidget"));
     applySizePolicy(listWidget, QSizePolicy::Preferred, QSizePolicy::Preferred);
     listWidget->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -93,6 +99,7 @@ void MainWindowUi::setupUi(QMainWindow *window)
     listWidget->setAlternatingRowColors(true);
     listWidget->setSelectionBehavior(QAbstractItemView::SelectRows);
     listWidget->setWordWrap(true);
+    listWidget->setStyleSheet(QString::fromLatin1(kListStyle));
     verticalLayout->addWidget(listWidget);
 
     horizontalLayout = newButtonRow("horizontalLayout");

@@ -7,7 +7,7 @@
 
 class QHBoxLayout;
 class QLabel;
-class QListWidget;
+class QListView;
 class QMainWindow;
 class QPushButton;
 class QVBoxLayout;
@@ -21,7 +21,7 @@ public:
     QWidget *centralWidget = nullptr;
     QVBoxLayout *verticalLayout = nullptr;
     QLabel *label = nullptr;
-    QListWidget *listWidget = nullptr;
+    QListView *listWidget = nullptr;
     QHBoxLayout *horizontalLayout = nullptr;
     QPushButton *btnAdd = nullptr;
     QPushButton *btnStart = nullptr;

@@ -7,18 +7,18 @@
 #include <QCoreApplication>
 #include <QGestureEvent>
 #include <QKeyEvent>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QTapAndHoldGesture>
 
-TargetMenu::TargetMenu(QListWidget *list)
+TargetMenu::TargetMenu(QListView *list)
     : QObject(list)
     , m_list(list)
     , m_viewport(list->viewport())
 {
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_list, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &pos) { popUp(pos, true); });
+            [this](const QPoint &pos) { popUp(pos, For::PhraseAt); });
     m_list->installEventFilter(this);
     m_viewport->grabGesture(Qt::TapAndHoldGesture);
     m_viewport->installEventFilter(this);
@@ -33,32 +33,32 @@ bool TargetMenu::eventFilter(QObject *watched, QEvent *event)
         const bool menuKey = key->key() == Qt::Key_Menu && key->modifiers() == Qt::NoModifier;
         const bool shiftF10 = key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier;
         if (menuKey || shiftF10) {
-            const QRect current = m_list->visualItemRect(m_list->currentItem());
-            popUp(current.isValid() ? current.center() : QPoint(), false);
+            const QRect current = m_list->visualRect(m_list->currentIndex());
+            popUp(current.isValid() ? current.center() : QPoint(), For::Current);
             return true;
         }
     } else if (watched == m_viewport && event->type() == QEvent::Gesture) {
         auto *gestures = static_cast<QGestureEvent *>(event);
         auto *hold = static_cast<QTapAndHoldGesture *>(gestures->gesture(Qt::TapAndHoldGesture));
         if (hold && hold->state() == Qt::GestureFinished) {
-            popUp(m_viewport->mapFromGlobal(hold->position().toPoint()), true);
+            popUp(m_viewport->mapFromGlobal(hold->position().toPoint()), For::PhraseAt);
             return true;
         }
     }
     return QObject::eventFilter(watched, event);
 }
 
-void TargetMenu::popUp(const QPoint &pos, bool atPhrase)
+void TargetMenu::popUp(const QPoint &pos, For phrase)
 {
     // A right click or a long press chooses the phrase it is on, as a click does.
-    if (atPhrase) {
-        QListWidgetItem *item = m_list->itemAt(pos);
-        if (!item)
+    if (phrase == For::PhraseAt) {
+        const QModelIndex index = m_list->indexAt(pos);
+        if (!index.isValid())
             return;
-        m_list->setCurrentItem(item);
-        emit m_list->itemClicked(item);
+        m_list->setCurrentIndex(index);
+        emit m_list->clicked(index);
     }
-    const int row = m_list->currentRow();
+    const int row = m_list->currentIndex().row();
     if (row < 0)
         return;
     QMenu menu(m_list);

@@ -7,7 +7,7 @@
 
 #include <QObject>
 
-class QListWidget;
+class QListView;
 class QPoint;
 class QWidget;
 
@@ -19,7 +19,7 @@ class TargetMenu : public QObject
     Q_OBJECT
 
 public:
-    explicit TargetMenu(QListWidget *list);
+    explicit TargetMenu(QListView *list);
 
 signals:
     // The user asked to set the target of that row.
@@ -30,9 +30,10 @@ protected:
 
 private:
     // The menu for the phrase at pos (in the viewport), or the current one.
-    void popUp(const QPoint &pos, bool atPhrase);
+    enum class For { PhraseAt, Current };
+    void popUp(const QPoint &pos, For phrase);
 
-    QListWidget *m_list;
+    QListView *m_list;
     QWidget *m_viewport;
 };
 

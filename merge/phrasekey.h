@@ -5,18 +5,10 @@
 #ifndef VARIZEZ_PHRASEKEY_H
 #define VARIZEZ_PHRASEKEY_H
 
+#include "phraseentry.h"
+
 #include <QHash>
 #include <QString>
-
-// One phrase of a list: its text and its count, as the phrase file holds it.
-struct PhraseEntry
-{
-    QString name;
-    qint32 count = 0;
-
-    bool operator==(const PhraseEntry &o) const { return count == o.count && name == o.name; }
-    bool operator!=(const PhraseEntry &o) const { return !(*this == o); }
-};
 
 // The most phrases one list holds: the phrase file's bound, which the merge
 // keeps too, so that what the devices show together always fits the file.

@@ -283,14 +283,33 @@ void SharedCounts::change(const PhraseKey &key, qint64 by)
     changed(key);
 }
 
-void SharedCounts::zero(const PhraseKey &key, bool remove)
+void SharedCounts::zero(const PhraseKey &key, Zero what)
 {
     const Seen seen = everythingKnownOf(key);
     DeviceEntry &entry = ownEntry(key);
     entry.reset.raise(seen);
-    if (remove)
+    if (what == Zero::Phrase)
         entry.removed.raise(seen);
     changed(key);
+}
+
+void SharedCounts::count(const PhraseKey &key, qint64 by)
+{
+    if (by == 0)
+        return;
+    if (countOf(key) < 0)
+        zero(key, Zero::Counts);
+    change(key, by);
+}
+
+void SharedCounts::reset(const PhraseKey &key)
+{
+    zero(key, Zero::Counts);
+}
+
+void SharedCounts::remove(const PhraseKey &key)
+{
+    zero(key, Zero::Phrase);
 }
 
 void SharedCounts::changed(const PhraseKey &key)
@@ -312,40 +331,23 @@ void SharedCounts::setLastCounted(qint64 msecs)
     ++m_revision;
 }
 
-void SharedCounts::add(const PhraseKey &key, qint64 count)
+PhraseKey SharedCounts::add(const QString &text, qint64 count, const std::set<PhraseKey> &taken)
 {
+    const PhraseKey key = freshKey(text, taken);
     Tally &tally = ownEntry(key).tally;
     tally.adds = qMin(tally.adds + 1, DeviceBounds::kNumber);
     changed(key);
     if (count != 0)
         change(key, count);
+    return key;
 }
 
 QVector<PhraseKey> SharedCounts::apply(const QVector<PhraseKey> &keys,
                                        const QVector<PhraseEntry> &before,
-                                       const QVector<PhraseEntry> &after,
-                                       const QVector<bool> &reset)
+                                       const QVector<PhraseEntry> &after)
 {
-    const auto countChanged = [&](const PhraseKey &key, qint64 was, int row) {
-        const qint64 now = after.at(row).count;
-        if (reset.value(row)) {
-            zero(key, false);
-            was = 0;
-        } else if (now != was && countOf(key) < 0) {
-            zero(key, false);
-        }
-        if (now != was)
-            change(key, now - was);
-    };
-    // Most often one count changed, and every phrase kept its place.
-    bool samePlaces = before.size() == after.size();
-    for (int i = 0; samePlaces && i < before.size(); ++i)
-        samePlaces = before.at(i).name == after.at(i).name;
-    if (samePlaces) {
-        for (int i = 0; i < before.size(); ++i)
-            countChanged(keys.at(i), before.at(i).count, i);
-        return keys;
-    }
+    // The n-th phrase of a text before is the n-th of that text after; the
+    // rest were removed or added.
     QHash<QString, QVector<int>> rowsOfText;
     for (int i = 0; i < before.size(); ++i)
         rowsOfText[before.at(i).name].append(i);
@@ -363,16 +365,15 @@ QVector<PhraseKey> SharedCounts::apply(const QVector<PhraseKey> &keys,
         const int i = rows.at(n++);
         kept[i] = true;
         newKeys[j] = keys.at(i);
-        countChanged(keys.at(i), before.at(i).count, j);
+        count(keys.at(i), qint64(after.at(j).count) - before.at(i).count);
     }
     for (int i = 0; i < before.size(); ++i)
         if (!kept.at(i))
-            zero(keys.at(i), true);
+            remove(keys.at(i));
     std::set<PhraseKey> taken(newKeys.cbegin(), newKeys.cend());
     for (const int j : qAsConst(added)) {
-        newKeys[j] = freshKey(after.at(j).name, taken);
+        newKeys[j] = add(after.at(j).name, after.at(j).count, taken);
         taken.insert(newKeys.at(j));
-        add(newKeys.at(j), after.at(j).count);
     }
     return newKeys;
 }

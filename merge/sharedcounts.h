@@ -63,16 +63,21 @@ public:
     // one home used by two machines in turn (two systems on one disk).
     bool writtenElsewhere(const QVector<PhraseEntry> &list) const;
 
+    // What the user did here, phrase by phrase. A count changed from below
+    // 0 (shown as 0) starts with a reset: the user counts from what they see.
+    void count(const PhraseKey &key, qint64 by);
+    void reset(const PhraseKey &key);
+    void remove(const PhraseKey &key);
+    // A phrase added with that count: the first key of its text that is
+    // neither shown nor taken.
+    PhraseKey add(const QString &text, qint64 count, const std::set<PhraseKey> &taken);
     // This device's list went from `before` (whose keys are `keys`) to
-    // `after`: by counting, resetting (`reset`: the rows of `after` that
-    // were reset and then counted to their count), adding or removing
-    // phrases, or a new list put in place of the file. Returns the keys of
-    // `after`; each phrase keeps its key, a new one takes the first key of
-    // its text that is free. A count changed from below 0 (shown as 0)
-    // starts with a reset: the user counts from what they see.
+    // `after`, a new list put in its place (an import, or another program's
+    // change of the phrase file): what is told apart is done as the user's
+    // operations above. Returns the keys of `after`; each phrase keeps its
+    // key.
     QVector<PhraseKey> apply(const QVector<PhraseKey> &keys, const QVector<PhraseEntry> &before,
-                             const QVector<PhraseEntry> &after,
-                             const QVector<bool> &reset = QVector<bool>());
+                             const QVector<PhraseEntry> &after);
     // Brings this device's list in, once, when it begins sharing: each
     // phrase then shows the larger of its count here and its count among the
     // others, so a count that two devices hold from one history is not
@@ -108,9 +113,10 @@ private:
     Seen everythingKnownOf(const PhraseKey &key) const;
     DeviceEntry &ownEntry(const PhraseKey &key);
     PhraseKey freshKey(const QString &text, const std::set<PhraseKey> &taken) const;
-    void add(const PhraseKey &key, qint64 count);
     void change(const PhraseKey &key, qint64 by);
-    void zero(const PhraseKey &key, bool remove);
+    // What zero() takes away: the counts alone, or the phrase too.
+    enum class Zero { Counts, Phrase };
+    void zero(const PhraseKey &key, Zero what);
     void changed(const PhraseKey &key);
     void keepWithinBounds();
     void reindex();

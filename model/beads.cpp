@@ -26,9 +26,3 @@ void Beads::setCount(int count)
 {
     m_count = count;
 }
-
-void Beads::reset()
-{
-    m_count = 0;
-    ++m_resets;
-}

@@ -4,16 +4,14 @@
 
 #include "phrasestore.h"
 
-#include "beads.h"
 #include "listmerge.h"
 #include "notices.h"
+#include "phraselist.h"
 #include "sharedlist.h"
 #include "sharingsettings.h"
 
 #include <QFileInfo>
-#include <QHash>
-
-#include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -22,22 +20,13 @@ constexpr int kSettleMs = 100;
 // How often a folder that is away is tried again.
 constexpr int kRetryMs = 5000;
 
-QVector<qint32> targetsOf(const QVector<Beads *> &records)
+QStringList textsOf(const QVector<PhraseEntry> &rows)
 {
-    QVector<qint32> targets;
-    targets.reserve(records.size());
-    for (const Beads *record : records)
-        targets.append(record->target());
-    return targets;
-}
-
-QVector<PhraseEntry> entriesOf(const QVector<Beads *> &records)
-{
-    QVector<PhraseEntry> entries;
-    entries.reserve(records.size());
-    for (const Beads *record : records)
-        entries.append(PhraseEntry{record->name(), record->count()});
-    return entries;
+    QStringList texts;
+    texts.reserve(rows.size());
+    for (const PhraseEntry &row : rows)
+        texts.append(row.name);
+    return texts;
 }
 
 } // namespace
@@ -71,12 +60,14 @@ PhraseStore::PhraseStore(const DataLocation &location, QObject *parent)
 // should the folder then be away. A program killed loses nothing either.
 PhraseStore::~PhraseStore() = default;
 
-void PhraseStore::open(QVector<Beads *> *records, const QStringList &seeds)
+void PhraseStore::open(PhraseList *list, const QStringList &seeds)
 {
-    m_records = records;
+    m_list = list;
     const bool found = m_file.exists();
-    const bool whole = found && !m_file.load(*records).damaged() && m_file.readable();
-    m_rows = m_saved = entriesOf(*records);
+    const PhraseFileContents contents = found ? m_file.load() : PhraseFileContents();
+    const bool whole = found && !contents.damaged() && m_file.readable();
+    m_saved = contents.entries;
+    m_targets.load();
     // A file another Varizez keeps is only shown: it is that one's to share.
     const QString folder = m_location.problem.isEmpty() && !m_lockRefused
                                ? SharingSettings::folderFor(m_file.path())
@@ -85,77 +76,126 @@ void PhraseStore::open(QVector<Beads *> *records, const QStringList &seeds)
         m_shared = std::make_unique<SharedList>(m_location, folder);
         m_shared->open(whole ? std::optional<QVector<PhraseEntry>>(m_saved) : std::nullopt,
                        m_file.stamp(), found ? QStringList() : seeds);
-        m_rows = m_shared->rows();
-        setRecords();
         // Targets set here before they were shared go to the others, where
         // no device has set one.
-        m_targets.load();
-        m_targets.applyTo(*records);
-        m_shared->bringInTargets(targetsOf(*records));
-        applySharedTargets();
+        m_shared->bringInTargets(
+            TargetList::targetsOf(m_targets.saved(), textsOf(m_shared->rows())));
+        showRows();
         // The other devices counted while this one was closed, or what this
         // one did has not reached the disk or the folder yet.
         write(Unchanged::Skip);
-    } else if (!found) {
-        for (const QString &seed : seeds)
-            records->append(new Beads(seed, 0, nullptr));
-        m_rows = m_saved = entriesOf(*records);
-    }
-    rememberResets();
-    if (!m_shared) {
-        m_targets.load();
-        m_targets.applyTo(*records);
+    } else {
+        if (!found)
+            for (const QString &seed : seeds)
+                m_saved.append(PhraseEntry{seed, 0});
+        m_list->setRows(m_saved, TargetList::targetsOf(m_targets.saved(), textsOf(m_saved)));
     }
     watch();
 }
 
-QVector<bool> PhraseStore::resetRows() const
+bool PhraseStore::apply(const PhraseOperation &op)
 {
-    QVector<bool> reset;
-    reset.reserve(m_records->size());
-    for (const Beads *record : qAsConst(*m_records))
-        reset.append(record->resets() != m_resets.value(record));
-    return reset;
+    using Kind = PhraseOperation::Kind;
+    // A phrase no longer there (removed while it was counted) changes
+    // nothing, nor does counting past the ends: the list is saved as it is.
+    const Beads *record = m_list->record(op.row);
+    if ((op.kind != Kind::Add && op.kind != Kind::UndoRemove && !record) ||
+        (op.kind == Kind::CountDown && record->count() <= 0) ||
+        (op.kind == Kind::CountUp && record->count() == std::numeric_limits<int>::max()))
+        return save();
+    // A change that arrived in the folder and waits to settle is read first:
+    // this one sees the folder as it is now. The operation is applied to
+    // the list the user saw, before another program's change of the file is
+    // taken in, so that its row is the row the user chose.
+    const bool news = m_settle.isActive();
+    if (m_shared) {
+        if (news)
+            m_shared->readFolder();
+        m_shared->apply(op);
+    } else {
+        applyHere(op);
+    }
+    const bool outside = takeIn(news ? Folder::Read : Folder::Skip) || news;
+    if (m_shared) {
+        const bool counting = op.kind != Kind::Add && op.kind != Kind::UndoRemove &&
+                              op.kind != Kind::Remove && op.kind != Kind::SetTarget;
+        if (outside || !counting)
+            showRows();
+        else // most often: only the counted row changed
+            m_list->setCount(op.row, m_shared->rows().at(op.row).count);
+    }
+    write(Unchanged::Write);
+    if (outside)
+        emit changedOutside();
+    return written();
 }
 
-void PhraseStore::rememberResets()
+void PhraseStore::applyHere(const PhraseOperation &op)
 {
-    // Few records are ever reset: only those are remembered.
-    m_resets.clear();
-    for (const Beads *record : qAsConst(*m_records))
-        if (record->resets() != 0)
-            m_resets.insert(record, record->resets());
+    using Kind = PhraseOperation::Kind;
+    switch (op.kind) {
+    case Kind::CountUp:
+    case Kind::CountDown:
+        m_list->setCount(op.row,
+                         m_list->record(op.row)->count() + (op.kind == Kind::CountUp ? 1 : -1));
+        break;
+    case Kind::Reset:
+    case Kind::UndoReset:
+        m_list->setCount(op.row, op.kind == Kind::Reset ? 0 : op.value);
+        break;
+    case Kind::SetTarget:
+        m_list->setTarget(op.row, op.value);
+        break;
+    case Kind::Add:
+        m_list->insert(m_list->rowCount(), PhraseEntry{op.text, 0}, 0);
+        break;
+    case Kind::UndoRemove:
+        m_list->insert(qMin(op.row, m_list->rowCount()), PhraseEntry{op.text, op.value}, op.target);
+        break;
+    case Kind::Remove:
+        m_list->remove(op.row);
+        break;
+    }
+}
+
+bool PhraseStore::replaceList(const QVector<PhraseEntry> &rows, const QVector<qint32> &targets)
+{
+    if (m_shared) {
+        m_shared->replaceList(rows, targets);
+        showRows();
+    } else {
+        m_list->setRows(rows, targets);
+    }
+    return save();
 }
 
 bool PhraseStore::save()
 {
-    const QVector<PhraseEntry> now = entriesOf(*m_records);
-    // A change that arrived in the folder and waits to settle is read first:
-    // this change sees the folder as it is now.
-    const bool news = m_settle.isActive();
-    QVector<qint32> setHere;
-    if (m_shared) {
-        if (news)
-            m_shared->readFolder();
-        setHere = targetsSetHere();
-        m_shared->change(now, resetRows(), setHere);
-        m_rows = m_shared->rows();
-    } else {
-        m_rows = now;
-    }
-    // Another program's change of the file goes in first, so that it is not
-    // written over.
-    if (takeIn(news ? Folder::Read : Folder::Skip) || m_rows != now) {
-        setRecords();
+    if (takeIn(m_settle.isActive() ? Folder::Read : Folder::Skip)) {
+        showRows();
         emit changedOutside();
-    } else if (m_shared && (news || !setHere.isEmpty())) {
-        applySharedTargets(); // the records are the rows
     }
-    rememberResets();
     write(Unchanged::Write);
+    return written();
+}
+
+bool PhraseStore::written() const
+{
     return m_targetsKept && (!m_shared || m_shared->recordKept()) &&
            (m_file.trouble().kind == PhraseFileTrouble::None ||
             m_file.trouble().kind == PhraseFileTrouble::KeptAside);
+}
+
+QVector<PhraseEntry> PhraseStore::rows() const
+{
+    return m_shared ? m_shared->rows() : m_list->entries();
+}
+
+void PhraseStore::showRows()
+{
+    // Without sharing the list is what the store holds.
+    if (m_shared)
+        m_list->setRows(m_shared->rows(), m_shared->targets());
 }
 
 bool PhraseStore::takeIn(Folder folder)
@@ -165,14 +205,16 @@ bool PhraseStore::takeIn(Folder folder)
         const PhraseFileContents theirs = m_file.load();
         if (m_file.readable() && theirs.entries != m_saved) {
             // With sharing, a damaged file is only kept aside: the devices'
-            // files hold the list whole.
+            // files hold the list whole. What the other program changed is
+            // told apart from the list it replaced: the one comparison of
+            // lists, which yields the same operations as the user's.
             if (!m_shared || !theirs.damaged()) {
                 const QVector<PhraseEntry> merged =
-                    ListMerge::merge(m_saved, m_rows, theirs.entries);
+                    ListMerge::merge(m_saved, rows(), theirs.entries);
                 if (m_shared)
-                    m_shared->change(merged);
+                    m_shared->replaceList(merged);
                 else
-                    m_rows = merged;
+                    m_list->setRows(merged);
             }
             m_saved = theirs.entries;
             changed = true;
@@ -181,12 +223,10 @@ bool PhraseStore::takeIn(Folder folder)
     if (m_shared) {
         if (folder == Folder::Read)
             m_shared->readFolder();
-        if (m_shared->hasNews())
+        if (m_shared->hasNews()) {
             m_shared->refresh();
-        changed = changed || m_shared->rows() != m_rows;
-        m_rows = m_shared->rows();
-        // Targets only change here when another device's file came.
-        changed = changed || (folder == Folder::Read && m_shared->targets() != m_sharedTargets);
+            changed = true;
+        }
     }
     return changed;
 }
@@ -200,10 +240,11 @@ void PhraseStore::write(Unchanged unchanged)
         watch();
         return;
     }
-    if ((unchanged == Unchanged::Write || m_rows != m_saved) && m_file.save(m_rows))
-        m_saved = m_rows;
+    const QVector<PhraseEntry> now = rows();
+    if ((unchanged == Unchanged::Write || now != m_saved) && m_file.save(now))
+        m_saved = now;
     // The targets as this device shows them, beside the phrase file.
-    m_targetsKept = m_location.problem.isEmpty() && m_targets.save(*m_records);
+    m_targetsKept = m_location.problem.isEmpty() && m_targets.save(m_list->records());
     if (m_shared) {
         m_shared->publish();
         if (!m_shared->publishingFails())
@@ -219,7 +260,7 @@ void PhraseStore::settled()
     const QString noticeBefore = notice();
     const bool changed = takeIn(Folder::Read);
     if (changed)
-        setRecords();
+        showRows();
     // A folder back from away, or this device's file there lost or replaced.
     if (changed || (m_shared && (m_shared->publishingFails() || m_shared->publicationStale())))
         write(Unchanged::Skip);
@@ -230,48 +271,6 @@ void PhraseStore::settled()
     if (changed || notice() != noticeBefore)
         emit changedOutside();
     emit changeTakenIn();
-}
-
-void PhraseStore::setRecords()
-{
-    // Each record stays the same object where its phrase stays, so the one
-    // being counted goes on being counted.
-    QHash<QString, QVector<Beads *>> unused;
-    for (Beads *record : qAsConst(*m_records))
-        unused[record->name()].append(record);
-    QVector<Beads *> records;
-    for (const PhraseEntry &row : qAsConst(m_rows)) {
-        QVector<Beads *> &same = unused[row.name];
-        Beads *record = same.isEmpty() ? new Beads(row.name, row.count, nullptr) : same.takeFirst();
-        record->setCount(row.count);
-        records.append(record);
-    }
-    for (const QVector<Beads *> &left : qAsConst(unused))
-        qDeleteAll(left);
-    *m_records = records;
-    rememberResets(); // a record deleted here leaves its address free for a new one
-    if (m_shared)
-        applySharedTargets();
-}
-
-void PhraseStore::applySharedTargets()
-{
-    m_sharedTargets = m_shared->targets();
-    for (int i = 0; i < m_records->size() && i < m_sharedTargets.size(); ++i)
-        m_records->at(i)->setAgreedTarget(m_sharedTargets.at(i));
-}
-
-QVector<qint32> PhraseStore::targetsSetHere() const
-{
-    // Most changes choose none.
-    const auto chosen = [](const Beads *record) { return record->targetChosenHere(); };
-    if (std::none_of(m_records->cbegin(), m_records->cend(), chosen))
-        return {};
-    QVector<qint32> set;
-    set.reserve(m_records->size());
-    for (const Beads *record : qAsConst(*m_records))
-        set.append(chosen(record) ? record->target() : SharedList::kTargetKept);
-    return set;
 }
 
 void PhraseStore::watch()

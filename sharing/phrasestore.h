@@ -7,23 +7,23 @@
 
 #include "listmerge.h"
 #include "phrasefile.h"
+#include "phraseoperation.h"
 #include "targetlist.h"
 
 #include <QFileSystemWatcher>
-#include <QHash>
 #include <QObject>
 #include <QTimer>
 #include <memory>
 
-class Beads;
+class PhraseList;
 class SharedList;
 
 // The user's list as the windows and varizez-file see it: the phrase file,
 // and with sharing on (SharedList) the list merged from every device's
-// file. It keeps the records it was given in step with both. A change made
-// here is saved at once; a change made elsewhere (another program replacing
-// the file, a device's file arriving) is taken in as soon as it settles, and
-// before every save, with what was changed here put on top of it.
+// file. It is told what the user did, applies it to the list it was given
+// (PhraseList) and saves at once. A change made elsewhere (another program
+// replacing the file, a device's file arriving) is taken in as soon as it
+// settles, and before every save, with what was done here put on top of it.
 class PhraseStore : public QObject
 {
     Q_OBJECT
@@ -35,18 +35,23 @@ public:
     // Keeps varizez-file from writing the file while this store lives.
     bool lock(int waitMs) { return !(m_lockRefused = !m_file.lock(waitMs)); }
 
-    // Fills records with the list. Where there is none yet, with the seeds,
-    // at count 0: they reach the file with the first change. From here on
-    // the store keeps records in step.
-    void open(QVector<Beads *> *records, const QStringList &seeds);
-    // Saves the records after a change made here. False when the phrase
-    // file could not be written.
+    // Fills list with the user's list. Where there is none yet, with the
+    // seeds, at count 0: they reach the file with the first change. From
+    // here on the store keeps list in step.
+    void open(PhraseList *list, const QStringList &seeds);
+    // Applies what the user did, then saves. False when the phrase file
+    // could not be written; notice() tells why.
+    bool apply(const PhraseOperation &op);
+    // A whole new list in place of the user's (an import), with the target
+    // of each row, then saved.
+    bool replaceList(const QVector<PhraseEntry> &rows, const QVector<qint32> &targets);
+    // Saves the list as it is, with what changed elsewhere taken in.
     bool save();
     // What the user has to be told about the list, or an empty text.
     QString notice() const;
 
 signals:
-    // The records were changed from elsewhere, or the notice was.
+    // The list was changed from elsewhere, or the notice was.
     void changedOutside();
     // Something changed on the disk that is read once it has settled; then
     // it was read (and taken in, where it changed the list).
@@ -54,8 +59,6 @@ signals:
     void changeTakenIn();
 
 private:
-    QVector<bool> resetRows() const;
-    void rememberResets();
     // What takeIn() looks at besides the phrase file.
     enum class Folder { Read, Skip };
     // Another program's change of the phrase file and, with the folder, the
@@ -66,9 +69,11 @@ private:
     // program replaced meanwhile is put right.
     enum class Unchanged { Write, Skip };
     void write(Unchanged unchanged);
-    void setRecords();
-    void applySharedTargets();
-    QVector<qint32> targetsSetHere() const;
+    bool written() const;
+    // The list as this store holds it now, and shown in the PhraseList.
+    QVector<PhraseEntry> rows() const;
+    void showRows();
+    void applyHere(const PhraseOperation &op);
     void watch();
     void settled();
 
@@ -76,13 +81,8 @@ private:
     PhraseFile m_file;
     TargetList m_targets;
     bool m_targetsKept = true;
-    // With sharing: the targets the devices agreed on, as last given to the
-    // records.
-    QVector<qint32> m_sharedTargets;
-    QVector<Beads *> *m_records = nullptr;
-    QVector<PhraseEntry> m_rows;          // what the records held when last in step
+    PhraseList *m_list = nullptr;
     QVector<PhraseEntry> m_saved;         // what the phrase file holds, as last read or written
-    QHash<const Beads *, int> m_resets;   // how often each record had been reset then
     std::unique_ptr<SharedList> m_shared; // with sharing on
     bool m_lockRefused = false;
     QFileSystemWatcher m_watcher;

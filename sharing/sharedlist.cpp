@@ -107,23 +107,61 @@ void SharedList::readFolder()
     m_targets.agree(m_counts->devices());
 }
 
-void SharedList::change(const QVector<PhraseEntry> &after, const QVector<bool> &reset,
-                        const QVector<qint32> &targets)
+void SharedList::apply(const PhraseOperation &op)
 {
-    bool samePlaces = !m_news && after.size() == m_rows.size();
-    for (int i = 0; samePlaces && i < after.size(); ++i)
-        samePlaces = after.at(i).name == m_rows.at(i).name;
-    m_keys = m_counts->apply(m_keys, m_rows, after, reset);
-    for (int i = 0; i < targets.size() && i < m_keys.size(); ++i)
-        if (targets.at(i) != kTargetKept && targets.at(i) != m_targets.targetOf(m_keys.at(i)))
-            setTarget(m_keys.at(i), targets.at(i));
-    if (!samePlaces)
-        return refresh();
-    // Most often one count changed: counting never hides a phrase, so every
-    // phrase keeps its place, and only the counts changed need a look.
-    for (int i = 0; i < after.size(); ++i)
-        if (after.at(i).count != m_rows.at(i).count || reset.value(i))
-            m_rows[i] = m_counts->entriesOf({m_keys.at(i)}).first();
+    using Kind = PhraseOperation::Kind;
+    const PhraseKey key = m_keys.value(op.row);
+    switch (op.kind) {
+    case Kind::CountUp:
+    case Kind::CountDown:
+    case Kind::Reset:
+    case Kind::UndoReset:
+        if (op.kind == Kind::Reset)
+            m_counts->reset(key);
+        else
+            m_counts->count(key, op.kind == Kind::CountUp     ? 1
+                                 : op.kind == Kind::CountDown ? -1
+                                                              : op.value - m_rows.at(op.row).count);
+        if (m_news)
+            break;
+        // Counting never hides a phrase: only its own row needs a look.
+        m_rows[op.row] = m_counts->entriesOf({key}).first();
+        return;
+    case Kind::SetTarget:
+        if (op.value != m_targets.targetOf(key))
+            setTarget(key, op.value);
+        return;
+    case Kind::Add:
+        add(int(m_keys.size()), op.text, 0, 0);
+        break;
+    case Kind::UndoRemove:
+        add(qMin(op.row, int(m_keys.size())), op.text, op.value, op.target);
+        break;
+    case Kind::Remove:
+        m_counts->remove(m_keys.takeAt(op.row));
+        break;
+    }
+    refresh();
+}
+
+void SharedList::add(int row, const QString &text, qint64 count, qint32 target)
+{
+    const PhraseKey key = m_counts->add(text, count, {m_keys.cbegin(), m_keys.cend()});
+    m_keys.insert(row, key);
+    // A phrase added anew has the target it is given, not one an earlier
+    // phrase of its text had.
+    if (target != m_targets.targetOf(key))
+        setTarget(key, target);
+}
+
+void SharedList::replaceList(const QVector<PhraseEntry> &after,
+                             const std::optional<QVector<qint32>> &targets)
+{
+    m_keys = m_counts->apply(m_keys, m_rows, after);
+    for (int i = 0; targets && i < targets->size() && i < m_keys.size(); ++i)
+        if (targets->at(i) != m_targets.targetOf(m_keys.at(i)))
+            setTarget(m_keys.at(i), targets->at(i));
+    refresh();
 }
 
 QVector<qint32> SharedList::targets() const

@@ -6,6 +6,7 @@
 #define VARIZEZ_SHAREDLIST_H
 
 #include "phrasefile.h"
+#include "phraseoperation.h"
 #include "sharedcounts.h"
 #include "sharedfolder.h"
 #include "sharedtargets.h"
@@ -45,15 +46,17 @@ public:
 
     // Reads what changed in the folder, to be shown at the next refresh().
     void readFolder();
-    // A change of rows() made on this device: `after` in its place; `reset`,
-    // the rows of `after` that were reset and then counted to their count;
-    // `targets`, when given, the target set here for each row of `after` (0:
-    // none; kTargetKept: the row's target was not touched here).
-    static constexpr qint32 kTargetKept = -1;
-    void change(const QVector<PhraseEntry> &after, const QVector<bool> &reset = QVector<bool>(),
-                const QVector<qint32> &targets = QVector<qint32>());
+    // What the user did here to rows(). Counting keeps every phrase in its
+    // place; the rest shows the list as the devices make it now.
+    void apply(const PhraseOperation &op);
+    // A new list put in the place of rows() on this device (an import, or
+    // another program's change of the phrase file), and where given, the
+    // target chosen for each of its rows.
+    void replaceList(const QVector<PhraseEntry> &after,
+                     const std::optional<QVector<qint32>> &targets = std::nullopt);
     // Each row's target as the devices agree on it (0: none).
     QVector<qint32> targets() const;
+    qint32 targetOf(int row) const { return m_targets.targetOf(m_keys.value(row)); }
     // The targets this device had before it shared them, a row's each:
     // taken for the phrases no device has set a target for.
     void bringInTargets(const QVector<qint32> &targets);
@@ -86,6 +89,8 @@ private:
     DeviceState fresh() const;
     void goOnAsNewIfSilenced();
     void setTarget(const PhraseKey &key, qint32 target);
+    // A phrase of this device's, new in rows() at row, with count and target.
+    void add(int row, const QString &text, qint64 count, qint32 target);
 
     SharedFolder m_folder;
     std::unique_ptr<SharedCounts> m_counts;

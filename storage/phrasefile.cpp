@@ -4,7 +4,6 @@
 
 #include "phrasefile.h"
 
-#include "beads.h"
 #include "durablefile.h"
 #include "folders.h"
 #include "phrasefolder.h"
@@ -46,13 +45,11 @@ bool PhraseFile::exists() const
 
 namespace {
 
-// The one parser. Each record is handed to make(text, count) and the result
-// appended to records, so the program can build its records straight from
-// the stream without an intermediate copy of the whole file.
-template <typename Record, typename Make>
-PhraseFileContents readRecords(QIODevice &device, QVector<Record> &records, Make make)
+// The one parser.
+PhraseFileContents readRecords(QIODevice &device)
 {
     PhraseFileContents contents;
+    QVector<PhraseEntry> &records = contents.entries;
     QDataStream in(&device);
 
     qint32 declared = 0;
@@ -67,14 +64,14 @@ PhraseFileContents readRecords(QIODevice &device, QVector<Record> &records, Make
     QString text;
     qint32 count = 0;
     if (declared > 0)
-        records.reserve(records.size() + qMin(declared, PhraseFile::kRecordBound));
+        records.reserve(qMin(declared, PhraseFile::kRecordBound));
     for (qint32 i = 0; i < declared; ++i) {
         if (i >= PhraseFile::kRecordBound && in.atEnd()) {
             contents.stoppedAtBound = true;
             break;
         }
         in >> text >> count;
-        records.append(make(text, count));
+        records.append(PhraseEntry{text, count});
         if (in.status() == QDataStream::Ok)
             contents.wholeRecords = i + 1;
     }
@@ -100,28 +97,14 @@ PhraseFileContents readRecords(QIODevice &device, QVector<Record> &records, Make
 
 const QString kUnreadable = QStringLiteral("it could not be read, so it is kept as it is");
 
-PhraseEntry makeEntry(const QString &text, qint32 count)
-{
-    return PhraseEntry{text, count};
-}
-
-Beads *makeRecord(const QString &text, qint32 count)
-{
-    return new Beads(text, count, nullptr);
-}
-
 } // namespace
 
 PhraseFileContents PhraseFile::read(QIODevice &device)
 {
-    QVector<PhraseEntry> entries;
-    PhraseFileContents contents = readRecords(device, entries, makeEntry);
-    contents.entries = std::move(entries);
-    return contents;
+    return readRecords(device);
 }
 
-template <typename Record, typename Make>
-PhraseFileContents PhraseFile::loadRecords(QVector<Record> &records, Make make)
+PhraseFileContents PhraseFile::load()
 {
     QFile file(m_location.file);
     QByteArray bytes;
@@ -145,7 +128,7 @@ PhraseFileContents PhraseFile::loadRecords(QVector<Record> &records, Make make)
     }
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    PhraseFileContents contents = readRecords(buffer, records, make);
+    PhraseFileContents contents = readRecords(buffer);
     if (contents.damaged())
         keepDamagedCopy(bytes);
     return contents;
@@ -163,38 +146,6 @@ void PhraseFile::keepDamagedCopy(const QByteArray &bytes)
             .arg(where);
     setTrouble(PhraseFileTrouble::CannotSave, m_location.problem);
 }
-
-PhraseFileContents PhraseFile::load()
-{
-    QVector<PhraseEntry> entries;
-    PhraseFileContents contents = loadRecords(entries, makeEntry);
-    contents.entries = std::move(entries);
-    return contents;
-}
-
-PhraseFileContents PhraseFile::load(QVector<Beads *> &records)
-{
-    return loadRecords(records, makeRecord);
-}
-
-namespace {
-
-// The bytes of a list, each record's text and count as entryOf gives them.
-template <typename Records, typename Accessor>
-QByteArray serialized(const Records &records, Accessor entryOf)
-{
-    QByteArray bytes;
-    bytes.reserve(4 + int(records.size()) * 48); // most phrases are short: few reallocations
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out << qint32(records.size());
-    for (const auto &record : records) {
-        const auto [name, count] = entryOf(record);
-        out << name << count;
-    }
-    return bytes;
-}
-
-} // namespace
 
 bool PhraseFile::saveBytes(const QByteArray &bytes)
 {
@@ -217,13 +168,6 @@ bool PhraseFile::saveBytes(const QByteArray &bytes)
     return true;
 }
 
-bool PhraseFile::save(const QVector<Beads *> &records)
-{
-    return saveBytes(serialized(records, [](const Beads *record) {
-        return std::pair<QString, qint32>(record->name(), record->count());
-    }));
-}
-
 bool PhraseFile::save(const QVector<PhraseEntry> &records)
 {
     return saveBytes(bytesOf(records));
@@ -231,9 +175,13 @@ bool PhraseFile::save(const QVector<PhraseEntry> &records)
 
 QByteArray PhraseFile::bytesOf(const QVector<PhraseEntry> &records)
 {
-    return serialized(records, [](const PhraseEntry &record) {
-        return std::pair<const QString &, qint32>(record.name, record.count);
-    });
+    QByteArray bytes;
+    bytes.reserve(4 + int(records.size()) * 48); // most phrases are short: few reallocations
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << qint32(records.size());
+    for (const PhraseEntry &record : records)
+        out << record.name << record.count;
+    return bytes;
 }
 
 void PhraseFile::reportSaveFailure(const QString &reason)

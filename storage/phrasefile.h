@@ -13,7 +13,6 @@
 #include <QVector>
 #include <memory>
 
-class Beads;
 class QIODevice;
 class QLockFile;
 
@@ -85,9 +84,6 @@ public:
     // file is first copied aside (PhraseFolder::keepDamagedCopy); a copy
     // that fails keeps it from being saved over.
     PhraseFileContents load();
-    // The same, but appends one new record per stored one to records and
-    // leaves the entries of the result empty.
-    PhraseFileContents load(QVector<Beads *> &records);
 
     // Replaces the file with these records, then syncs its folder. On failure
     // false is returned, and one warning naming the path and the reason is
@@ -95,7 +91,6 @@ public:
     // succeeds again. The first successful save also removes the temporary
     // files that an earlier process left when it was killed in the middle
     // of replacing the file.
-    bool save(const QVector<Beads *> &records);
     bool save(const QVector<PhraseEntry> &records);
 
     static PhraseFileContents read(QIODevice &device);
@@ -111,8 +106,6 @@ public:
     const FileStamp &stamp() const { return m_stamp; }
 
 private:
-    template <typename Record, typename Make>
-    PhraseFileContents loadRecords(QVector<Record> &records, Make make);
     bool saveBytes(const QByteArray &bytes);
     void reportSaveFailure(const QString &reason);
     void keepDamagedCopy(const QByteArray &bytes);

@@ -85,18 +85,6 @@ QVector<PhraseTarget> TargetList::targetsOf(const QVector<Beads *> &records)
     return targetsOf(textsOf(records), each);
 }
 
-void TargetList::apply(const QVector<PhraseTarget> &targets, const QVector<Beads *> &records)
-{
-    const QVector<qint32> each = targetsOf(targets, textsOf(records));
-    for (int i = 0; i < records.size(); ++i)
-        records.at(i)->setTarget(each.at(i));
-}
-
-void TargetList::applyTo(const QVector<Beads *> &records) const
-{
-    apply(m_saved, records);
-}
-
 bool TargetList::save(const QVector<Beads *> &records)
 {
     // A count changes neither the phrases nor their targets: what the

@@ -28,9 +28,6 @@ public:
     // targets: the list goes on without them, and trouble() tells why. A
     // damaged one is copied aside before it is replaced.
     void load();
-    // Each record's target, from what was read: a phrase is known by its
-    // text and by which of the rows of that text it is.
-    void applyTo(const QVector<Beads *> &records) const;
     // Saves the records' targets when they are not what the file holds.
     // False when the file could not be written; trouble() tells why.
     bool save(const QVector<Beads *> &records);
@@ -41,8 +38,6 @@ public:
 
     // The targets that records hold, in their order.
     static QVector<PhraseTarget> targetsOf(const QVector<Beads *> &records);
-    // Gives each record its target of `targets`, or none.
-    static void apply(const QVector<PhraseTarget> &targets, const QVector<Beads *> &records);
     // The same for a list of texts: the target of each, 0 for none; and back.
     static QVector<qint32> targetsOf(const QVector<PhraseTarget> &targets,
                                      const QStringList &texts);

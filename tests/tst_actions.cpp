@@ -57,9 +57,16 @@ QWidget *dialog()
     return nullptr;
 }
 
-QListWidget *list(const QWidget *window = g_window)
+QListView *list(const QWidget *window = g_window)
 {
-    return window ? window->findChild<QListWidget *>() : nullptr;
+    return window ? window->findChild<QListView *>("listWidget") : nullptr;
+}
+
+// Where the row shows in the list's viewport; an empty rectangle for none.
+QRect rowRect(const QString &row)
+{
+    const QModelIndex index = list() ? list()->model()->index(row.toInt(), 0) : QModelIndex();
+    return index.isValid() ? list()->visualRect(index) : QRect();
 }
 
 // Records as "text" count | ..., null for a null text, *N for N alike in a row.
@@ -228,8 +235,8 @@ const QMap<QString, QString> &windowsOf(const QString &device)
     if (!window)
         return now;
     QStringList rows, disabled;
-    for (int i = 0; i < list(window)->count(); ++i)
-        rows << list(window)->item(i)->text();
+    for (int i = 0; i < list(window)->model()->rowCount(); ++i)
+        rows << list(window)->model()->index(i, 0).data().toString();
     for (const QPushButton *b :
          window->findChildren<QPushButton *>() + counter->findChildren<QPushButton *>())
         if (!b->isEnabled())
@@ -238,7 +245,7 @@ const QMap<QString, QString> &windowsOf(const QString &device)
     now["list"] = rows.size() > 6 ? QString("%1 | ... (%2 rows)").arg(rows.first()).arg(rows.size())
                   : rows.isEmpty() ? "-"
                                    : rows.join(" | ");
-    now["current"] = QString::number(list(window)->currentRow());
+    now["current"] = QString::number(list(window)->currentIndex().row());
     now["disabled"] = disabled.isEmpty() ? "-" : disabled.join(' ');
     const auto *lcd = counter->findChild<QLCDNumber *>();
     const QString shown = QString::number(lcd->intValue()); // if it fits the digits
@@ -475,10 +482,11 @@ bool keyOnDialog(S name, bool autoRepeat) // "L*10": ten presses
 bool counts(S, S)
 {
     QStringList shown;
-    for (int row = 0; list() && row < list()->count(); ++row) {
-        list()->setCurrentRow(row);
+    for (int row = 0; list() && row < list()->model()->rowCount(); ++row) {
+        const QModelIndex index = list()->model()->index(row, 0);
+        list()->setCurrentIndex(index);
         QTest::mouseClick(g_window->findChild<QPushButton *>("btnStart"), Qt::LeftButton);
-        shown << list()->item(row)->text() + ' ' +
+        shown << index.data().toString() + ' ' +
                      QString::number(dialog()->findChild<QLCDNumber *>()->intValue());
         QTest::mouseClick(dialog()->findChild<QPushButton *>("btnBack"), Qt::LeftButton);
     }
@@ -710,17 +718,16 @@ const QHash<QString, Verb> kVerbs{
      }},
     {"click",
      [](S row, S) {
-         QListWidgetItem *item = list() ? list()->item(row.toInt()) : nullptr;
-         return item && (QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
-                                           list()->visualItemRect(item).center()),
-                         true);
+         const QRect rect = rowRect(row);
+         return rect.isValid() &&
+                (QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, rect.center()), true);
      }},
     {"rightclick", // what the window system makes of a right click: a context menu event
      [](S row, S answer) {
-         QListWidgetItem *item = list() ? list()->item(row.toInt()) : nullptr;
-         if (!item)
+         const QRect rect = rowRect(row);
+         if (!rect.isValid())
              return false;
-         const QPoint at = list()->visualItemRect(item).center();
+         const QPoint at = rect.center();
          QContextMenuEvent event(QContextMenuEvent::Mouse, at, list()->viewport()->mapToGlobal(at));
          answerNextDialog(answer);
          return QApplication::sendEvent(list()->viewport(), &event), true;
@@ -728,10 +735,10 @@ const QHash<QString, Verb> kVerbs{
     {"longpress", // a finger held on the row, on a touch screen
      [](S row, S answer) {
          static auto *finger = QTest::createTouchDevice();
-         QListWidgetItem *item = list() ? list()->item(row.toInt()) : nullptr;
-         if (!item)
+         const QRect rect = rowRect(row);
+         if (!rect.isValid())
              return false;
-         const QPoint at = list()->visualItemRect(item).center();
+         const QPoint at = rect.center();
          // Answered once the press, held, has opened a menu: looked for
          // from a timer, since the menu runs its own event loop.
          auto *looking = new QTimer;
@@ -753,7 +760,7 @@ const QHash<QString, Verb> kVerbs{
          QTest::touchEvent(list()->viewport(), finger).release(0, at, list()->viewport());
          return answered;
      }},
-    {"unselect", [](S, S) { return list() && (list()->setCurrentRow(-1), true); }},
+    {"unselect", [](S, S) { return list() && (list()->setCurrentIndex(QModelIndex()), true); }},
     {"press", press},
     {"type", type},
     {"key", [](S name, S) { return keyOnDialog(name, false); }},

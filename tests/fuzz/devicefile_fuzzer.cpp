@@ -125,15 +125,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                      was = row >= 0 ? counts.countOf(keys.at(row)) : 0;
         const QString text = row >= 0 && amount % 2 ? rows.at(row).name : QString::number(amount);
         QVector<PhraseEntry> after = rows;
-        QVector<bool> reset(after.size());
+        QVector<PhraseKey> changed = keys;
         if (row >= 0 && what < 3) { // up, down, or reset and counted
             const qint64 to = what == 2 ? by & 0xFFFF : after.at(row).count + (what ? -by : by);
-            after[row].count = qint32(std::clamp<qint64>(to, 0, INT32_MAX)), reset[row] = what == 2;
-        } else if (row >= 0 && what == 3)
-            after.remove(row), reset.remove(row);
-        else if (what == 4)
-            after.append(PhraseEntry{text, qint32(by & 0xFFFF)});
-        QVector<PhraseKey> changed = counts.apply(keys, rows, after, reset);
+            after[row].count = qint32(std::clamp<qint64>(to, 0, INT32_MAX));
+            if (what == 2)
+                counts.reset(keys.at(row));
+            counts.count(keys.at(row),
+                         qint64(after.at(row).count) - (what == 2 ? 0 : rows.at(row).count));
+        } else if (row >= 0 && what == 3) {
+            counts.remove(keys.at(row));
+            changed.remove(row);
+        } else if (what == 4) {
+            changed.append(counts.add(text, by & 0xFFFF, {keys.cbegin(), keys.cend()}));
+        }
         if (what == 5 && !std::exchange(joined, true)) // sharing begins, with this list
             changed = counts.join(after + QVector<PhraseEntry>{{text, qint32(by & 0xFFFF)}});
         if (what == 6) { // the same files again: nothing changes

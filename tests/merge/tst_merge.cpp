@@ -94,31 +94,26 @@ bool Devices::change(Device &d, const QStringList &words)
 {
     const QString &verb = words.at(1), &text = words.at(2);
     const int by = words.value(3).toInt();
-    QVector<PhraseEntry> after = d.rows;
-    QVector<bool> reset(after.size());
-    const auto row = std::find_if(after.begin(), after.end(),
+    const auto row = std::find_if(d.rows.cbegin(), d.rows.cend(),
                                   [&](const PhraseEntry &e) { return e.name == text; });
-    const int i = int(row - after.begin());
-    if (verb == QLatin1String("add")) {
-        after.append(PhraseEntry{text, 0});
-        reset.append(false);
-    } else if (row == after.end()) {
+    const int i = int(row - d.rows.cbegin());
+    if (verb == QLatin1String("add"))
+        d.keys.append(d.counts->add(text, 0, {d.keys.cbegin(), d.keys.cend()}));
+    else if (row == d.rows.cend())
         return false;
-    } else if (verb == QLatin1String("target")) {
+    else if (verb == QLatin1String("target"))
         d.counts->setOwnTarget(d.keys.at(i), d.targets.set(d.keys.at(i), by, d.counts->own().id));
-        return true;
-    } else if (verb == QLatin1String("up") || verb == QLatin1String("down")) {
-        row->count += verb == QLatin1String("up") ? by : -by;
-    } else if (verb == QLatin1String("reset")) {
-        row->count = 0;
-        reset[i] = true;
-    } else if (verb == QLatin1String("remove")) {
-        after.remove(i);
-        reset.remove(i);
-    } else {
+    else if (verb == QLatin1String("up") || verb == QLatin1String("down"))
+        d.counts->count(d.keys.at(i), verb == QLatin1String("up") ? by : -by);
+    else if (verb == QLatin1String("reset"))
+        d.counts->reset(d.keys.at(i));
+    else if (verb == QLatin1String("remove"))
+        d.counts->remove(d.keys.takeAt(i));
+    else
         return false;
-    }
-    d.keys = d.counts->shown(d.counts->apply(d.keys, d.rows, after, reset));
+    if (verb == QLatin1String("target"))
+        return true;
+    d.keys = d.counts->shown(d.keys);
     d.rows = d.counts->entriesOf(d.keys);
     d.counts->arrange(d.keys); // as a save does
     return true;

@@ -4,10 +4,10 @@
 
 #include "sync.h"
 
-#include "beads.h"
 #include "devicefile.h"
 #include "folders.h"
 #include "output.h"
+#include "phraselist.h"
 #include "phrasestore.h"
 #include "seeds.h"
 #include "sharedfolder.h"
@@ -129,11 +129,9 @@ int turnOn(const DataLocation &here, const QString &given)
     if (!makeDataFolder(here, &error) || !Folders::make(folder, QStringLiteral("/"), &error) ||
         !SharingSettings::setFolder(here.file, folder, &error))
         return fail(error);
-    QVector<Beads *> records;
-    store.open(&records, Seeds::phrases());
-    const bool saved = store.save();
-    qDeleteAll(records);
-    if (!saved)
+    PhraseList list;
+    store.open(&list, Seeds::phrases());
+    if (!store.save())
         return fail(store.notice());
     print(QStringLiteral("Sharing is on: this device's counts go to %1, and the counts of the "
                          "devices there come here. Keep that folder in step with the other "
@@ -153,10 +151,9 @@ int turnOff(const DataLocation &here)
     if (!store.lock(0))
         return fail(inUse(here.file));
     // Counts that have not reached the folder yet get one more try.
-    QVector<Beads *> records;
-    store.open(&records, {});
+    PhraseList list;
+    store.open(&list, {});
     store.save();
-    qDeleteAll(records);
     QString error;
     if (!SharingSettings::setFolder(here.file, QString(), &error))
         return fail(error);
@@ -203,16 +200,11 @@ int Sync::replaceList(const DataLocation &target, const QVector<PhraseEntry> &en
                             .arg(phrases(entries.size()), target.file, list.reason()));
     } else {
         // The new list is a change made on this device, shared as such.
-        QVector<Beads *> records;
-        store.open(&records, {});
-        const QVector<PhraseTarget> kept = TargetList::targetsOf(records);
-        qDeleteAll(records);
-        records.clear();
-        for (const PhraseEntry &entry : entries)
-            records.append(new Beads(entry.name, entry.count, nullptr));
-        TargetList::apply(targets ? TargetList::targetsOf(texts, *targets) : kept, records);
-        saved = store.save();
-        qDeleteAll(records);
+        PhraseList list;
+        store.open(&list, {});
+        saved = store.replaceList(
+            entries, targets ? *targets
+                             : TargetList::targetsOf(TargetList::targetsOf(list.records()), texts));
     }
     if (!saved)
         return fail(QStringLiteral("could not write %1; it is unchanged").arg(target.file));
