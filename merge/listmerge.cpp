@@ -6,16 +6,26 @@
 
 #include <QHash>
 #include <QMap>
+#include <QStringList>
 #include <limits>
 
-QVector<PhraseKey> ListMerge::keysOf(const QVector<PhraseEntry> &list)
+QVector<PhraseKey> ListMerge::keysOf(const QStringList &texts)
 {
     QHash<QString, qint32> seen;
     QVector<PhraseKey> keys;
-    keys.reserve(list.size());
-    for (const PhraseEntry &entry : list)
-        keys.append(PhraseKey{entry.name, seen[entry.name]++});
+    keys.reserve(texts.size());
+    for (const QString &text : texts)
+        keys.append(PhraseKey{text, seen[text]++});
     return keys;
+}
+
+QVector<PhraseKey> ListMerge::keysOf(const QVector<PhraseEntry> &list)
+{
+    QStringList texts;
+    texts.reserve(list.size());
+    for (const PhraseEntry &entry : list)
+        texts.append(entry.name);
+    return keysOf(texts);
 }
 
 qint32 ListMerge::clamped(qint64 count)

@@ -13,6 +13,7 @@ namespace ListMerge {
 
 // Each phrase's key by its place in the list.
 QVector<PhraseKey> keysOf(const QVector<PhraseEntry> &list);
+QVector<PhraseKey> keysOf(const QStringList &texts);
 
 // Two sides changed one list: `ours` here, `theirs` elsewhere, both from
 // `base`. The result is theirs with our changes made on top, phrase by

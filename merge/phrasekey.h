@@ -14,8 +14,10 @@
 // keeps too, so that what the devices show together always fits the file.
 constexpr qint32 kPhraseBound = 100000;
 
-// Which phrase is which, between two lists: the n-th phrase of a text in one
-// is the n-th phrase of that text in the other.
+// A phrase's identity: its text and, as one text may stand in a list more
+// than once, which row of that text it is: the first (0), the second (1)...
+// Between two lists, the n-th phrase of a text in one is the n-th phrase of
+// that text in the other.
 struct PhraseKey
 {
     QString text;

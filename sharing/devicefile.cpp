@@ -4,6 +4,7 @@
 
 #include "devicefile.h"
 
+#include "bytecodec.h"
 #include "phrasefile.h"
 #include "targetfile.h"
 
@@ -11,8 +12,6 @@
 #include <QMessageAuthenticationCode>
 #include <QRegularExpression>
 #include <QSet>
-#include <QtEndian>
-#include <cstring>
 #include <optional>
 #include <set>
 
@@ -55,219 +54,18 @@ QByteArray sealOf(const QByteArray &entriesDigest, const QByteArray &targets, co
         .left(kSealSize);
 }
 
-// Numbers that may be below 0, folded so that small ones stay small.
-quint64 zigzag(qint64 n)
-{
-    return (quint64(n) << 1) ^ quint64(n >> 63);
-}
-
-qint64 unzigzag(quint64 n)
-{
-    return qint64(n >> 1) ^ -qint64(n & 1);
-}
-
-// Writes into one buffer, grown as needed: a device's file is written
-// with every count, so it is written without a step more than needed.
-class Writer
-{
-public:
-    void number(quint64 n)
-    {
-        char groups[10];
-        int first = sizeof groups;
-        quint8 more = 0; // the last group, written first here, has no "more" bit
-        do {
-            groups[--first] = char((n & 0x7F) | more);
-            more = 0x80;
-            n >>= 7;
-        } while (n);
-        raw(groups + first, int(sizeof groups) - first);
-    }
-    // A text in UTF-8, its length in bytes doubled; one with a surrogate
-    // standing alone, which UTF-8 cannot hold, in UTF-16, its length doubled
-    // and one more. Most texts take half the bytes they would in UTF-16.
-    void text(const QString &text)
-    {
-        char *const begin = room(10 + int(text.size()) * 3) + 10;
-        char *out = begin;
-        for (int i = 0; out && i < text.size(); ++i) {
-            const ushort u = text.at(i).unicode();
-            if (u < 0x80) {
-                *out++ = char(u);
-            } else if (u < 0x800) {
-                *out++ = char(0xC0 | u >> 6);
-                *out++ = char(0x80 | (u & 0x3F));
-            } else if (!QChar::isSurrogate(u)) {
-                *out++ = char(0xE0 | u >> 12);
-                *out++ = char(0x80 | (u >> 6 & 0x3F));
-                *out++ = char(0x80 | (u & 0x3F));
-            } else if (QChar::isHighSurrogate(u) && i + 1 < text.size() &&
-                       text.at(i + 1).isLowSurrogate()) {
-                const char32_t c = QChar::surrogateToUcs4(u, text.at(++i).unicode());
-                *out++ = char(0xF0 | c >> 18);
-                *out++ = char(0x80 | (c >> 12 & 0x3F));
-                *out++ = char(0x80 | (c >> 6 & 0x3F));
-                *out++ = char(0x80 | (c & 0x3F));
-            } else {
-                out = nullptr;
-            }
-        }
-        if (out) {
-            // The text went 10 bytes on, room for its length before it.
-            const int size = int(out - begin);
-            number(quint64(size) * 2);
-            std::memmove(m_bytes.data() + m_size, begin, size_t(size));
-            m_size += size;
-            return;
-        }
-        number(quint64(text.size()) * 4 + 1);
-        qToBigEndian<quint16>(text.utf16(), text.size(), room(int(text.size()) * 2));
-        m_size += int(text.size()) * 2;
-    }
-    template <typename T> void fixed(T n)
-    {
-        qToBigEndian(n, room(int(sizeof(T))));
-        m_size += int(sizeof(T));
-    }
-    void raw(const char *data, int size)
-    {
-        std::memcpy(room(size), data, size_t(size));
-        m_size += size;
-    }
-    // All written so far.
-    QByteArray bytes() const { return m_bytes.left(m_size); }
-    const char *data() const { return m_bytes.constData(); }
-    int size() const { return m_size; }
-
-private:
-    // Where the next size bytes go, once there is room for them.
-    char *room(int size)
-    {
-        if (m_size + size > m_bytes.size())
-            m_bytes.resize(qMax(m_size + size, int(m_bytes.size()) * 2 + 256));
-        return m_bytes.data() + m_size;
-    }
-
-    QByteArray m_bytes;
-    int m_size = 0;
-};
-
-// Reads what a Writer wrote, never past the end and never a number beyond
-// the bound asked for; the first thing wrong makes every later read fail.
-class Reader
-{
-public:
-    explicit Reader(const char *data, qint64 size)
-        : m_data(data)
-        , m_left(size)
-    {}
-    bool ok() const { return m_ok; }
-    bool atEnd() const { return m_left == 0; }
-
-    std::optional<quint64> number(quint64 bound)
-    {
-        quint64 n = 0;
-        for (int i = 0; m_ok && i < 10; ++i) {
-            if (m_left == 0 || n > (~quint64(0) >> 7))
-                break;
-            const quint8 group = quint8(*m_data++);
-            --m_left;
-            n = (n << 7) | (group & 0x7F);
-            if (!(group & 0x80)) {
-                if (n <= bound)
-                    return n;
-                break;
-            }
-        }
-        stop();
-        return std::nullopt;
-    }
-    bool count(qint64 bound, qint64 *n)
-    {
-        const std::optional<quint64> read = number(quint64(bound));
-        if (!read)
-            return false;
-        *n = qint64(*read);
-        return true;
-    }
-    bool signedNumber(qint64 bound, qint64 *n)
-    {
-        const std::optional<quint64> read = number(~quint64(0));
-        if (!read || unzigzag(*read) < -bound || unzigzag(*read) > bound)
-            return failed();
-        *n = unzigzag(*read);
-        return true;
-    }
-    bool text(int boundChars, QString *text)
-    {
-        qint64 coded = 0;
-        if (!count(qint64(boundChars) * 8 + 1, &coded))
-            return false;
-        const qint64 size = coded >> 1;
-        const bool utf16 = coded & 1;
-        if (size > m_left || (utf16 && size % 2))
-            return failed();
-        if (utf16) {
-            text->resize(int(size / 2));
-            qFromBigEndian<quint16>(m_data, size / 2, text->data());
-        } else {
-            *text = QString::fromUtf8(m_data, int(size));
-        }
-        m_data += size;
-        m_left -= size;
-        if (text->size() > boundChars)
-            return failed();
-        return true;
-    }
-    template <typename T> bool fixed(T *n)
-    {
-        if (m_left < qint64(sizeof(T)))
-            return failed();
-        *n = qFromBigEndian<T>(m_data);
-        m_data += sizeof(T);
-        m_left -= sizeof(T);
-        return true;
-    }
-    bool skip(qint64 size)
-    {
-        if (size > m_left)
-            return failed();
-        m_data += size;
-        m_left -= size;
-        return true;
-    }
-    qint64 left() const { return m_left; }
-
-private:
-    // The first thing wrong ends the reading: nothing after it is read.
-    void stop()
-    {
-        m_ok = false;
-        m_left = 0;
-    }
-    bool failed()
-    {
-        stop();
-        return false;
-    }
-
-    const char *m_data;
-    qint64 m_left;
-    bool m_ok = true;
-};
-
-void writeTally(Writer &out, const Tally &t)
+void writeTally(ByteWriter &out, const Tally &t)
 {
     for (const qint64 n : {t.ups, t.downs, t.adds})
         out.number(quint64(n));
 }
 
-bool readTally(Reader &in, qint64 bound, Tally *t)
+bool readTally(ByteReader &in, qint64 bound, Tally *t)
 {
     return in.count(bound, &t->ups) && in.count(bound, &t->downs) && in.count(bound, &t->adds);
 }
 
-void writeSeen(Writer &out, const Seen &seen, const QHash<QString, int> &indexOf)
+void writeSeen(ByteWriter &out, const Seen &seen, const QHash<QString, int> &indexOf)
 {
     out.number(quint64(seen.base));
     out.number(quint64(seen.tallies.size()));
@@ -277,7 +75,7 @@ void writeSeen(Writer &out, const Seen &seen, const QHash<QString, int> &indexOf
     }
 }
 
-bool readSeen(Reader &in, const QStringList &devices, Seen *seen)
+bool readSeen(ByteReader &in, const QStringList &devices, Seen *seen)
 {
     qint64 size = 0;
     if (!in.count(DeviceBounds::kNumber, &seen->base) || !in.count(devices.size(), &size))
@@ -294,7 +92,7 @@ bool readSeen(Reader &in, const QStringList &devices, Seen *seen)
     return true;
 }
 
-void writeEntry(Writer &out, const DeviceEntry &e, const QHash<QString, int> &indexOf)
+void writeEntry(ByteWriter &out, const DeviceEntry &e, const QHash<QString, int> &indexOf)
 {
     const quint64 flags = (e.tally.ups ? HasUps : 0) | (e.tally.downs ? HasDowns : 0) |
                           (e.tally.adds ? HasAdds : 0) | (e.hasBase ? HasBase : 0) |
@@ -318,7 +116,7 @@ void writeEntry(Writer &out, const DeviceEntry &e, const QHash<QString, int> &in
 
 // The targets a device set: each phrase's key, its target (0: none) and
 // the setting's stamp.
-void writeTargets(Writer &out, const QMap<PhraseKey, TargetSetting> &targets)
+void writeTargets(ByteWriter &out, const QMap<PhraseKey, TargetSetting> &targets)
 {
     out.number(quint64(targets.size()));
     for (auto it = targets.cbegin(); it != targets.cend(); ++it) {
@@ -331,7 +129,7 @@ void writeTargets(Writer &out, const QMap<PhraseKey, TargetSetting> &targets)
 
 bool readTargets(const QByteArray &section, QMap<PhraseKey, TargetSetting> *targets)
 {
-    Reader in(section.constData(), section.size());
+    ByteReader in(section.constData(), section.size());
     qint64 n = 0;
     if (!in.count(kEntryBound, &n))
         return false;
@@ -351,7 +149,7 @@ bool readTargets(const QByteArray &section, QMap<PhraseKey, TargetSetting> *targ
     return in.ok() && in.atEnd();
 }
 
-bool readEntry(Reader &in, const QStringList &devices, DeviceEntry *e)
+bool readEntry(ByteReader &in, const QStringList &devices, DeviceEntry *e)
 {
     qint64 n = 0, flags = 0, written = 0;
     if (!in.text(std::numeric_limits<int>::max() / 2, &e->key.text) ||
@@ -379,7 +177,7 @@ bool isId(const QString &id)
     return hex.match(id).hasMatch();
 }
 
-bool readHead(Reader &in, DeviceState *state)
+bool readHead(ByteReader &in, DeviceState *state)
 {
     if (!in.text(12, &state->id) || !isId(state->id) || !in.text(kNameBound, &state->name) ||
         !in.signedNumber(kTimeBound, &state->lastCounted))
@@ -412,7 +210,7 @@ QByteArray DeviceFile::bytesOf(const DeviceState &state, const QByteArray &key)
             for (auto it = seen->tallies.cbegin(); it != seen->tallies.cend(); ++it)
                 named.insert(it.key());
     QHash<QString, int> indexOf;
-    Writer out;
+    ByteWriter out;
     out.fixed(kMagic);
     out.fixed(kVersion);
     out.text(state.id);
@@ -432,11 +230,11 @@ QByteArray DeviceFile::bytesOf(const DeviceState &state, const QByteArray &key)
     for (const DeviceEntry &e : state.entries)
         writeEntry(out, e, indexOf);
     const QByteArray entriesDigest = sha1(out.data(), out.size());
-    Writer targets;
+    ByteWriter targets;
     if (!state.targets.isEmpty())
         writeTargets(targets, state.targets);
     const QByteArray targetBytes(targets.data(), targets.size());
-    Writer sections;
+    ByteWriter sections;
     sections.number((key.isEmpty() ? 0 : 1) + (targetBytes.isEmpty() ? 0 : 1));
     if (!targetBytes.isEmpty()) {
         sections.number(kTargetsSection);
@@ -444,7 +242,7 @@ QByteArray DeviceFile::bytesOf(const DeviceState &state, const QByteArray &key)
         sections.raw(targetBytes.constData(), int(targetBytes.size()));
     }
     if (!key.isEmpty()) {
-        Writer seal;
+        ByteWriter seal;
         seal.number(quint64(state.generation));
         const QByteArray code = sealOf(entriesDigest, targetBytes, key);
         seal.raw(code.constData(), int(code.size()));
@@ -461,7 +259,7 @@ QByteArray DeviceFile::bytesOf(const DeviceState &state, const QByteArray &key)
 DeviceFile::Verdict DeviceFile::read(const QByteArray &bytes, DeviceState *state,
                                      const QByteArray &key)
 {
-    Reader head(bytes.constData(), bytes.size());
+    ByteReader head(bytes.constData(), bytes.size());
     quint32 magic = 0;
     quint16 version = 0;
     if (!head.fixed(&magic) || !head.fixed(&version) || magic != kMagic)
@@ -472,7 +270,7 @@ DeviceFile::Verdict DeviceFile::read(const QByteArray &bytes, DeviceState *state
     if (version < kVersion || size < 6 || size > kSizeBound)
         return Verdict::Damaged;
 
-    Reader in(bytes.constData() + 6, size - 6);
+    ByteReader in(bytes.constData() + 6, size - 6);
     DeviceState read;
     if (!readHead(in, &read))
         return Verdict::Damaged;
@@ -511,7 +309,7 @@ DeviceFile::Verdict DeviceFile::read(const QByteArray &bytes, DeviceState *state
         const QByteArray section = bytes.mid(int(size - in.left()), int(length));
         if (!in.skip(length))
             return Verdict::Damaged;
-        Reader seal(section.constData(), section.size());
+        ByteReader seal(section.constData(), section.size());
         qint64 generation = 0;
         if (type == qint64(kTargetsSection) && targetBytes.isNull()) {
             targetBytes = section;

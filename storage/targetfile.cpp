@@ -38,7 +38,7 @@ QByteArray TargetFile::bytesOf(const QVector<PhraseTarget> &targets)
     out.setVersion(QDataStream::Qt_4_7);
     out << kMagic << kVersion << qint32(targets.size());
     for (const PhraseTarget &t : targets)
-        out << t.text << t.occurrence << t.target;
+        out << t.phrase.text << t.phrase.n << t.target;
     return bytes + digestOf(bytes);
 }
 
@@ -58,17 +58,16 @@ TargetFile::Verdict TargetFile::read(const QByteArray &bytes, QVector<PhraseTarg
     if (magic != kMagic || version != kVersion || n < 0 || n > PhraseFile::kRecordBound)
         return Verdict::Damaged;
     QVector<PhraseTarget> read;
-    QSet<std::pair<QString, qint32>> seen;
+    QSet<PhraseKey> seen;
     for (qint32 i = 0; i < n; ++i) {
         PhraseTarget t;
-        in >> t.text >> t.occurrence >> t.target;
-        if (in.status() != QDataStream::Ok || t.text.isNull() || t.occurrence < 0 ||
-            t.occurrence >= PhraseFile::kRecordBound || t.target < 1 || t.target > kTargetBound)
+        in >> t.phrase.text >> t.phrase.n >> t.target;
+        if (in.status() != QDataStream::Ok || t.phrase.text.isNull() || t.phrase.n < 0 ||
+            t.phrase.n >= PhraseFile::kRecordBound || t.target < 1 || t.target > kTargetBound)
             return Verdict::Damaged;
-        const std::pair<QString, qint32> phrase(t.text, t.occurrence);
-        if (seen.contains(phrase))
+        if (seen.contains(t.phrase))
             return Verdict::Damaged;
-        seen.insert(phrase);
+        seen.insert(t.phrase);
         read.append(t);
     }
     if (!in.atEnd())

@@ -5,22 +5,21 @@
 #ifndef VARIZEZ_TARGETFILE_H
 #define VARIZEZ_TARGETFILE_H
 
+#include "phrasekey.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QVector>
 
-// The number a phrase is counted to. A phrase is known by its text and, as
-// one text may stand in the list more than once, by which of those rows it
-// is: the first (0), the second (1)...
+// The number a phrase is counted to.
 struct PhraseTarget
 {
-    QString text;
-    qint32 occurrence = 0;
+    PhraseKey phrase;
     qint32 target = 0;
 
     bool operator==(const PhraseTarget &o) const
     {
-        return text == o.text && occurrence == o.occurrence && target == o.target;
+        return phrase == o.phrase && target == o.target;
     }
 };
 
@@ -30,8 +29,8 @@ struct PhraseTarget
 // count.
 //
 // Big-endian: the magic "VZTG", the version (1), the number of targets,
-// each target (the text as a QDataStream string, its occurrence, the
-// target), and the SHA-1 of all before it, so that a file cut short is
+// each target (the text as a QDataStream string, which row of that text
+// it is, the target), and the SHA-1 of all before it, so that a file cut short is
 // never taken for whole.
 namespace TargetFile {
 

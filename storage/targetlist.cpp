@@ -4,6 +4,8 @@
 
 #include "targetlist.h"
 
+#include "listmerge.h"
+
 #include "beads.h"
 #include "durablefile.h"
 #include "phrasefolder.h"
@@ -53,26 +55,23 @@ QVector<PhraseTarget> TargetList::targetsOf(const QStringList &texts,
                                             const QVector<qint32> &targets)
 {
     QVector<PhraseTarget> kept;
-    QHash<QString, qint32> occurrences;
-    for (int i = 0; i < texts.size(); ++i) {
-        const qint32 occurrence = occurrences[texts.at(i)]++;
+    const QVector<PhraseKey> keys = ListMerge::keysOf(texts);
+    for (int i = 0; i < texts.size(); ++i)
         if (targets.value(i) > 0)
-            kept.append({texts.at(i), occurrence, targets.at(i)});
-    }
+            kept.append({keys.at(i), targets.at(i)});
     return kept;
 }
 
 QVector<qint32> TargetList::targetsOf(const QVector<PhraseTarget> &targets,
                                       const QStringList &texts)
 {
-    QHash<std::pair<QString, qint32>, qint32> targetOf;
+    QHash<PhraseKey, qint32> targetOf;
     for (const PhraseTarget &t : targets)
-        targetOf.insert({t.text, t.occurrence}, t.target);
+        targetOf.insert(t.phrase, t.target);
     QVector<qint32> each;
     each.reserve(texts.size());
-    QHash<QString, qint32> occurrences;
-    for (const QString &text : texts)
-        each.append(targetOf.value({text, occurrences[text]++}));
+    for (const PhraseKey &key : ListMerge::keysOf(texts))
+        each.append(targetOf.value(key));
     return each;
 }
 

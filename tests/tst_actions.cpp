@@ -94,7 +94,7 @@ QString contentsOf(QByteArray bytes)
         QStringList shown;
         for (const PhraseTarget &t : targets)
             shown << QString("\"%1\"%2 %3")
-                         .arg(t.text, t.occurrence ? QString("#%1").arg(t.occurrence + 1) : "")
+                         .arg(t.phrase.text, t.phrase.n ? QString("#%1").arg(t.phrase.n + 1) : "")
                          .arg(t.target);
         return "targets " + (shown.isEmpty() ? "none" : shown.join(" | "));
     }
