@@ -11,6 +11,7 @@
 #include <QMap>
 #include <QString>
 #include <QVector>
+#include <limits>
 
 // The bounds of what a device's file holds. A file beyond them is damaged,
 // so no sum of its numbers can overflow; and the merge keeps this device's
@@ -23,6 +24,15 @@ namespace DeviceBounds {
 constexpr qint64 kNumber = qint64(1) << 53;
 // Devices one file can name, and devices the merge knows at most.
 constexpr int kDevices = 1000;
+// Sums of bounded numbers, kept from overflowing however many devices there
+// are: past the ends they stay at the ends.
+inline qint64 plus(qint64 a, qint64 b)
+{
+    qint64 sum = 0;
+    if (!__builtin_add_overflow(a, b, &sum))
+        return sum;
+    return b > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
+}
 } // namespace DeviceBounds
 
 // What one device did to one phrase. Each number only ever grows, so that a
