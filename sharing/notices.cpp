@@ -8,22 +8,22 @@
 
 #include <QCoreApplication>
 
-QString Notices::ofPhraseFile(const PhraseFileTrouble &trouble, const QString &file)
+QString Notices::ofPhraseFile(const Problem &problem)
 {
-    switch (trouble.kind) {
-    case PhraseFileTrouble::CannotRead:
+    switch (problem.what) {
+    case Problem::CannotRead:
         return QCoreApplication::translate(
                    "MainWindow", "Your phrases could not be read from %1: %2. The file is left "
                                  "as it is, and nothing will be saved in it.")
-            .arg(file, trouble.reason);
-    case PhraseFileTrouble::CannotSave:
-        return ofSaving(file, trouble.reason);
-    case PhraseFileTrouble::KeptAside:
+            .arg(problem.where, problem.why);
+    case Problem::CannotSave:
+        return ofSaving(problem.where, problem.why);
+    case Problem::KeptAside:
         return QCoreApplication::translate("MainWindow",
                                            "%1 was damaged, so phrases or counts may be missing. "
                                            "The damaged file is kept as %2.")
-            .arg(file, trouble.reason);
-    case PhraseFileTrouble::None:
+            .arg(problem.where, problem.why);
+    default:
         break;
     }
     return QString();
@@ -50,41 +50,40 @@ QString Notices::ofFolder(const SharedFolder &folder)
     return QString();
 }
 
-QString Notices::ofMissing(const SharedFolder::Missing &missing)
+QString Notices::ofMissing(const Problem &missing)
 {
     // The name comes from another device's file, whatever it holds.
-    const QString device = Printable::line(missing.device, 64);
-    switch (missing.why) {
-    case SharedFolder::Missing::Damaged:
+    const QString device = Printable::line(missing.whose, 64);
+    switch (missing.what) {
+    case Problem::Damaged:
         return QCoreApplication::translate(
                    "MainWindow", "The counts of %1 may be missing: its file %2 is damaged.")
-            .arg(device, missing.file);
-    case SharedFolder::Missing::Newer:
+            .arg(device, missing.where);
+    case Problem::Newer:
         return QCoreApplication::translate("MainWindow", "The counts of %1 may be missing: its "
                                                          "file %2 was written by a newer Varizez.")
-            .arg(device, missing.file);
-    case SharedFolder::Missing::Unreadable:
+            .arg(device, missing.where);
+    default:
         return QCoreApplication::translate("MainWindow", "The counts of %1 may be missing: its "
                                                          "file %2 could not be read (%3).")
-            .arg(device, missing.file, missing.reason);
+            .arg(device, missing.where, missing.why);
     }
-    return QString();
 }
 
-QString Notices::ofTargets(const TargetList &targets)
+QString Notices::ofTargets(const Problem &problem)
 {
-    switch (targets.trouble()) {
-    case TargetTrouble::Damaged:
+    switch (problem.what) {
+    case Problem::Damaged:
         return QCoreApplication::translate("MainWindow",
                                            "The targets in %1 are damaged, so they are left out. "
                                            "Your counts are not affected.")
-            .arg(targets.path());
-    case TargetTrouble::Unreadable:
-    case TargetTrouble::Unsaved:
+            .arg(problem.where);
+    case Problem::CannotRead:
+    case Problem::CannotSave:
         return QCoreApplication::translate("MainWindow", "Your targets could not be read or saved "
                                                          "in %1: %2. Your counts are not affected.")
-            .arg(targets.path(), targets.reason());
-    case TargetTrouble::None:
+            .arg(problem.where, problem.why);
+    default:
         break;
     }
     return QString();

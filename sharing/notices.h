@@ -15,11 +15,11 @@
 // language: an empty text where there is nothing to tell.
 namespace Notices {
 
-QString ofPhraseFile(const PhraseFileTrouble &trouble, const QString &file);
+QString ofPhraseFile(const Problem &problem);
 QString ofSaving(const QString &file, const QString &reason);
 QString ofFolder(const SharedFolder &folder);
-QString ofMissing(const SharedFolder::Missing &missing);
-QString ofTargets(const TargetList &targets);
+QString ofMissing(const Problem &missing);
+QString ofTargets(const Problem &problem);
 
 } // namespace Notices
 

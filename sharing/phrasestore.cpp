@@ -182,8 +182,7 @@ bool PhraseStore::save()
 bool PhraseStore::written() const
 {
     return m_targetsKept && (!m_shared || m_shared->recordKept()) &&
-           (m_file.trouble().kind == PhraseFileTrouble::None ||
-            m_file.trouble().kind == PhraseFileTrouble::KeptAside);
+           (m_file.problem().what == Problem::None || m_file.problem().what == Problem::KeptAside);
 }
 
 QVector<PhraseEntry> PhraseStore::rows() const
@@ -286,8 +285,8 @@ void PhraseStore::watch()
 
 QString PhraseStore::notice() const
 {
-    QStringList lines{Notices::ofPhraseFile(m_file.trouble(), path()),
-                      Notices::ofTargets(m_targets)};
+    QStringList lines{Notices::ofPhraseFile(m_file.problem()),
+                      Notices::ofTargets(m_targets.problem())};
     if (m_shared)
         lines << m_shared->notices();
     lines.removeAll(QString());

@@ -94,7 +94,7 @@ std::optional<DeviceState> SharedFolder::readDevice(const QString &path, const Q
 {
     QString reason;
     if (!readRegular(path, bytes, &reason)) {
-        m_missing.insert(path, Missing{Missing::Unreadable, path, m_names.value(id, id), reason});
+        m_missing.insert(path, Problem{Problem::CannotRead, path, reason, m_names.value(id, id)});
         return std::nullopt;
     }
     return parse(path, id, *bytes);
@@ -113,8 +113,8 @@ std::optional<DeviceState> SharedFolder::parse(const QString &path, const QStrin
         return state;
     }
     m_missing.insert(
-        path, Missing{verdict == DeviceFile::Verdict::Newer ? Missing::Newer : Missing::Damaged,
-                      path, m_names.value(id, id), QString()});
+        path, Problem{verdict == DeviceFile::Verdict::Newer ? Problem::Newer : Problem::Damaged,
+                      path, QString(), m_names.value(id, id)});
     return std::nullopt;
 }
 
@@ -142,7 +142,7 @@ std::optional<DeviceState> SharedFolder::readOwn(QByteArray *bytes)
         m_mirrored = *bytes;
     } else if (!absent) {
         m_missing.insert(copyPath(m_ownId),
-                         Missing{Missing::Unreadable, copyPath(m_ownId), m_ownId, reason});
+                         Problem{Problem::CannotRead, copyPath(m_ownId), reason, m_ownId});
     }
     // The copy in the folder, only with this device's seal: it is the later
     // one after a kill, or a power cut that took the mirror's.
@@ -195,7 +195,7 @@ QVector<SharedFolder::Arrival> SharedFolder::readFolder()
         QString reason;
         if (!readRegular(path, &arrival.bytes, &reason)) {
             m_missing.insert(path,
-                             Missing{Missing::Unreadable, path, m_names.value(id, id), reason});
+                             Problem{Problem::CannotRead, path, reason, m_names.value(id, id)});
             continue;
         }
         // The same as the copy kept already: nothing new.

@@ -8,6 +8,7 @@
 #include "datalocation.h"
 #include "devicestate.h"
 #include "filestamp.h"
+#include "problem.h"
 
 #include <QMap>
 #include <QVector>
@@ -31,16 +32,6 @@
 class SharedFolder
 {
 public:
-    // A device file that could not be taken in: its device's latest counts
-    // are missing.
-    struct Missing
-    {
-        enum Why { Damaged, Newer, Unreadable };
-        Why why;
-        QString file;
-        QString device; // its name where an earlier file told it, else its id
-        QString reason; // why it could not be read
-    };
     // A device's file as read from the folder.
     struct Arrival
     {
@@ -96,7 +87,9 @@ public:
     // Why the folder missed the last publication, or an empty text.
     const QString &folderProblem() const { return m_folderProblem; }
     bool folderThere() const;
-    QVector<Missing> missing() const { return m_missing.values().toVector(); }
+    // The device files that could not be taken in (Damaged, Newer or
+    // CannotRead): their devices' latest counts are missing.
+    QVector<Problem> missing() const { return m_missing.values().toVector(); }
 
 private:
     std::optional<DeviceState> readDevice(const QString &path, const QString &id,
@@ -118,7 +111,7 @@ private:
     QMap<QString, QString> m_names;      // the devices' names as last read, by id
     QMap<QString, QByteArray> m_digests; // the digest ending each device's file as last read
     QMap<QString, FileStamp> m_stamps;   // the folder's files as last read, by name
-    QMap<QString, Missing> m_missing;    // by file
+    QMap<QString, Problem> m_missing;    // by file
     FileStamp m_published;               // this device's file in the folder, as last written
     QString m_folderProblem;
     QByteArray m_key;

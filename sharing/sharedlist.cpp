@@ -236,7 +236,7 @@ QStringList SharedList::notices() const
     QStringList lines;
     lines << (m_ownProblem.isEmpty() ? Notices::ofFolder(m_folder)
                                      : Notices::ofSaving(m_folder.mirror(), m_ownProblem));
-    for (const SharedFolder::Missing &missing : m_folder.missing())
+    for (const Problem &missing : m_folder.missing())
         lines << Notices::ofMissing(missing);
     lines.removeAll(QString());
     return lines;

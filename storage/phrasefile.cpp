@@ -33,7 +33,7 @@ bool PhraseFile::lock(int waitMs)
     if (m_lock)
         return true;
     m_location.problem = QStringLiteral("another Varizez is using it");
-    setTrouble(PhraseFileTrouble::CannotSave, m_location.problem);
+    setProblem(Problem::CannotSave, m_location.problem);
     return false;
 }
 
@@ -119,12 +119,12 @@ PhraseFileContents PhraseFile::load()
             m_location.problem = kUnreadable;
         m_unreadable = true;
         m_stamp = FileStamps::ofPath(m_location.file);
-        setTrouble(PhraseFileTrouble::CannotRead, file.errorString());
+        setProblem(Problem::CannotRead, file.errorString());
         return PhraseFileContents();
     }
     if (std::exchange(m_unreadable, false) && m_location.problem == kUnreadable) {
         m_location.problem.clear(); // it can be read again
-        m_trouble = PhraseFileTrouble();
+        m_problem = Problem();
     }
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -138,13 +138,13 @@ void PhraseFile::keepDamagedCopy(const QByteArray &bytes)
 {
     QString where;
     if (PhraseFolder::keepDamagedCopy(m_location.file, bytes, &where)) {
-        setTrouble(PhraseFileTrouble::KeptAside, where);
+        setProblem(Problem::KeptAside, where);
         return;
     }
     m_location.problem =
         QStringLiteral("it is damaged and no copy of it could be made (%1), so it is kept as it is")
             .arg(where);
-    setTrouble(PhraseFileTrouble::CannotSave, m_location.problem);
+    setProblem(Problem::CannotSave, m_location.problem);
 }
 
 bool PhraseFile::saveBytes(const QByteArray &bytes)
@@ -159,8 +159,8 @@ bool PhraseFile::saveBytes(const QByteArray &bytes)
         return false;
     }
     m_saveFailing = false;
-    if (m_trouble.kind != PhraseFileTrouble::KeptAside)
-        m_trouble = PhraseFileTrouble();
+    if (m_problem.what != Problem::KeptAside)
+        m_problem = Problem();
     if (!m_staleFilesChecked) {
         m_staleFilesChecked = true;
         PhraseFolder::removeLeftovers(m_location.file);
@@ -189,14 +189,14 @@ void PhraseFile::reportSaveFailure(const QString &reason)
     if (m_saveFailing)
         return;
     m_saveFailing = true;
-    setTrouble(PhraseFileTrouble::CannotSave, reason);
+    setProblem(Problem::CannotSave, reason);
     qWarning("varizez: cannot save %s: %s", qUtf8Printable(m_location.file),
              qUtf8Printable(reason));
 }
 
-void PhraseFile::setTrouble(PhraseFileTrouble::Kind kind, const QString &reason)
+void PhraseFile::setProblem(Problem::What what, const QString &why)
 {
     // The first failure of a streak is the one told.
-    if (m_trouble.kind == PhraseFileTrouble::None || m_trouble.kind == PhraseFileTrouble::KeptAside)
-        m_trouble = PhraseFileTrouble{kind, reason};
+    if (m_problem.what == Problem::None || m_problem.what == Problem::KeptAside)
+        m_problem = Problem{what, m_location.file, why, QString()};
 }

@@ -8,6 +8,7 @@
 #include "datalocation.h"
 #include "filestamps.h"
 #include "phrasekey.h"
+#include "problem.h"
 
 #include <QString>
 #include <QVector>
@@ -31,22 +32,6 @@ struct PhraseFileContents
 
     // Whether the file held anything that the records do not show.
     bool damaged() const { return dataRanOut || corruptText || trailingBytes > 0; }
-};
-
-// What the user has to be told about the file. A failure is told once per
-// streak of failures and holds until a save succeeds; a damaged file kept
-// aside is told until a failure takes its place.
-struct PhraseFileTrouble
-{
-    enum Kind { None, CannotRead, CannotSave, KeptAside };
-    Kind kind = None;
-    QString reason; // the system's reason; for KeptAside where the copy is
-
-    bool operator==(const PhraseFileTrouble &o) const
-    {
-        return kind == o.kind && reason == o.reason;
-    }
-    bool operator!=(const PhraseFileTrouble &o) const { return !(*this == o); }
 };
 
 // The phrase file: a big-endian record count, then per record a QString and
@@ -96,7 +81,11 @@ public:
     static PhraseFileContents read(QIODevice &device);
     static QByteArray bytesOf(const QVector<PhraseEntry> &records);
 
-    const PhraseFileTrouble &trouble() const { return m_trouble; }
+    // What the user has to be told about the file: CannotRead, CannotSave
+    // or KeptAside. A failure is told once per streak of failures and holds
+    // until a save succeeds; a damaged file kept aside is told until a
+    // failure takes its place.
+    const Problem &problem() const { return m_problem; }
     // False while the file's last read failed.
     bool readable() const { return !m_unreadable; }
     // Whether the file on the disk is another than the one this object
@@ -109,14 +98,14 @@ private:
     bool saveBytes(const QByteArray &bytes);
     void reportSaveFailure(const QString &reason);
     void keepDamagedCopy(const QByteArray &bytes);
-    void setTrouble(PhraseFileTrouble::Kind kind, const QString &reason);
+    void setProblem(Problem::What what, const QString &why);
 
     DataLocation m_location;
     bool m_saveFailing = false;
     bool m_staleFilesChecked = false;
     bool m_unreadable = false; // the last read failed: nothing is saved over it
     FileStamp m_stamp;
-    PhraseFileTrouble m_trouble;
+    Problem m_problem;
     std::unique_ptr<QLockFile> m_lock;
 };
 

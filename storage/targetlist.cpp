@@ -22,18 +22,19 @@ void TargetList::load()
     m_saved.clear();
     m_damaged.clear();
     m_recordsKnown = false;
-    m_trouble = TargetTrouble::None;
-    m_reason.clear();
+    m_problem = Problem();
     QByteArray bytes;
     bool absent = false;
-    if (!RegularFile::read(m_path, TargetFile::kSizeBound, &bytes, &m_reason, &absent)) {
-        m_trouble = absent ? TargetTrouble::None : TargetTrouble::Unreadable;
+    QString why;
+    if (!RegularFile::read(m_path, TargetFile::kSizeBound, &bytes, &why, &absent)) {
+        if (!absent)
+            m_problem = Problem{Problem::CannotRead, m_path, why, QString()};
         return;
     }
     if (TargetFile::read(bytes, &m_saved) == TargetFile::Verdict::Damaged) {
         // Copied aside only when it is about to be replaced: reading
         // leaves everything as it was.
-        m_trouble = TargetTrouble::Damaged;
+        m_problem = Problem{Problem::Damaged, m_path, QString(), QString()};
         m_damaged = bytes;
     }
 }
@@ -93,7 +94,7 @@ bool TargetList::save(const QVector<Beads *> &records)
     for (int i = 0; same && i < records.size(); ++i)
         same = records.at(i)->target() == m_lastRecords.at(i).second &&
                records.at(i)->name() == m_lastRecords.at(i).first;
-    if (same && m_trouble == TargetTrouble::None)
+    if (same && m_problem.what == Problem::None)
         return true;
     m_lastRecords.resize(records.size());
     for (int i = 0; i < records.size(); ++i)
@@ -105,24 +106,21 @@ bool TargetList::save(const QVector<Beads *> &records)
 bool TargetList::save(const QVector<PhraseTarget> &targets)
 {
     // No file is made for a list that never had a target.
-    if (targets == m_saved && (m_trouble == TargetTrouble::None || targets.isEmpty()))
+    if (targets == m_saved && (m_problem.what == Problem::None || targets.isEmpty()))
         return true;
     QString error;
     if (!m_damaged.isEmpty() && !PhraseFolder::keepDamagedCopy(m_path, m_damaged, &error)) {
-        m_trouble = TargetTrouble::Unsaved;
-        m_reason = error;
+        m_problem = Problem{Problem::CannotSave, m_path, error, QString()};
         return false;
     }
     m_damaged.clear();
     // Like reading, writing never follows a link: the link itself is replaced.
     if (!DurableFile::replace(m_path, TargetFile::bytesOf(targets), &error, nullptr,
                               DurableFile::Sync::Durable, DurableFile::Links::Replace)) {
-        m_trouble = TargetTrouble::Unsaved;
-        m_reason = error;
+        m_problem = Problem{Problem::CannotSave, m_path, error, QString()};
         return false;
     }
     m_saved = targets;
-    m_trouble = TargetTrouble::None;
-    m_reason.clear();
+    m_problem = Problem();
     return true;
 }

@@ -5,15 +5,12 @@
 #ifndef VARIZEZ_TARGETLIST_H
 #define VARIZEZ_TARGETLIST_H
 
+#include "problem.h"
 #include "targetfile.h"
 
 #include <QPair>
 
 class Beads;
-
-// Why the targets could not be used: none, a damaged file (copied aside),
-// a file that cannot be read, or one that cannot be written.
-enum class TargetTrouble { None, Damaged, Unreadable, Unsaved };
 
 // The targets of the user's records, and the file beside the phrase file
 // that keeps them (TargetFile). The records hold each its target; this
@@ -25,16 +22,16 @@ public:
     explicit TargetList(const QString &phraseFile);
 
     // Reads the file. A file that is damaged or cannot be read costs the
-    // targets: the list goes on without them, and trouble() tells why. A
+    // targets: the list goes on without them, and problem() tells why. A
     // damaged one is copied aside before it is replaced.
     void load();
     // Saves the records' targets when they are not what the file holds.
-    // False when the file could not be written; trouble() tells why.
+    // False when the file could not be written; problem() tells why.
     bool save(const QVector<Beads *> &records);
     bool save(const QVector<PhraseTarget> &targets);
-    TargetTrouble trouble() const { return m_trouble; }
-    // The system's reason, when there is one.
-    const QString &reason() const { return m_reason; }
+    // Why the targets could not be used: Damaged (the file is copied aside
+    // before it is replaced), CannotRead or CannotSave.
+    const Problem &problem() const { return m_problem; }
 
     // The targets that records hold, in their order.
     static QVector<PhraseTarget> targetsOf(const QVector<Beads *> &records);
@@ -55,8 +52,7 @@ private:
     // Each record's text and target at the last save, once known.
     QVector<QPair<QString, int>> m_lastRecords;
     bool m_recordsKnown = false;
-    TargetTrouble m_trouble = TargetTrouble::None;
-    QString m_reason;
+    Problem m_problem;
 };
 
 #endif // VARIZEZ_TARGETLIST_H

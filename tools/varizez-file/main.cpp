@@ -48,11 +48,11 @@ QVector<qint32> targetsFor(const QString &path, const QVector<PhraseEntry> &entr
     TargetList list(path);
     list.load();
     problem->clear();
-    if (list.trouble() != TargetTrouble::None)
+    if (list.problem().what != Problem::None)
         *problem = QStringLiteral("the targets in %1 are left out: %2")
-                       .arg(shownPath(list.path()), list.trouble() == TargetTrouble::Damaged
+                       .arg(shownPath(list.path()), list.problem().what == Problem::Damaged
                                                         ? QStringLiteral("the file is damaged")
-                                                        : shownPhrase(list.reason()));
+                                                        : shownPhrase(list.problem().why));
     QStringList texts;
     for (const PhraseEntry &e : entries)
         texts.append(e.name);

@@ -67,13 +67,13 @@ int status(const DataLocation &here)
         text += QStringLiteral("  %1  %2, %3%4\n")
                     .arg(shownName(device.id), shownName(device.name), when(device.lastCounted),
                          device.id == own.id ? QStringLiteral(" (this device)") : QString());
-    for (const SharedFolder::Missing &missing : shared.missing())
+    for (const Problem &missing : shared.missing())
         text += QStringLiteral("  %1: %2; its counts are missing\n")
-                    .arg(shownPath(missing.file),
-                         missing.why == SharedFolder::Missing::Damaged ? QStringLiteral("damaged")
-                         : missing.why == SharedFolder::Missing::Newer
+                    .arg(shownPath(missing.where),
+                         missing.what == Problem::Damaged ? QStringLiteral("damaged")
+                         : missing.what == Problem::Newer
                              ? QStringLiteral("written by a newer Varizez")
-                             : QStringLiteral("cannot be read: ") + missing.reason);
+                             : QStringLiteral("cannot be read: ") + missing.why);
     print(text);
     return 0;
 }
@@ -197,7 +197,7 @@ int Sync::replaceList(const DataLocation &target, const QVector<PhraseEntry> &en
         saved = PhraseFile(target).save(entries);
         if (saved && targets && !list.save(TargetList::targetsOf(texts, *targets)))
             return fail(QStringLiteral("wrote %1 to %2, but not their targets: %3")
-                            .arg(phrases(entries.size()), target.file, list.reason()));
+                            .arg(phrases(entries.size()), target.file, list.problem().why));
     } else {
         // The new list is a change made on this device, shared as such.
         PhraseList list;
