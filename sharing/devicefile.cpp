@@ -256,42 +256,41 @@ QByteArray DeviceFile::bytesOf(const DeviceState &state, const QByteArray &key)
     return out.bytes();
 }
 
-DeviceFile::Verdict DeviceFile::read(const QByteArray &bytes, DeviceState *state,
-                                     const QByteArray &key)
+FileVerdict DeviceFile::read(const QByteArray &bytes, DeviceState *state, const QByteArray &key)
 {
     ByteReader head(bytes.constData(), bytes.size());
     quint32 magic = 0;
     quint16 version = 0;
     if (!head.fixed(&magic) || !head.fixed(&version) || magic != kMagic)
-        return Verdict::Damaged;
+        return FileVerdict::Damaged;
     if (version > kVersion)
-        return Verdict::Newer;
+        return FileVerdict::Newer;
     const qint64 size = qint64(bytes.size()) - kDigestSize;
     if (version < kVersion || size < 6 || size > kSizeBound)
-        return Verdict::Damaged;
+        return FileVerdict::Damaged;
 
     ByteReader in(bytes.constData() + 6, size - 6);
     DeviceState read;
     if (!readHead(in, &read))
-        return Verdict::Damaged;
+        return FileVerdict::Damaged;
     QStringList devices;
     qint64 named = 0, entries = 0, sections = 0;
     if (!in.count(DeviceBounds::kDevices, &named))
-        return Verdict::Damaged;
+        return FileVerdict::Damaged;
     for (qint64 i = 0; i < named; ++i) {
         QString id;
         if (!in.text(12, &id) || !isId(id) || devices.contains(id))
-            return Verdict::Damaged;
+            return FileVerdict::Damaged;
         devices << id;
     }
     if (!in.count(kEntryBound, &entries))
-        return Verdict::Damaged;
+        return FileVerdict::Damaged;
     QSet<PhraseKey> keys;
     read.entries.reserve(int(qMin(entries, in.left())));
     for (qint64 i = 0; i < entries; ++i) {
         read.entries.append(DeviceEntry());
         if (!readEntry(in, devices, &read.entries.last()) || keys.contains(read.entries.last().key))
-            return Verdict::Damaged;
+            return FileVerdict::Damaged;
         keys.insert(read.entries.last().key);
     }
     // The seal, then what a later version adds: skipped, so that this one
@@ -301,14 +300,14 @@ DeviceFile::Verdict DeviceFile::read(const QByteArray &bytes, DeviceState *state
     if (digestOf(entriesDigest, bytes.constData() + sectionsAt, int(size) - sectionsAt) !=
             bytes.mid(int(size)) ||
         !in.count(kSectionBound, &sections))
-        return Verdict::Damaged;
+        return FileVerdict::Damaged;
     QByteArray targetBytes;
     for (qint64 i = 0, type = 0, length = 0; i < sections; ++i) {
         if (!in.count(std::numeric_limits<qint32>::max(), &type) || !in.count(in.left(), &length))
-            return Verdict::Damaged;
+            return FileVerdict::Damaged;
         const QByteArray section = bytes.mid(int(size - in.left()), int(length));
         if (!in.skip(length))
-            return Verdict::Damaged;
+            return FileVerdict::Damaged;
         ByteReader seal(section.constData(), section.size());
         qint64 generation = 0;
         if (type == qint64(kTargetsSection) && targetBytes.isNull()) {
@@ -325,9 +324,9 @@ DeviceFile::Verdict DeviceFile::read(const QByteArray &bytes, DeviceState *state
         }
     }
     if (!in.ok() || !in.atEnd())
-        return Verdict::Damaged;
+        return FileVerdict::Damaged;
     *state = std::move(read);
-    return Verdict::Whole;
+    return FileVerdict::Whole;
 }
 
 QString DeviceFile::nameFor(const QString &id)

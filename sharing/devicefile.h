@@ -6,6 +6,7 @@
 #define VARIZEZ_DEVICEFILE_H
 
 #include "devicestate.h"
+#include "problem.h"
 
 #include <QByteArray>
 
@@ -33,14 +34,12 @@ namespace DeviceFile {
 // not read at all.
 constexpr qint64 kSizeBound = 16 * 1024 * 1024;
 
-enum class Verdict { Whole, Damaged, Newer };
-
 // With a key, the file is sealed with it: its generation, and a code
 // that only the key makes, of all the rest.
 QByteArray bytesOf(const DeviceState &state, const QByteArray &key = QByteArray());
 // Reads a file that bytes holds whole; the state is only set when Whole,
 // and is sealed only when the file bears key's seal.
-Verdict read(const QByteArray &bytes, DeviceState *state, const QByteArray &key = QByteArray());
+FileVerdict read(const QByteArray &bytes, DeviceState *state, const QByteArray &key = QByteArray());
 
 // "varizez-<id>.counts"; the id of such a name, or an empty one.
 QString nameFor(const QString &id);

@@ -104,17 +104,17 @@ std::optional<DeviceState> SharedFolder::parse(const QString &path, const QStrin
                                                const QByteArray &bytes)
 {
     DeviceState state;
-    const DeviceFile::Verdict verdict = DeviceFile::read(bytes, &state);
+    const FileVerdict verdict = DeviceFile::read(bytes, &state);
     // A file under another device's name is no file of that device.
-    if (verdict == DeviceFile::Verdict::Whole && state.id == id) {
+    if (verdict == FileVerdict::Whole && state.id == id) {
         m_missing.remove(path);
         m_names.insert(id, state.name);
         m_digests.insert(id, digestOf(bytes));
         return state;
     }
-    m_missing.insert(
-        path, Problem{verdict == DeviceFile::Verdict::Newer ? Problem::Newer : Problem::Damaged,
-                      path, QString(), m_names.value(id, id)});
+    m_missing.insert(path,
+                     Problem{verdict == FileVerdict::Newer ? Problem::Newer : Problem::Damaged,
+                             path, QString(), m_names.value(id, id)});
     return std::nullopt;
 }
 
@@ -149,7 +149,7 @@ std::optional<DeviceState> SharedFolder::readOwn(QByteArray *bytes)
     QByteArray there;
     DeviceState sealed;
     if (!m_key.isEmpty() && readRegular(ownPath(), &there, &reason) &&
-        DeviceFile::read(there, &sealed, m_key) == DeviceFile::Verdict::Whole && sealed.sealed &&
+        DeviceFile::read(there, &sealed, m_key) == FileVerdict::Whole && sealed.sealed &&
         sealed.id == m_ownId && (!own || sealed.generation > own->generation)) {
         own = sealed;
         *bytes = there;

@@ -26,4 +26,9 @@ struct Problem
     bool operator!=(const Problem &o) const { return !(*this == o); }
 };
 
+// What reading a file of the list's found: whole, damaged (cut short,
+// altered or beyond a bound), or written by a newer version in a layout
+// this one does not know.
+enum class FileVerdict { Whole, Damaged, Newer };
+
 #endif // VARIZEZ_PROBLEM_H

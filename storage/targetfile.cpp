@@ -42,21 +42,21 @@ QByteArray TargetFile::bytesOf(const QVector<PhraseTarget> &targets)
     return bytes + digestOf(bytes);
 }
 
-TargetFile::Verdict TargetFile::read(const QByteArray &bytes, QVector<PhraseTarget> *targets)
+FileVerdict TargetFile::read(const QByteArray &bytes, QVector<PhraseTarget> *targets)
 {
     targets->clear();
     if (bytes.size() < kDigestSize || bytes.size() > kSizeBound)
-        return Verdict::Damaged;
+        return FileVerdict::Damaged;
     const QByteArray body = bytes.left(bytes.size() - kDigestSize);
     if (digestOf(body) != bytes.right(kDigestSize))
-        return Verdict::Damaged;
+        return FileVerdict::Damaged;
     QDataStream in(body);
     in.setVersion(QDataStream::Qt_4_7);
     quint32 magic = 0, version = 0;
     qint32 n = 0;
     in >> magic >> version >> n;
     if (magic != kMagic || version != kVersion || n < 0 || n > PhraseFile::kRecordBound)
-        return Verdict::Damaged;
+        return FileVerdict::Damaged;
     QVector<PhraseTarget> read;
     QSet<PhraseKey> seen;
     for (qint32 i = 0; i < n; ++i) {
@@ -64,14 +64,14 @@ TargetFile::Verdict TargetFile::read(const QByteArray &bytes, QVector<PhraseTarg
         in >> t.phrase.text >> t.phrase.n >> t.target;
         if (in.status() != QDataStream::Ok || t.phrase.text.isNull() || t.phrase.n < 0 ||
             t.phrase.n >= PhraseFile::kRecordBound || t.target < 1 || t.target > kTargetBound)
-            return Verdict::Damaged;
+            return FileVerdict::Damaged;
         if (seen.contains(t.phrase))
-            return Verdict::Damaged;
+            return FileVerdict::Damaged;
         seen.insert(t.phrase);
         read.append(t);
     }
     if (!in.atEnd())
-        return Verdict::Damaged;
+        return FileVerdict::Damaged;
     *targets = std::move(read);
-    return Verdict::Whole;
+    return FileVerdict::Whole;
 }

@@ -6,6 +6,7 @@
 #define VARIZEZ_TARGETFILE_H
 
 #include "phrasekey.h"
+#include "problem.h"
 
 #include <QByteArray>
 #include <QString>
@@ -42,12 +43,10 @@ constexpr qint64 kSizeBound = 16 * 1024 * 1024;
 
 QString pathFor(const QString &phraseFile);
 
-enum class Verdict { Whole, Damaged };
-
 QByteArray bytesOf(const QVector<PhraseTarget> &targets);
 // Only a file whole and within every bound is read: each target from 1 to
 // kTargetBound, no phrase twice, at most the phrase file's bound of them.
-Verdict read(const QByteArray &bytes, QVector<PhraseTarget> *targets);
+FileVerdict read(const QByteArray &bytes, QVector<PhraseTarget> *targets);
 
 } // namespace TargetFile
 

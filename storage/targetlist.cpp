@@ -31,7 +31,7 @@ void TargetList::load()
             m_problem = Problem{Problem::CannotRead, m_path, why, QString()};
         return;
     }
-    if (TargetFile::read(bytes, &m_saved) == TargetFile::Verdict::Damaged) {
+    if (TargetFile::read(bytes, &m_saved) == FileVerdict::Damaged) {
         // Copied aside only when it is about to be replaced: reading
         // leaves everything as it was.
         m_problem = Problem{Problem::Damaged, m_path, QString(), QString()};

@@ -90,7 +90,7 @@ QString contentsOf(QByteArray bytes)
     if (bytes.startsWith('['))
         return "text " + QString::fromUtf8(bytes).replace('\n', "\\n");
     QVector<PhraseTarget> targets; // "text 33 | text#2 99": the second row of that text
-    if (TargetFile::read(bytes, &targets) == TargetFile::Verdict::Whole) {
+    if (TargetFile::read(bytes, &targets) == FileVerdict::Whole) {
         QStringList shown;
         for (const PhraseTarget &t : targets)
             shown << QString("\"%1\"%2 %3")

@@ -61,19 +61,19 @@ bool readBack(const QByteArray &bytes, DeviceState *state)
     const int end = bytes.size() - 8;
     // Whole as it came (a seed with targets): its digest stays.
     QByteArray file =
-        DeviceFile::read(bytes, state, kKey) == DeviceFile::Verdict::Whole ? bytes : QByteArray();
+        DeviceFile::read(bytes, state, kKey) == FileVerdict::Whole ? bytes : QByteArray();
     for (int length = -1; length < 128 && file.isEmpty(); ++length) {
         const int from = length < 0 ? end - 1 : end - 3 - length;
         if (from < 6 || (length >= 0 && (bytes.at(from) != 1 || bytes.at(from + 2) != length)))
             continue;
         const QByteArray head = bytes.left(from), sections = bytes.mid(from, end - from);
         file = head + sections + sha1(sha1(head) + sections).left(8);
-        if (DeviceFile::read(file, state, kKey) != DeviceFile::Verdict::Whole)
+        if (DeviceFile::read(file, state, kKey) != FileVerdict::Whole)
             file.clear();
     }
     DeviceState again;
     check(file.isEmpty() || (DeviceFile::read(DeviceFile::bytesOf(*state, kKey), &again, kKey) ==
-                                 DeviceFile::Verdict::Whole &&
+                                 FileVerdict::Whole &&
                              again.sealed && same(*state, again)));
     return !file.isEmpty();
 }
@@ -166,7 +166,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // What this device writes reads back whole, and shows the same after a restart.
     DeviceState written;
     check(DeviceFile::read(DeviceFile::bytesOf(counts.own(), kKey), &written, kKey) ==
-              DeviceFile::Verdict::Whole &&
+              FileVerdict::Whole &&
           written.sealed && same(written, counts.own()));
     SharedCounts restarted(written);
     restarted.setDevices(others);

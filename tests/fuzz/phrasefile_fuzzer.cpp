@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // A targets file is read only whole, and then it is as it would be written.
     const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
     QVector<PhraseTarget> targets;
-    if (TargetFile::read(bytes, &targets) == TargetFile::Verdict::Whole &&
+    if (TargetFile::read(bytes, &targets) == FileVerdict::Whole &&
         TargetFile::bytesOf(targets) != bytes)
         std::abort();
     return 0;
