@@ -593,10 +593,13 @@ bool feedbackd(S, S) // on a session bus of its own, with its debugging log
 // streams it made (their event and sound file), feedbackd the events it took.
 QStringList witnessed()
 {
+    // From the first step on, before any program can make a request.
+    static QSignalSpy taken(&DesktopEvents::requests(), &DesktopEvents::Requests::taken),
+        handed(&DesktopEvents::requests(), &DesktopEvents::Requests::handed);
     if (g_witnesses.isEmpty())
         return {};
-    QStringList seen;
-    if (!DesktopEvents::settle(20000))
+    QStringList seen; // once every request made has been handed to the servers
+    if (!QTest::qWaitFor([] { return handed.size() == taken.size(); }, 20000))
         seen << "failed: the program's desktop events still on their way";
     static const QRegularExpression stream(
         R"re(event\.id = "([^"]*)"[\s\S]*?media\.filename = "[^"]*/([^"/]*)")re"),
