@@ -485,17 +485,25 @@ bool counts(S, S)
     return g_events << "counts: " + (shown.isEmpty() ? "-" : shown.join(" | ")), list();
 }
 
+// "\xHH" in TEXT stands for that character.
+QString decoded(QString text)
+{
+    for (int at; (at = text.indexOf(QRegularExpression(R"(\\x[0-9a-fA-F]{2})"))) >= 0;)
+        text.replace(at, 4, QChar(text.mid(at + 2, 2).toUShort(nullptr, 16)));
+    return text;
+}
+
 // A device's file, valid or not, written by the program's own writer:
 // "FILE ID NAME [GENERATION] / TEXT UPS DOWNS ADDS [reset|removed ID UPS DOWNS
-// ADDS]... / target TEXT N STAMP / ..."; \e and \a in NAME stand for ESC and
-// BEL, NAME*N for N copies; with a generation, the file is sealed with a key
-// of its own.
+// ADDS]... / target TEXT N STAMP / ..."; \xHH in NAME and TEXT as for
+// decoded(), NAME*N for N copies; with a generation, the file is sealed with
+// a key of its own.
 bool deviceFile(S file, S spec)
 {
     const QStringList parts = spec.split(" / ");
     const QStringList head = parts.first().split(' ');
     DeviceState state{head.value(0), QString(), 0, {}, {}, {}, head.value(2).toLongLong(), false};
-    state.name = head.value(1).section('*', 0, 0).replace("\\e", "\x1b").replace("\\a", "\a");
+    state.name = decoded(head.value(1).section('*', 0, 0));
     state.name = state.name.repeated(
         head.value(1).contains('*') ? head.value(1).section('*', 1).toInt() : 1);
     for (const QString &part : parts.mid(1)) {
@@ -505,7 +513,7 @@ bool deviceFile(S file, S spec)
             continue;
         }
         DeviceEntry e;
-        e.key = {w.value(0), 0};
+        e.key = {decoded(w.value(0)), 0};
         e.tally = {w.value(1).toLongLong(), w.value(2).toLongLong(), w.value(3).toLongLong()};
         for (int k = 4; k + 4 < w.size(); k += 5)
             (w.at(k) == "reset" ? e.reset : e.removed)
@@ -860,8 +868,12 @@ int main(int argc, char *argv[])
         // golden dump indented under it.
         const QStringList changes =
             step.trimmed().isEmpty() || step.startsWith('#') ? QStringList() : play(step, listener);
-        const QString out =
-            step == "faces" ? "\n  " + changes.join("\n  ") : " -> " + changes.join("; ");
+        QString out = step == "faces" ? "\n  " + changes.join("\n  ") : " -> " + changes.join("; ");
+        // A control character the program let through (a list shows a phrase
+        // as it is) is written as <7F>, not into the transcript as it is.
+        for (int i = out.size() - 1; i >= 0; --i)
+            if (out.at(i) >= QChar(0x7F) && out.at(i) <= QChar(0x9F))
+                out.replace(i, 1, QString("<%1>").arg(out.at(i).unicode(), 2, 16).toUpper());
         std::printf("%s%s\n", qUtf8Printable(step), changes.isEmpty() ? "" : qUtf8Printable(out));
     }
     qDeleteAll(g_windows);
