@@ -471,6 +471,13 @@ bool keyOnDialog(S name, bool autoRepeat) // "L*10": ten presses
     return done;
 }
 
+// The middle of that row of the list; (0, 0) when there is none.
+QPoint rowAt(S row)
+{
+    QListWidgetItem *item = list() ? list()->item(row.toInt()) : nullptr;
+    return item ? list()->visualItemRect(item).center() : QPoint();
+}
+
 // Each phrase of the device's list with its count, as Start shows it.
 bool counts(S, S)
 {
@@ -535,8 +542,10 @@ bool deviceFile(S file, S spec)
 // program's requests are answered the logs hold them.
 struct Witness
 {
-    QString log;
-    qint64 read = 0; // how much of the log was shown
+    QString log, request;    // each request begins with that text in the log,
+    QRegularExpression what; // which tells what was asked:
+    QString shown;           // shown so, %1 %2 %3 what was found
+    qint64 read = 0;         // how much of the log was shown
 };
 QMap<QString, Witness> g_witnesses; // "sound", "feedbackd"
 
@@ -568,7 +577,11 @@ bool soundServer(S, S) // PulseAudio, playing to a sink that goes nowhere
            "--log-target=file:" + log, "-L", "module-null-sink sink_name=quiet", "-L",
            "module-native-protocol-unix auth-anonymous=1 socket=" + socket},
           {{"HOME", dir}, {"PULSE_RUNTIME_PATH", dir}, {"PULSE_STATE_PATH", dir}});
-    g_witnesses["sound"] = {log};
+    g_witnesses["sound"] = {
+        log, "Created input",
+        QRegularExpression(
+            R"re(event\.id = "([^"]*)"[\s\S]*?media\.filename = "[^"]*/([^"/]*)")re"),
+        "sound: %1 from %2%3"};
     qputenv("PULSE_COOKIE", (dir + "/cookie").toUtf8()); // the program's own, kept out of /home
     return qputenv("PULSE_SERVER", ("unix:" + socket).toUtf8()) &&
            QTest::qWaitFor([&] { return QFileInfo::exists(socket); }, 20000);
@@ -586,7 +599,10 @@ bool feedbackd(S, S) // on a session bus of its own, with its debugging log
            {"G_MESSAGES_DEBUG", "fbd fbd-feedback-manager"},
            {"GSETTINGS_BACKEND", "memory"}},
           log);
-    g_witnesses["feedbackd"] = {log};
+    g_witnesses["feedbackd"] = {
+        log, "Event '",
+        QRegularExpression(R"re(^([^']*)' for '([^']*)' from[\s\S]*?uses app profile (\w+))re"),
+        "feedbackd: %1 for %2, profile %3"};
     // The program reaches feedbackd through GLib's bus, not Qt's: only it moves.
     return qputenv("DBUS_SESSION_BUS_ADDRESS", bus.toUtf8()) &&
            QTest::qWaitFor(
@@ -609,24 +625,17 @@ QStringList witnessed()
     QStringList seen; // once every request made has been handed to the servers
     if (!QTest::qWaitFor([] { return handed.size() == taken.size(); }, 20000))
         seen << "failed: the program's desktop events still on their way";
-    static const QRegularExpression stream(
-        R"re(event\.id = "([^"]*)"[\s\S]*?media\.filename = "[^"]*/([^"/]*)")re"),
-        event(R"re(Event '([^']*)' for '([^']*)' from[\s\S]*?uses app profile (\w+))re");
-    for (auto it = g_witnesses.begin(); it != g_witnesses.end(); ++it) {
-        QFile file(it->log);
-        if (!file.open(QIODevice::ReadOnly) || !file.seek(it->read))
+    for (Witness &w : g_witnesses) {
+        QFile file(w.log);
+        if (!file.open(QIODevice::ReadOnly) || !file.seek(w.read))
             continue;
-        const QString news = QString::fromUtf8(file.readAll());
-        it->read = file.pos();
-        const bool sound = it.key() == "sound";
-        // One request a part: a stream made, or an event taken.
-        const QStringList parts = news.split(sound ? "Created input" : "Event '").mid(1);
+        const QStringList parts = QString::fromUtf8(file.readAll()).split(w.request).mid(1);
+        w.read = file.pos();
         for (const QString &part : parts) {
-            const auto found = (sound ? stream : event).match(sound ? part : "Event '" + part);
-            seen << (!found.hasMatch() ? it.key() + ": " + part.section('\n', 0, 0)
-                     : sound ? "sound: " + found.captured(1) + " from " + found.captured(2)
-                             : "feedbackd: " + found.captured(1) + " for " + found.captured(2) +
-                                   ", profile " + found.captured(3));
+            const auto found = w.what.match(part);
+            seen << (found.hasMatch()
+                         ? w.shown.arg(found.captured(1), found.captured(2), found.captured(3))
+                         : w.shown.section(' ', 0, 0) + ' ' + part.section('\n', 0, 0));
         }
     }
     return seen;
@@ -721,17 +730,15 @@ const QHash<QString, Verb> kVerbs{
      }},
     {"click",
      [](S row, S) {
-         QListWidgetItem *item = list() ? list()->item(row.toInt()) : nullptr;
-         return item && (QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
-                                           list()->visualItemRect(item).center()),
-                         true);
+         const QPoint at = rowAt(row);
+         return !at.isNull() &&
+                (QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, at), true);
      }},
     {"rightclick", // what the window system makes of a right click: a context menu event
      [](S row, S answer) {
-         QListWidgetItem *item = list() ? list()->item(row.toInt()) : nullptr;
-         if (!item)
+         const QPoint at = rowAt(row);
+         if (at.isNull())
              return false;
-         const QPoint at = list()->visualItemRect(item).center();
          QContextMenuEvent event(QContextMenuEvent::Mouse, at, list()->viewport()->mapToGlobal(at));
          answerNextDialog(answer);
          return QApplication::sendEvent(list()->viewport(), &event), true;
@@ -739,10 +746,9 @@ const QHash<QString, Verb> kVerbs{
     {"longpress", // a finger held on the row, on a touch screen
      [](S row, S answer) {
          static auto *finger = QTest::createTouchDevice();
-         QListWidgetItem *item = list() ? list()->item(row.toInt()) : nullptr;
-         if (!item)
+         const QPoint at = rowAt(row);
+         if (at.isNull())
              return false;
-         const QPoint at = list()->visualItemRect(item).center();
          // Answered once the press, held, has opened a menu: looked for
          // from a timer, since the menu runs its own event loop.
          auto *looking = new QTimer;
