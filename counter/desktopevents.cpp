@@ -8,7 +8,6 @@
 #include <QGuiApplication>
 #include <QLibrary>
 
-#include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -44,20 +43,14 @@ public:
         return *worker;
     }
 
-    void request()
+    bool request()
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         if (m_pending)
-            return;
+            return false;
         m_pending = true;
         m_wake.notify_one();
-    }
-
-    bool settle(int msecs)
-    {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        return m_done.wait_for(lock, std::chrono::milliseconds(msecs),
-                               [this] { return !m_pending && !m_busy; });
+        return true;
     }
 
 private:
@@ -66,41 +59,42 @@ private:
         QString appId = QGuiApplication::desktopFileName();
         if (appId.isEmpty())
             appId = QCoreApplication::applicationName();
-        std::thread([this, appId] { run(appId.toUtf8()); }).detach();
+        std::thread([this, appId, &told = DesktopEvents::requests()] {
+            run(appId.toUtf8(), told);
+        }).detach();
     }
 
-    void run(const QByteArray &appId)
+    void run(const QByteArray &appId, DesktopEvents::Requests &told)
     {
         const TaskComplete taskComplete = loadOutlets();
         for (;;) {
             std::unique_lock<std::mutex> lock(m_mutex);
             m_wake.wait(lock, [this] { return m_pending; });
             m_pending = false;
-            m_busy = true;
             lock.unlock();
             if (taskComplete)
                 taskComplete(appId.constData());
-            lock.lock();
-            m_busy = false;
-            m_done.notify_all();
+            QMetaObject::invokeMethod(&told, &DesktopEvents::Requests::handed,
+                                      Qt::QueuedConnection);
         }
     }
 
     std::mutex m_mutex;
     std::condition_variable m_wake;
-    std::condition_variable m_done;
     bool m_pending = false;
-    bool m_busy = false;
 };
 
 } // namespace
 
-void DesktopEvents::taskComplete()
+DesktopEvents::Requests &DesktopEvents::requests()
 {
-    Worker::instance().request();
+    // Made on the GUI thread, before the worker, and kept for the worker's life.
+    static auto *requests = new Requests;
+    return *requests;
 }
 
-bool DesktopEvents::settle(int msecs)
+void DesktopEvents::taskComplete()
 {
-    return Worker::instance().settle(msecs);
+    if (Worker::instance().request())
+        emit requests().taken();
 }

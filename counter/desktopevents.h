@@ -5,6 +5,8 @@
 #ifndef VARIZEZ_DESKTOPEVENTS_H
 #define VARIZEZ_DESKTOPEVENTS_H
 
+#include <QObject>
+
 // The desktop's own ways of telling that a task is done: its event sound
 // (the freedesktop sound theme's "complete", through libcanberra, and only
 // while the desktop's event sounds are on) and, on a phone running
@@ -18,9 +20,19 @@ namespace DesktopEvents {
 
 void taskComplete();
 
-// Waits at most msecs for requests already made to be handed to the servers;
-// false if one is still on its way. For an orderly end, and for tests.
-bool settle(int msecs);
+// What became of the requests, told on the GUI thread: taken() when one is
+// taken rather than dropped, handed() once the worker has handed it to the
+// servers (or found none to hand it to). Each taken() is followed by one
+// handed(), so whoever must know that the desktop has heard can count them.
+class Requests : public QObject
+{
+    Q_OBJECT
+signals:
+    void taken();
+    void handed();
+};
+
+Requests &requests();
 
 } // namespace DesktopEvents
 

@@ -62,13 +62,6 @@ QListView *list(const QWidget *window = g_window)
     return window ? window->findChild<QListView *>("listWidget") : nullptr;
 }
 
-// Where the row shows in the list's viewport; an empty rectangle for none.
-QRect rowRect(const QString &row)
-{
-    const QModelIndex index = list() ? list()->model()->index(row.toInt(), 0) : QModelIndex();
-    return index.isValid() ? list()->visualRect(index) : QRect();
-}
-
 // Records as "text" count | ..., null for a null text, *N for N alike in a row.
 QString recordsOf(const QVector<PhraseEntry> &records)
 {
@@ -478,6 +471,13 @@ bool keyOnDialog(S name, bool autoRepeat) // "L*10": ten presses
     return done;
 }
 
+// The middle of that row of the list; (0, 0) when there is none.
+QPoint rowAt(S row)
+{
+    const QModelIndex index = list() ? list()->model()->index(row.toInt(), 0) : QModelIndex();
+    return index.isValid() ? list()->visualRect(index).center() : QPoint();
+}
+
 // Each phrase of the device's list with its count, as Start shows it.
 bool counts(S, S)
 {
@@ -493,17 +493,25 @@ bool counts(S, S)
     return g_events << "counts: " + (shown.isEmpty() ? "-" : shown.join(" | ")), list();
 }
 
+// "\xHH" in TEXT stands for that character.
+QString decoded(QString text)
+{
+    for (int at; (at = text.indexOf(QRegularExpression(R"(\\x[0-9a-fA-F]{2})"))) >= 0;)
+        text.replace(at, 4, QChar(text.mid(at + 2, 2).toUShort(nullptr, 16)));
+    return text;
+}
+
 // A device's file, valid or not, written by the program's own writer:
 // "FILE ID NAME [GENERATION] / TEXT UPS DOWNS ADDS [reset|removed ID UPS DOWNS
-// ADDS]... / target TEXT N STAMP / ..."; \e and \a in NAME stand for ESC and
-// BEL, NAME*N for N copies; with a generation, the file is sealed with a key
-// of its own.
+// ADDS]... / target TEXT N STAMP / ..."; \xHH in NAME and TEXT as for
+// decoded(), NAME*N for N copies; with a generation, the file is sealed with
+// a key of its own.
 bool deviceFile(S file, S spec)
 {
     const QStringList parts = spec.split(" / ");
     const QStringList head = parts.first().split(' ');
     DeviceState state{head.value(0), QString(), 0, {}, {}, {}, head.value(2).toLongLong(), false};
-    state.name = head.value(1).section('*', 0, 0).replace("\\e", "\x1b").replace("\\a", "\a");
+    state.name = decoded(head.value(1).section('*', 0, 0));
     state.name = state.name.repeated(
         head.value(1).contains('*') ? head.value(1).section('*', 1).toInt() : 1);
     for (const QString &part : parts.mid(1)) {
@@ -513,7 +521,7 @@ bool deviceFile(S file, S spec)
             continue;
         }
         DeviceEntry e;
-        e.key = {w.value(0), 0};
+        e.key = {decoded(w.value(0)), 0};
         e.tally = {w.value(1).toLongLong(), w.value(2).toLongLong(), w.value(3).toLongLong()};
         for (int k = 4; k + 4 < w.size(); k += 5)
             (w.at(k) == "reset" ? e.reset : e.removed)
@@ -535,8 +543,10 @@ bool deviceFile(S file, S spec)
 // program's requests are answered the logs hold them.
 struct Witness
 {
-    QString log;
-    qint64 read = 0; // how much of the log was shown
+    QString log, request;    // each request begins with that text in the log,
+    QRegularExpression what; // which tells what was asked:
+    QString shown;           // shown so, %1 %2 %3 what was found
+    qint64 read = 0;         // how much of the log was shown
 };
 QMap<QString, Witness> g_witnesses; // "sound", "feedbackd"
 
@@ -568,7 +578,11 @@ bool soundServer(S, S) // PulseAudio, playing to a sink that goes nowhere
            "--log-target=file:" + log, "-L", "module-null-sink sink_name=quiet", "-L",
            "module-native-protocol-unix auth-anonymous=1 socket=" + socket},
           {{"HOME", dir}, {"PULSE_RUNTIME_PATH", dir}, {"PULSE_STATE_PATH", dir}});
-    g_witnesses["sound"] = {log};
+    g_witnesses["sound"] = {
+        log, "Created input",
+        QRegularExpression(
+            R"re(event\.id = "([^"]*)"[\s\S]*?media\.filename = "[^"]*/([^"/]*)")re"),
+        "sound: %1 from %2%3"};
     qputenv("PULSE_COOKIE", (dir + "/cookie").toUtf8()); // the program's own, kept out of /home
     return qputenv("PULSE_SERVER", ("unix:" + socket).toUtf8()) &&
            QTest::qWaitFor([&] { return QFileInfo::exists(socket); }, 20000);
@@ -586,7 +600,10 @@ bool feedbackd(S, S) // on a session bus of its own, with its debugging log
            {"G_MESSAGES_DEBUG", "fbd fbd-feedback-manager"},
            {"GSETTINGS_BACKEND", "memory"}},
           log);
-    g_witnesses["feedbackd"] = {log};
+    g_witnesses["feedbackd"] = {
+        log, "Event '",
+        QRegularExpression(R"re(^([^']*)' for '([^']*)' from[\s\S]*?uses app profile (\w+))re"),
+        "feedbackd: %1 for %2, profile %3"};
     // The program reaches feedbackd through GLib's bus, not Qt's: only it moves.
     return qputenv("DBUS_SESSION_BUS_ADDRESS", bus.toUtf8()) &&
            QTest::qWaitFor(
@@ -601,29 +618,25 @@ bool feedbackd(S, S) // on a session bus of its own, with its debugging log
 // streams it made (their event and sound file), feedbackd the events it took.
 QStringList witnessed()
 {
+    // From the first step on, before any program can make a request.
+    static QSignalSpy taken(&DesktopEvents::requests(), &DesktopEvents::Requests::taken),
+        handed(&DesktopEvents::requests(), &DesktopEvents::Requests::handed);
     if (g_witnesses.isEmpty())
         return {};
-    QStringList seen;
-    if (!DesktopEvents::settle(20000))
+    QStringList seen; // once every request made has been handed to the servers
+    if (!QTest::qWaitFor([] { return handed.size() == taken.size(); }, 20000))
         seen << "failed: the program's desktop events still on their way";
-    static const QRegularExpression stream(
-        R"re(event\.id = "([^"]*)"[\s\S]*?media\.filename = "[^"]*/([^"/]*)")re"),
-        event(R"re(Event '([^']*)' for '([^']*)' from[\s\S]*?uses app profile (\w+))re");
-    for (auto it = g_witnesses.begin(); it != g_witnesses.end(); ++it) {
-        QFile file(it->log);
-        if (!file.open(QIODevice::ReadOnly) || !file.seek(it->read))
+    for (Witness &w : g_witnesses) {
+        QFile file(w.log);
+        if (!file.open(QIODevice::ReadOnly) || !file.seek(w.read))
             continue;
-        const QString news = QString::fromUtf8(file.readAll());
-        it->read = file.pos();
-        const bool sound = it.key() == "sound";
-        // One request a part: a stream made, or an event taken.
-        const QStringList parts = news.split(sound ? "Created input" : "Event '").mid(1);
+        const QStringList parts = QString::fromUtf8(file.readAll()).split(w.request).mid(1);
+        w.read = file.pos();
         for (const QString &part : parts) {
-            const auto found = (sound ? stream : event).match(sound ? part : "Event '" + part);
-            seen << (!found.hasMatch() ? it.key() + ": " + part.section('\n', 0, 0)
-                     : sound ? "sound: " + found.captured(1) + " from " + found.captured(2)
-                             : "feedbackd: " + found.captured(1) + " for " + found.captured(2) +
-                                   ", profile " + found.captured(3));
+            const auto found = w.what.match(part);
+            seen << (found.hasMatch()
+                         ? w.shown.arg(found.captured(1), found.captured(2), found.captured(3))
+                         : w.shown.section(' ', 0, 0) + ' ' + part.section('\n', 0, 0));
         }
     }
     return seen;
@@ -718,16 +731,15 @@ const QHash<QString, Verb> kVerbs{
      }},
     {"click",
      [](S row, S) {
-         const QRect rect = rowRect(row);
-         return rect.isValid() &&
-                (QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, rect.center()), true);
+         const QPoint at = rowAt(row);
+         return !at.isNull() &&
+                (QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, at), true);
      }},
     {"rightclick", // what the window system makes of a right click: a context menu event
      [](S row, S answer) {
-         const QRect rect = rowRect(row);
-         if (!rect.isValid())
+         const QPoint at = rowAt(row);
+         if (at.isNull())
              return false;
-         const QPoint at = rect.center();
          QContextMenuEvent event(QContextMenuEvent::Mouse, at, list()->viewport()->mapToGlobal(at));
          answerNextDialog(answer);
          return QApplication::sendEvent(list()->viewport(), &event), true;
@@ -735,10 +747,9 @@ const QHash<QString, Verb> kVerbs{
     {"longpress", // a finger held on the row, on a touch screen
      [](S row, S answer) {
          static auto *finger = QTest::createTouchDevice();
-         const QRect rect = rowRect(row);
-         if (!rect.isValid())
+         const QPoint at = rowAt(row);
+         if (at.isNull())
              return false;
-         const QPoint at = rect.center();
          // Answered once the press, held, has opened a menu: looked for
          // from a timer, since the menu runs its own event loop.
          auto *looking = new QTimer;
@@ -864,8 +875,12 @@ int main(int argc, char *argv[])
         // golden dump indented under it.
         const QStringList changes =
             step.trimmed().isEmpty() || step.startsWith('#') ? QStringList() : play(step, listener);
-        const QString out =
-            step == "faces" ? "\n  " + changes.join("\n  ") : " -> " + changes.join("; ");
+        QString out = step == "faces" ? "\n  " + changes.join("\n  ") : " -> " + changes.join("; ");
+        // A control character the program let through (a list shows a phrase
+        // as it is) is written as <7F>, not into the transcript as it is.
+        for (int i = out.size() - 1; i >= 0; --i)
+            if (out.at(i) >= QChar(0x7F) && out.at(i) <= QChar(0x9F))
+                out.replace(i, 1, QString("<%1>").arg(out.at(i).unicode(), 2, 16).toUpper());
         std::printf("%s%s\n", qUtf8Printable(step), changes.isEmpty() ? "" : qUtf8Printable(out));
     }
     qDeleteAll(g_windows);
