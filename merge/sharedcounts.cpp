@@ -234,9 +234,10 @@ void SharedCounts::changed(const PhraseKey &key)
     m_views.insert(key, viewOf(key));
 }
 
-void SharedCounts::setReplaced(const FileStamp &stamp)
+void SharedCounts::setReplaced(const FileStamp &stamp, const QByteArray &digest)
 {
     m_devices.first().replaced = stamp;
+    m_devices.first().replacedDigest = digest;
     ++m_revision;
 }
 

@@ -28,6 +28,14 @@ struct PhraseOperation
     qint32 value = 0;
     qint32 target = 0;
 
+    // Whether it changes a count alone: every phrase keeps its place and its
+    // target.
+    bool isCounting() const
+    {
+        return kind == Kind::CountUp || kind == Kind::CountDown || kind == Kind::Reset ||
+               kind == Kind::UndoReset;
+    }
+
     static PhraseOperation on(Kind kind, int row, qint32 value = 0)
     {
         return PhraseOperation{kind, row, QString(), value, 0};

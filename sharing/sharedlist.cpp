@@ -33,7 +33,7 @@ SharedList::~SharedList()
 }
 
 void SharedList::open(const std::optional<QVector<PhraseEntry>> &file, const FileStamp &fileStamp,
-                      const QStringList &seeds)
+                      const QByteArray &fileDigest, const QStringList &seeds)
 {
     std::optional<DeviceState> own = m_folder.readOwn(&m_kept);
     // A record of this device's that cannot be read is not written over:
@@ -54,12 +54,13 @@ void SharedList::open(const std::optional<QVector<PhraseEntry>> &file, const Fil
         keys = m_writtenKeys;
         m_counts->setDevices(statesOf(m_arrivals));
         // The file differs from what this device last wrote there, is not the
-        // file that write replaced, nor what another device wrote there (one
+        // one a power cut brings back, nor what another device wrote there (one
         // home used by two machines in turn): another program, or
         // varizez-file while sharing was off, changed it. What it changed is
         // this device's.
-        if (file && *file != m_written && fileStamp != own->replaced &&
-            !m_counts->writtenElsewhere(*file))
+        const bool replaced = fileStamp == own->replaced ||
+                              (!fileDigest.isEmpty() && fileDigest == own->replacedDigest);
+        if (file && *file != m_written && !replaced && !m_counts->writtenElsewhere(*file))
             keys = m_counts->apply(keys, m_written, *file);
     }
     m_keys = m_counts->shown(keys);
@@ -192,7 +193,7 @@ void SharedList::refresh()
     m_rows = m_counts->entriesOf(m_keys);
 }
 
-bool SharedList::keep(const FileStamp &fileStamp)
+bool SharedList::keep(const FileStamp &fileStamp, const QByteArray &fileDigest)
 {
     if (m_stuck || !m_folder.keepCopies(m_arrivals, &m_ownProblem))
         return false;
@@ -202,7 +203,7 @@ bool SharedList::keep(const FileStamp &fileStamp)
             m_counts->arrange(m_keys);
         else
             m_counts->setWritten(m_rows);
-        m_counts->setReplaced(fileStamp);
+        m_counts->setReplaced(fileStamp, fileDigest);
         m_writtenKeys = m_keys;
         m_written = m_rows;
     }

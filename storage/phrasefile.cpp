@@ -9,6 +9,7 @@
 #include "phrasefolder.h"
 
 #include <QBuffer>
+#include <QCryptographicHash>
 #include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
@@ -95,6 +96,11 @@ PhraseFileContents readRecords(QIODevice &device)
     return contents;
 }
 
+QByteArray digestOf(const QByteArray &bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
+}
+
 const QString kUnreadable = QStringLiteral("it could not be read, so it is kept as it is");
 
 } // namespace
@@ -119,6 +125,7 @@ PhraseFileContents PhraseFile::load()
             m_location.problem = kUnreadable;
         m_unreadable = true;
         m_stamp = FileStamps::ofPath(m_location.file);
+        m_digest.clear();
         setProblem(Problem::CannotRead, file.errorString());
         return PhraseFileContents();
     }
@@ -126,6 +133,7 @@ PhraseFileContents PhraseFile::load()
         m_location.problem.clear(); // it can be read again
         m_problem = Problem();
     }
+    m_digest = digestOf(bytes);
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     PhraseFileContents contents = readRecords(buffer);
@@ -147,16 +155,23 @@ void PhraseFile::keepDamagedCopy(const QByteArray &bytes)
     setProblem(Problem::CannotSave, m_location.problem);
 }
 
-bool PhraseFile::saveBytes(const QByteArray &bytes)
+bool PhraseFile::saveBytes(const QByteArray &bytes, DurableFile::Sync sync)
 {
     QString reason = m_location.problem;
     const QString folder = QFileInfo(m_location.file).absolutePath();
     if (!reason.isEmpty() ||
         (!m_location.makeBelow.isEmpty() &&
          !Folders::make(folder, m_location.makeBelow, &reason)) ||
-        !DurableFile::replace(m_location.file, bytes, &reason, &m_stamp)) {
+        !DurableFile::replace(m_location.file, bytes, &reason, &m_stamp, sync)) {
         reportSaveFailure(reason);
         return false;
+    }
+    // A digest costs a pass over the bytes: a quick save, made with every
+    // count, goes without.
+    m_digest = sync == DurableFile::Sync::Durable ? digestOf(bytes) : QByteArray();
+    if (sync == DurableFile::Sync::Durable) {
+        m_durableStamp = m_stamp;
+        m_durableDigest = m_digest;
     }
     m_saveFailing = false;
     if (m_problem.what != Problem::KeptAside)
@@ -168,9 +183,25 @@ bool PhraseFile::saveBytes(const QByteArray &bytes)
     return true;
 }
 
-bool PhraseFile::save(const QVector<PhraseEntry> &records)
+bool PhraseFile::save(const QVector<PhraseEntry> &records, DurableFile::Sync sync)
 {
-    return saveBytes(bytesOf(records));
+    return saveBytes(bytesOf(records), sync);
+}
+
+bool PhraseFile::makeDurable()
+{
+    // A file someone else put there since is theirs to sync.
+    if (!m_stamp.exists() || m_stamp == m_durableStamp || changedOnDisk() ||
+        !m_location.problem.isEmpty())
+        return true;
+    QString reason;
+    if (!DurableFile::sync(m_location.file, &reason)) {
+        reportSaveFailure(reason);
+        return false;
+    }
+    m_durableStamp = m_stamp;
+    m_durableDigest = m_digest;
+    return true;
 }
 
 QByteArray PhraseFile::bytesOf(const QVector<PhraseEntry> &records)
