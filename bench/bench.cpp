@@ -223,7 +223,7 @@ void benchSave(const QString &dir)
         char note[40];
         std::snprintf(note, sizeof note, "  sharing off %.2f", m.subject / m.floor);
         std::snprintf(label, sizeof label, "one count, sharing on, %d", n);
-        report(label, on.subject, on.floor, 2.2, note);
+        report(label, on.subject, on.floor, 1.2, note);
     }
 }
 

@@ -116,3 +116,30 @@ void PhraseList::setRows(const QVector<PhraseEntry> &rows,
     }
     endResetModel();
 }
+
+void PhraseList::apply(const PhraseOperation &op)
+{
+    using Kind = PhraseOperation::Kind;
+    switch (op.kind) {
+    case Kind::CountUp:
+    case Kind::CountDown:
+        setCount(op.row, record(op.row)->count() + (op.kind == Kind::CountUp ? 1 : -1));
+        break;
+    case Kind::Reset:
+    case Kind::UndoReset:
+        setCount(op.row, op.kind == Kind::Reset ? 0 : op.value);
+        break;
+    case Kind::SetTarget:
+        setTarget(op.row, op.value);
+        break;
+    case Kind::Add:
+        insert(int(m_records.size()), PhraseEntry{op.text, 0}, 0);
+        break;
+    case Kind::UndoRemove:
+        insert(qMin(op.row, int(m_records.size())), PhraseEntry{op.text, op.value}, op.target);
+        break;
+    case Kind::Remove:
+        remove(op.row);
+        break;
+    }
+}

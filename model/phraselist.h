@@ -7,6 +7,7 @@
 
 #include "beads.h"
 #include "phraseentry.h"
+#include "phraseoperation.h"
 
 #include <QAbstractListModel>
 #include <QVector>
@@ -48,6 +49,9 @@ public:
     // Without targets, each record kept keeps its own, and a new one has none.
     void setRows(const QVector<PhraseEntry> &rows,
                  const std::optional<QVector<qint32>> &targets = std::nullopt);
+    // What the user did, as a list of its own does it: the count stops at
+    // neither end here (the store keeps it within them).
+    void apply(const PhraseOperation &op);
     // One row at a time.
     void setCount(int row, int count);
     void setTarget(int row, int target);

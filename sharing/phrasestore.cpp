@@ -122,7 +122,7 @@ bool PhraseStore::apply(const PhraseOperation &op)
             m_shared->readFolder();
         m_shared->apply(op);
     } else {
-        applyHere(op);
+        m_list->apply(op);
     }
     const bool outside = takeIn(news ? Folder::Read : Folder::Skip) || news;
     if (m_shared) {
@@ -137,34 +137,6 @@ bool PhraseStore::apply(const PhraseOperation &op)
     if (outside)
         emit changedOutside();
     return written();
-}
-
-void PhraseStore::applyHere(const PhraseOperation &op)
-{
-    using Kind = PhraseOperation::Kind;
-    switch (op.kind) {
-    case Kind::CountUp:
-    case Kind::CountDown:
-        m_list->setCount(op.row,
-                         m_list->record(op.row)->count() + (op.kind == Kind::CountUp ? 1 : -1));
-        break;
-    case Kind::Reset:
-    case Kind::UndoReset:
-        m_list->setCount(op.row, op.kind == Kind::Reset ? 0 : op.value);
-        break;
-    case Kind::SetTarget:
-        m_list->setTarget(op.row, op.value);
-        break;
-    case Kind::Add:
-        m_list->insert(m_list->rowCount(), PhraseEntry{op.text, 0}, 0);
-        break;
-    case Kind::UndoRemove:
-        m_list->insert(qMin(op.row, m_list->rowCount()), PhraseEntry{op.text, op.value}, op.target);
-        break;
-    case Kind::Remove:
-        m_list->remove(op.row);
-        break;
-    }
 }
 
 bool PhraseStore::replaceList(const QVector<PhraseEntry> &rows, const QVector<qint32> &targets)

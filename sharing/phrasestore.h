@@ -73,7 +73,6 @@ private:
     // The list as this store holds it now, and shown in the PhraseList.
     QVector<PhraseEntry> rows() const;
     void showRows();
-    void applyHere(const PhraseOperation &op);
     void watch();
     void settled();
 
