@@ -69,15 +69,17 @@ PhraseStore::~PhraseStore()
 void PhraseStore::open(PhraseList *list, const QStringList &seeds)
 {
     m_list = list;
+    // A file another Varizez keeps is only shown: it is that one's to share.
+    const QString folder = m_location.problem.isEmpty() && !m_lockRefused
+                               ? SharingSettings::folderFor(m_file.path())
+                               : QString();
+    if (!folder.isEmpty())
+        m_file.setDigests(PhraseFile::Digests::Keep);
     const bool found = m_file.exists();
     const PhraseFileContents contents = found ? m_file.load() : PhraseFileContents();
     const bool whole = found && !contents.damaged() && m_file.readable();
     m_saved = contents.entries;
     m_targets.load();
-    // A file another Varizez keeps is only shown: it is that one's to share.
-    const QString folder = m_location.problem.isEmpty() && !m_lockRefused
-                               ? SharingSettings::folderFor(m_file.path())
-                               : QString();
     if (!folder.isEmpty()) {
         m_shared = std::make_unique<SharedList>(m_location, folder);
         m_shared->open(whole ? std::optional<QVector<PhraseEntry>>(m_saved) : std::nullopt,

@@ -133,7 +133,7 @@ PhraseFileContents PhraseFile::load()
         m_location.problem.clear(); // it can be read again
         m_problem = Problem();
     }
-    m_digest = digestOf(bytes);
+    m_digest = m_digests == Digests::Keep ? digestOf(bytes) : QByteArray();
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     PhraseFileContents contents = readRecords(buffer);
@@ -166,9 +166,9 @@ bool PhraseFile::saveBytes(const QByteArray &bytes, DurableFile::Sync sync)
         reportSaveFailure(reason);
         return false;
     }
-    // A digest costs a pass over the bytes: a quick save, made with every
-    // count, goes without.
-    m_digest = sync == DurableFile::Sync::Durable ? digestOf(bytes) : QByteArray();
+    // A quick save, made with every count, goes without a digest.
+    m_digest = m_digests == Digests::Keep && sync == DurableFile::Sync::Durable ? digestOf(bytes)
+                                                                                : QByteArray();
     if (sync == DurableFile::Sync::Durable) {
         m_durableStamp = m_stamp;
         m_durableDigest = m_digest;

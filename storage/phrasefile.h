@@ -105,7 +105,12 @@ public:
     // the one it last saved durably or made durable.
     const FileStamp &durableStamp() const { return m_durableStamp; }
     // The SHA-1 of the file as last read or saved durably, and of the one a
-    // power cut would bring back; empty when not known.
+    // power cut would bring back; empty when not known. They cost a pass
+    // over the bytes, so they are only worked out once asked for, by
+    // whoever needs them (with sharing, where the device's record names
+    // the file by them).
+    enum class Digests { Skip, Keep };
+    void setDigests(Digests digests) { m_digests = digests; }
     const QByteArray &digest() const { return m_digest; }
     const QByteArray &durableDigest() const { return m_durableDigest; }
 
@@ -121,6 +126,7 @@ private:
     bool m_unreadable = false; // the last read failed: nothing is saved over it
     FileStamp m_stamp;
     FileStamp m_durableStamp;
+    Digests m_digests = Digests::Skip;
     QByteArray m_digest;
     QByteArray m_durableDigest;
     Problem m_problem;
