@@ -53,11 +53,14 @@ void Counter::tell(PhraseOperation::Kind kind, qint32 value)
     emit operation(PhraseOperation::on(kind, m_list->rowOf(m_beads), value));
     // A phrase removed while it was counted is counted on here alone, and
     // never comes back into the list.
-    if (!m_beads)
-        m_shown = kind == Kind::CountUp     ? m_shown + (m_shown < std::numeric_limits<int>::max())
-                  : kind == Kind::CountDown ? m_shown - 1
-                  : kind == Kind::Reset     ? 0
-                                            : value;
+    if (!m_beads) {
+        if (kind == Kind::CountUp && m_shown < std::numeric_limits<int>::max())
+            ++m_shown;
+        else if (kind == Kind::CountDown)
+            --m_shown;
+        else if (kind == Kind::Reset || kind == Kind::UndoReset)
+            m_shown = kind == Kind::Reset ? 0 : value;
+    }
     showCount();
 }
 
