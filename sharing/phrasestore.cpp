@@ -55,16 +55,10 @@ PhraseStore::PhraseStore(const DataLocation &location, QObject *parent)
     connect(&m_retry, &QTimer::timeout, this, &PhraseStore::settled);
 }
 
-// Everything is on the disk already; with sharing, the phrase file that
-// counting wrote quickly is made durable for the programs that read it
-// alone, and this device's record is copied beside it (SharedList), for the
-// next start to find should the folder then be away. A program killed loses
-// nothing either.
-PhraseStore::~PhraseStore()
-{
-    if (m_shared)
-        m_file.makeDurable();
-}
+// Everything is on the disk already; with sharing, this device's record is
+// copied beside the phrase file (SharedList), for the next start to find
+// should the folder then be away. A program killed loses nothing either.
+PhraseStore::~PhraseStore() = default;
 
 void PhraseStore::open(PhraseList *list, const QStringList &seeds)
 {
@@ -84,9 +78,6 @@ void PhraseStore::open(PhraseList *list, const QStringList &seeds)
         m_shared = std::make_unique<SharedList>(m_location, folder);
         m_shared->open(whole ? std::optional<QVector<PhraseEntry>>(m_saved) : std::nullopt,
                        m_file.stamp(), m_file.digest(), found ? QStringList() : seeds);
-        // The file found may be one that a run killed since wrote quickly:
-        // from here on it is the one a power cut brings back.
-        m_file.makeDurable();
         // Targets set here before they were shared go to the others, where
         // no device has set one.
         m_shared->bringInTargets(
@@ -133,9 +124,7 @@ bool PhraseStore::apply(const PhraseOperation &op)
         else // most often: only the counted row changed
             m_list->setCount(op.row, m_shared->rows().at(op.row).count);
     }
-    // What came from elsewhere may bring targets, synced beside the file.
-    write(Unchanged::Write,
-          op.isCounting() && !outside ? DurableFile::Sync::Quick : DurableFile::Sync::Durable);
+    write(Unchanged::Write);
     if (outside)
         emit changedOutside();
     return written();
@@ -213,38 +202,26 @@ bool PhraseStore::takeIn(Folder folder)
     return changed;
 }
 
-void PhraseStore::write(Unchanged unchanged, DurableFile::Sync sync)
+void PhraseStore::write(Unchanged unchanged)
 {
-    // Without sharing, the phrase file is the list: every save is durable.
-    //
-    // With sharing, this device's record is kept first, durably: it holds
-    // the whole list, counts and the list it is about to write in the
-    // phrase file, and names the phrase file a power cut would bring back
-    // (the last one made durable). Should the phrase file be written and the
-    // record not, the next start would take the list it wrote for a change
-    // made by someone else. A count then writes the phrase file quickly, so
-    // that a count costs one durable write: after a power cut the next start
-    // finds the file the record names (or, the cut coming between the two
-    // writes, the list the record holds), takes it for nobody's change, and
-    // writes the list the record makes.
-    // Any other change makes the phrase file durable again, before the
-    // targets beside it are synced with their folder (which would keep a
-    // quick file's name without its bytes); so does the end of the program.
-    if (m_shared && !m_shared->keep(m_file.durableStamp(), m_file.durableDigest())) {
+    // Every save is durable. With sharing, this device's record is kept
+    // first, durably: it holds the whole list, counts and the list it is
+    // about to write in the phrase file, and names the phrase file that
+    // write replaces, by its stamp and its digest. Should the phrase file be
+    // written and the record not, the next start would take the list it
+    // wrote for a change made by someone else; should a power cut come
+    // between the two, the next start finds the file the record names,
+    // takes it for nobody's change, and writes the list the record makes.
+    // (A phrase file written without waiting for the disk would save a
+    // durable write per count, but a cut may then leave any of the files
+    // written since the last durable one, which no single stamp names.)
+    if (m_shared && !m_shared->keep(m_file.stamp(), m_file.digest())) {
         watch();
         return;
     }
-    // Targets that failed to be saved are tried again, and synced with the
-    // phrase file's folder: the phrase file is then made durable first.
-    const bool quick =
-        m_shared && sync == DurableFile::Sync::Quick && m_targets.problem().what == Problem::None;
     const QVector<PhraseEntry> now = rows();
-    if (unchanged == Unchanged::Write || now != m_saved) {
-        if (m_file.save(now, quick ? DurableFile::Sync::Quick : DurableFile::Sync::Durable))
-            m_saved = now;
-    } else if (!quick) {
-        m_file.makeDurable();
-    }
+    if ((unchanged == Unchanged::Write || now != m_saved) && m_file.save(now))
+        m_saved = now;
     // The targets as this device shows them, beside the phrase file.
     m_targetsKept = m_location.problem.isEmpty() && m_targets.save(m_list->records());
     if (m_shared) {

@@ -54,7 +54,7 @@ void SharedList::open(const std::optional<QVector<PhraseEntry>> &file, const Fil
         keys = m_writtenKeys;
         m_counts->setDevices(statesOf(m_arrivals));
         // The file differs from what this device last wrote there, is not the
-        // one a power cut brings back, nor what another device wrote there (one
+        // file that write replaced, nor what another device wrote there (one
         // home used by two machines in turn): another program, or
         // varizez-file while sharing was off, changed it. What it changed is
         // this device's.

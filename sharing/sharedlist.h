@@ -26,10 +26,9 @@
 // for a change made on this device by someone else (another program, or
 // varizez-file while sharing was off), and only the store's own write of
 // the phrase file changes "written"; reading the folder, the copies or the
-// status never does. The phrase file that a power cut brings back (the last
-// one made durable: the writes between were quick, or the cut came before
-// the next durable one) is no change either: the record knows its stamp
-// and its digest ("replaced").
+// status never does. A phrase file still as it was before the last write
+// (that write was lost to a power cut) is no change either: the record
+// knows its stamp and its digest ("replaced").
 class SharedList
 {
 public:
@@ -68,7 +67,7 @@ public:
 
     // Before the phrase file is written with rows(): keeps the copies of
     // the files read, then this device's record (with that list, and the
-    // stamp and digest of the phrase file a power cut would bring back),
+    // stamp and digest of the phrase file that write replaces),
     // durably: in the folder, where the others read it, or in the mirror.
     // False when the record could not be kept: then nothing may be written,
     // or the next start would take the file for someone else's.

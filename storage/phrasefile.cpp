@@ -155,24 +155,18 @@ void PhraseFile::keepDamagedCopy(const QByteArray &bytes)
     setProblem(Problem::CannotSave, m_location.problem);
 }
 
-bool PhraseFile::saveBytes(const QByteArray &bytes, DurableFile::Sync sync)
+bool PhraseFile::saveBytes(const QByteArray &bytes)
 {
     QString reason = m_location.problem;
     const QString folder = QFileInfo(m_location.file).absolutePath();
     if (!reason.isEmpty() ||
         (!m_location.makeBelow.isEmpty() &&
          !Folders::make(folder, m_location.makeBelow, &reason)) ||
-        !DurableFile::replace(m_location.file, bytes, &reason, &m_stamp, sync)) {
+        !DurableFile::replace(m_location.file, bytes, &reason, &m_stamp)) {
         reportSaveFailure(reason);
         return false;
     }
-    // A quick save, made with every count, goes without a digest.
-    m_digest = m_digests == Digests::Keep && sync == DurableFile::Sync::Durable ? digestOf(bytes)
-                                                                                : QByteArray();
-    if (sync == DurableFile::Sync::Durable) {
-        m_durableStamp = m_stamp;
-        m_durableDigest = m_digest;
-    }
+    m_digest = m_digests == Digests::Keep ? digestOf(bytes) : QByteArray();
     m_saveFailing = false;
     if (m_problem.what != Problem::KeptAside)
         m_problem = Problem();
@@ -183,25 +177,9 @@ bool PhraseFile::saveBytes(const QByteArray &bytes, DurableFile::Sync sync)
     return true;
 }
 
-bool PhraseFile::save(const QVector<PhraseEntry> &records, DurableFile::Sync sync)
+bool PhraseFile::save(const QVector<PhraseEntry> &records)
 {
-    return saveBytes(bytesOf(records), sync);
-}
-
-bool PhraseFile::makeDurable()
-{
-    // A file someone else put there since is theirs to sync.
-    if (!m_stamp.exists() || m_stamp == m_durableStamp || changedOnDisk() ||
-        !m_location.problem.isEmpty())
-        return true;
-    QString reason;
-    if (!DurableFile::sync(m_location.file, &reason)) {
-        reportSaveFailure(reason);
-        return false;
-    }
-    m_durableStamp = m_stamp;
-    m_durableDigest = m_digest;
-    return true;
+    return saveBytes(bytesOf(records));
 }
 
 QByteArray PhraseFile::bytesOf(const QVector<PhraseEntry> &records)

@@ -6,7 +6,6 @@
 #define VARIZEZ_PHRASEFILE_H
 
 #include "datalocation.h"
-#include "durablefile.h"
 #include "filestamps.h"
 #include "phrasekey.h"
 #include "problem.h"
@@ -77,14 +76,7 @@ public:
     // succeeds again. The first successful save also removes the temporary
     // files that an earlier process left when it was killed in the middle
     // of replacing the file.
-    // A quick save syncs nothing: a power cut may bring back the file as it
-    // was at the last durable save (durableStamp()).
-    bool save(const QVector<PhraseEntry> &records,
-              DurableFile::Sync sync = DurableFile::Sync::Durable);
-    // Makes the file on the disk durable as it is, when it may not be: one
-    // this object saved quickly, or found on opening (another run of the
-    // program may have saved it quickly).
-    bool makeDurable();
+    bool save(const QVector<PhraseEntry> &records);
 
     static PhraseFileContents read(QIODevice &device);
     static QByteArray bytesOf(const QVector<PhraseEntry> &records);
@@ -101,21 +93,17 @@ public:
     bool changedOnDisk() const { return FileStamps::ofPath(m_location.file) != m_stamp; }
     // The file as this object last read or wrote it.
     const FileStamp &stamp() const { return m_stamp; }
-    // The file a power cut would bring back, as far as this object knows:
-    // the one it last saved durably or made durable.
-    const FileStamp &durableStamp() const { return m_durableStamp; }
-    // The SHA-1 of the file as last read or saved durably, and of the one a
-    // power cut would bring back; empty when not known. They cost a pass
+    // The SHA-1 of the file as this object last read or wrote it; empty
+    // when not known. It costs a pass
     // over the bytes, so they are only worked out once asked for, by
     // whoever needs them (with sharing, where the device's record names
     // the file by them).
     enum class Digests { Skip, Keep };
     void setDigests(Digests digests) { m_digests = digests; }
     const QByteArray &digest() const { return m_digest; }
-    const QByteArray &durableDigest() const { return m_durableDigest; }
 
 private:
-    bool saveBytes(const QByteArray &bytes, DurableFile::Sync sync);
+    bool saveBytes(const QByteArray &bytes);
     void reportSaveFailure(const QString &reason);
     void keepDamagedCopy(const QByteArray &bytes);
     void setProblem(Problem::What what, const QString &why);
@@ -125,10 +113,8 @@ private:
     bool m_staleFilesChecked = false;
     bool m_unreadable = false; // the last read failed: nothing is saved over it
     FileStamp m_stamp;
-    FileStamp m_durableStamp;
     Digests m_digests = Digests::Skip;
     QByteArray m_digest;
-    QByteArray m_durableDigest;
     Problem m_problem;
     std::unique_ptr<QLockFile> m_lock;
 };
