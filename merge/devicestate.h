@@ -122,9 +122,6 @@ struct DeviceState
     // The phrase file as it was just before the device last wrote it: if
     // that write never reached the disk, this is the file found next time.
     FileStamp replaced;
-    // And the SHA-1 of its bytes, which tells it where stamps say nothing
-    // (a file system that makes its inode numbers up); empty when unknown.
-    QByteArray replacedDigest;
     QVector<DeviceEntry> entries;
     QMap<PhraseKey, TargetSetting> targets; // the latest this device set, phrase by phrase
     // This device's own records only: one more with every record kept, and

@@ -234,10 +234,9 @@ void SharedCounts::changed(const PhraseKey &key)
     m_views.insert(key, viewOf(key));
 }
 
-void SharedCounts::setReplaced(const FileStamp &stamp, const QByteArray &digest)
+void SharedCounts::setReplaced(const FileStamp &stamp)
 {
     m_devices.first().replaced = stamp;
-    m_devices.first().replacedDigest = digest;
     ++m_revision;
 }
 

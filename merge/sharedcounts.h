@@ -88,7 +88,7 @@ public:
     void arrange(const QVector<PhraseKey> &keys);
     // The same, when only the counts of those phrases changed.
     void setWritten(const QVector<PhraseEntry> &rows);
-    void setReplaced(const FileStamp &stamp, const QByteArray &digest);
+    void setReplaced(const FileStamp &stamp);
     void setLastCounted(qint64 msecs);
     // Readies this device's state to be kept again: one generation on.
     void nextGeneration() { ++m_devices.first().generation; }

@@ -23,9 +23,7 @@ constexpr int kDigestSize = 8;
 constexpr int kNameBound = 256;   // characters of a device's name
 constexpr int kSectionBound = 64; // sections a later version may add
 constexpr quint64 kSealSection = 1;
-constexpr quint64 kTargetsSection = 2;  // before the seal, which covers it
-constexpr quint64 kReplacedSection = 3; // the digest of "replaced": before the seal too
-constexpr int kReplacedDigestSize = 20; // SHA-1
+constexpr quint64 kTargetsSection = 2; // before the seal, which covers it
 constexpr int kSealSize = 16;
 constexpr qint64 kTimeBound = qint64(1) << 53;
 constexpr int kEntryBound = 2 * PhraseFile::kRecordBound; // the list, and as many removed
@@ -236,24 +234,17 @@ QByteArray DeviceFile::bytesOf(const DeviceState &state, const QByteArray &key)
     if (!state.targets.isEmpty())
         writeTargets(targets, state.targets);
     const QByteArray targetBytes(targets.data(), targets.size());
-    const QByteArray &replaced = state.replacedDigest;
     ByteWriter sections;
-    sections.number((key.isEmpty() ? 0 : 1) + (targetBytes.isEmpty() ? 0 : 1) +
-                    (replaced.isEmpty() ? 0 : 1));
+    sections.number((key.isEmpty() ? 0 : 1) + (targetBytes.isEmpty() ? 0 : 1));
     if (!targetBytes.isEmpty()) {
         sections.number(kTargetsSection);
         sections.number(quint64(targetBytes.size()));
         sections.raw(targetBytes.constData(), int(targetBytes.size()));
     }
-    if (!replaced.isEmpty()) {
-        sections.number(kReplacedSection);
-        sections.number(quint64(replaced.size()));
-        sections.raw(replaced.constData(), int(replaced.size()));
-    }
     if (!key.isEmpty()) {
         ByteWriter seal;
         seal.number(quint64(state.generation));
-        const QByteArray code = sealOf(entriesDigest, targetBytes + replaced, key);
+        const QByteArray code = sealOf(entriesDigest, targetBytes, key);
         seal.raw(code.constData(), int(code.size()));
         sections.number(kSealSection);
         sections.number(quint64(seal.size()));
@@ -310,7 +301,7 @@ FileVerdict DeviceFile::read(const QByteArray &bytes, DeviceState *state, const 
             bytes.mid(int(size)) ||
         !in.count(kSectionBound, &sections))
         return FileVerdict::Damaged;
-    QByteArray targetBytes, replaced;
+    QByteArray targetBytes;
     for (qint64 i = 0, type = 0, length = 0; i < sections; ++i) {
         if (!in.count(std::numeric_limits<qint32>::max(), &type) || !in.count(in.left(), &length))
             return FileVerdict::Damaged;
@@ -325,20 +316,15 @@ FileVerdict DeviceFile::read(const QByteArray &bytes, DeviceState *state, const 
             // Targets that make no sense cost the targets, never the counts.
             if (!readTargets(section, &read.targets))
                 read.targets.clear();
-        } else if (type == qint64(kReplacedSection) && replaced.isNull() &&
-                   section.size() == kReplacedDigestSize) {
-            replaced = section;
-            read.sealed = false;
         } else if (type == qint64(kSealSection) && seal.count(kTimeBound, &generation) &&
                    seal.left() == kSealSize) {
             read.generation = generation;
-            read.sealed = !key.isEmpty() && section.right(kSealSize) ==
-                                                sealOf(entriesDigest, targetBytes + replaced, key);
+            read.sealed = !key.isEmpty() &&
+                          section.right(kSealSize) == sealOf(entriesDigest, targetBytes, key);
         }
     }
     if (!in.ok() || !in.atEnd())
         return FileVerdict::Damaged;
-    read.replacedDigest = replaced;
     *state = std::move(read);
     return FileVerdict::Whole;
 }

@@ -67,8 +67,6 @@ void PhraseStore::open(PhraseList *list, const QStringList &seeds)
     const QString folder = m_location.problem.isEmpty() && !m_lockRefused
                                ? SharingSettings::folderFor(m_file.path())
                                : QString();
-    if (!folder.isEmpty())
-        m_file.setDigests(PhraseFile::Digests::Keep);
     const bool found = m_file.exists();
     const PhraseFileContents contents = found ? m_file.load() : PhraseFileContents();
     const bool whole = found && !contents.damaged() && m_file.readable();
@@ -77,7 +75,7 @@ void PhraseStore::open(PhraseList *list, const QStringList &seeds)
     if (!folder.isEmpty()) {
         m_shared = std::make_unique<SharedList>(m_location, folder);
         m_shared->open(whole ? std::optional<QVector<PhraseEntry>>(m_saved) : std::nullopt,
-                       m_file.stamp(), m_file.digest(), found ? QStringList() : seeds);
+                       m_file.stamp(), found ? QStringList() : seeds);
         // Targets set here before they were shared go to the others, where
         // no device has set one.
         m_shared->bringInTargets(
@@ -207,7 +205,7 @@ void PhraseStore::write(Unchanged unchanged)
     // Every save is durable. With sharing, this device's record is kept
     // first, durably: it holds the whole list, counts and the list it is
     // about to write in the phrase file, and names the phrase file that
-    // write replaces, by its stamp and its digest. Should the phrase file be
+    // write replaces, by its stamp. Should the phrase file be
     // written and the record not, the next start would take the list it
     // wrote for a change made by someone else; should a power cut come
     // between the two, the next start finds the file the record names,
@@ -215,7 +213,7 @@ void PhraseStore::write(Unchanged unchanged)
     // (A phrase file written without waiting for the disk would save a
     // durable write per count, but a cut may then leave any of the files
     // written since the last durable one, which no single stamp names.)
-    if (m_shared && !m_shared->keep(m_file.stamp(), m_file.digest())) {
+    if (m_shared && !m_shared->keep(m_file.stamp())) {
         watch();
         return;
     }

@@ -33,7 +33,7 @@ SharedList::~SharedList()
 }
 
 void SharedList::open(const std::optional<QVector<PhraseEntry>> &file, const FileStamp &fileStamp,
-                      const QByteArray &fileDigest, const QStringList &seeds)
+                      const QStringList &seeds)
 {
     std::optional<DeviceState> own = m_folder.readOwn(&m_kept);
     // A record of this device's that cannot be read is not written over:
@@ -58,9 +58,8 @@ void SharedList::open(const std::optional<QVector<PhraseEntry>> &file, const Fil
         // home used by two machines in turn): another program, or
         // varizez-file while sharing was off, changed it. What it changed is
         // this device's.
-        const bool replaced = fileStamp == own->replaced ||
-                              (!fileDigest.isEmpty() && fileDigest == own->replacedDigest);
-        if (file && *file != m_written && !replaced && !m_counts->writtenElsewhere(*file))
+        if (file && *file != m_written && fileStamp != own->replaced &&
+            !m_counts->writtenElsewhere(*file))
             keys = m_counts->apply(keys, m_written, *file);
     }
     m_keys = m_counts->shown(keys);
@@ -193,7 +192,7 @@ void SharedList::refresh()
     m_rows = m_counts->entriesOf(m_keys);
 }
 
-bool SharedList::keep(const FileStamp &fileStamp, const QByteArray &fileDigest)
+bool SharedList::keep(const FileStamp &fileStamp)
 {
     if (m_stuck || !m_folder.keepCopies(m_arrivals, &m_ownProblem))
         return false;
@@ -203,7 +202,7 @@ bool SharedList::keep(const FileStamp &fileStamp, const QByteArray &fileDigest)
             m_counts->arrange(m_keys);
         else
             m_counts->setWritten(m_rows);
-        m_counts->setReplaced(fileStamp, fileDigest);
+        m_counts->setReplaced(fileStamp);
         m_writtenKeys = m_keys;
         m_written = m_rows;
     }

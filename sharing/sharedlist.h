@@ -28,7 +28,7 @@
 // the phrase file changes "written"; reading the folder, the copies or the
 // status never does. A phrase file still as it was before the last write
 // (that write was lost to a power cut) is no change either: the record
-// knows its stamp and its digest ("replaced").
+// knows its stamp ("replaced").
 class SharedList
 {
 public:
@@ -40,7 +40,7 @@ public:
     // the phrase file as found (none: missing, or not read whole), or on a
     // first start with nothing shared yet, the seeds.
     void open(const std::optional<QVector<PhraseEntry>> &file, const FileStamp &fileStamp,
-              const QByteArray &fileDigest, const QStringList &seeds);
+              const QStringList &seeds);
     // The list as shown: each phrase with its count.
     const QVector<PhraseEntry> &rows() const { return m_rows; }
 
@@ -65,13 +65,13 @@ public:
     // Whether the folder brought something since the last refresh().
     bool hasNews() const { return m_news; }
 
-    // Before the phrase file is written with rows(): keeps the copies of
-    // the files read, then this device's record (with that list, and the
-    // stamp and digest of the phrase file that write replaces),
-    // durably: in the folder, where the others read it, or in the mirror.
-    // False when the record could not be kept: then nothing may be written,
-    // or the next start would take the file for someone else's.
-    bool keep(const FileStamp &fileStamp, const QByteArray &fileDigest);
+    // Before the phrase file (whose stamp is now fileStamp) is written with
+    // rows(): keeps the copies of the files read, then this device's record
+    // (with that list), durably: in the folder, where the others read it, or
+    // in the mirror. False when the record could not be kept: then nothing
+    // may be written, or the next start would take the file for someone
+    // else's.
+    bool keep(const FileStamp &fileStamp);
     // Puts this device's record in the folder again where the folder lacks it.
     void publish();
     const QString &folder() const { return m_folder.folder(); }

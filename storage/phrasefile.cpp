@@ -9,7 +9,6 @@
 #include "phrasefolder.h"
 
 #include <QBuffer>
-#include <QCryptographicHash>
 #include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
@@ -96,11 +95,6 @@ PhraseFileContents readRecords(QIODevice &device)
     return contents;
 }
 
-QByteArray digestOf(const QByteArray &bytes)
-{
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
-}
-
 const QString kUnreadable = QStringLiteral("it could not be read, so it is kept as it is");
 
 } // namespace
@@ -125,7 +119,6 @@ PhraseFileContents PhraseFile::load()
             m_location.problem = kUnreadable;
         m_unreadable = true;
         m_stamp = FileStamps::ofPath(m_location.file);
-        m_digest.clear();
         setProblem(Problem::CannotRead, file.errorString());
         return PhraseFileContents();
     }
@@ -133,7 +126,6 @@ PhraseFileContents PhraseFile::load()
         m_location.problem.clear(); // it can be read again
         m_problem = Problem();
     }
-    m_digest = m_digests == Digests::Keep ? digestOf(bytes) : QByteArray();
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     PhraseFileContents contents = readRecords(buffer);
@@ -166,7 +158,6 @@ bool PhraseFile::saveBytes(const QByteArray &bytes)
         reportSaveFailure(reason);
         return false;
     }
-    m_digest = m_digests == Digests::Keep ? digestOf(bytes) : QByteArray();
     m_saveFailing = false;
     if (m_problem.what != Problem::KeptAside)
         m_problem = Problem();

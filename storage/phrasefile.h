@@ -93,14 +93,6 @@ public:
     bool changedOnDisk() const { return FileStamps::ofPath(m_location.file) != m_stamp; }
     // The file as this object last read or wrote it.
     const FileStamp &stamp() const { return m_stamp; }
-    // The SHA-1 of the file as this object last read or wrote it; empty
-    // when not known. It costs a pass
-    // over the bytes, so they are only worked out once asked for, by
-    // whoever needs them (with sharing, where the device's record names
-    // the file by them).
-    enum class Digests { Skip, Keep };
-    void setDigests(Digests digests) { m_digests = digests; }
-    const QByteArray &digest() const { return m_digest; }
 
 private:
     bool saveBytes(const QByteArray &bytes);
@@ -113,8 +105,6 @@ private:
     bool m_staleFilesChecked = false;
     bool m_unreadable = false; // the last read failed: nothing is saved over it
     FileStamp m_stamp;
-    Digests m_digests = Digests::Skip;
-    QByteArray m_digest;
     Problem m_problem;
     std::unique_ptr<QLockFile> m_lock;
 };
