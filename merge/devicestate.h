@@ -129,6 +129,16 @@ struct DeviceState
     // the folder, which anyone can write, is taken for its own only then.
     qint64 generation = 0;
     bool sealed = false;
+    // The phrase file's writes since its last durable one, which a power cut
+    // may take back, newest last: the row each changed and its count before.
+    // Such a write only ever changes one count.
+    struct Undo
+    {
+        qint32 row = 0;
+        qint32 count = 0;
+        bool operator==(const Undo &o) const { return row == o.row && count == o.count; }
+    };
+    QVector<Undo> quickWrites;
 };
 
 #endif // VARIZEZ_DEVICESTATE_H

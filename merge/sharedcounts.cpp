@@ -240,6 +240,20 @@ void SharedCounts::setReplaced(const FileStamp &stamp)
     ++m_revision;
 }
 
+void SharedCounts::addQuickWrite(const DeviceState::Undo &undo)
+{
+    m_devices.first().quickWrites.append(undo);
+    ++m_revision;
+}
+
+void SharedCounts::clearQuickWrites()
+{
+    if (m_devices.first().quickWrites.isEmpty())
+        return;
+    m_devices.first().quickWrites.clear();
+    ++m_revision;
+}
+
 void SharedCounts::setLastCounted(qint64 msecs)
 {
     m_devices.first().lastCounted = msecs;

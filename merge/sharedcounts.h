@@ -89,6 +89,10 @@ public:
     // The same, when only the counts of those phrases changed.
     void setWritten(const QVector<PhraseEntry> &rows);
     void setReplaced(const FileStamp &stamp);
+    // The phrase file's quick writes since its last durable one: one more,
+    // or none now that it is durable.
+    void addQuickWrite(const DeviceState::Undo &undo);
+    void clearQuickWrites();
     void setLastCounted(qint64 msecs);
     // Readies this device's state to be kept again: one generation on.
     void nextGeneration() { ++m_devices.first().generation; }

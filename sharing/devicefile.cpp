@@ -23,7 +23,9 @@ constexpr int kDigestSize = 8;
 constexpr int kNameBound = 256;   // characters of a device's name
 constexpr int kSectionBound = 64; // sections a later version may add
 constexpr quint64 kSealSection = 1;
-constexpr quint64 kTargetsSection = 2; // before the seal, which covers it
+constexpr quint64 kTargetsSection = 2;     // before the seal, which covers it
+constexpr quint64 kQuickWritesSection = 3; // the same
+constexpr int kQuickWritesBound = 64;
 constexpr int kSealSize = 16;
 constexpr qint64 kTimeBound = qint64(1) << 53;
 constexpr int kEntryBound = 2 * PhraseFile::kRecordBound; // the list, and as many removed
@@ -149,6 +151,22 @@ bool readTargets(const QByteArray &section, QMap<PhraseKey, TargetSetting> *targ
     return in.ok() && in.atEnd();
 }
 
+bool readQuickWrites(const QByteArray &section, QVector<DeviceState::Undo> *undos)
+{
+    ByteReader in(section.constData(), section.size());
+    qint64 n = 0;
+    if (!in.count(kQuickWritesBound, &n))
+        return false;
+    for (qint64 i = 0; i < n; ++i) {
+        qint64 row = 0, count = 0;
+        if (!in.count(PhraseFile::kRecordBound - 1, &row) ||
+            !in.signedNumber(qint64(1) << 31, &count) || count > std::numeric_limits<qint32>::max())
+            return false;
+        undos->append(DeviceState::Undo{qint32(row), qint32(count)});
+    }
+    return in.atEnd();
+}
+
 bool readEntry(ByteReader &in, const QStringList &devices, DeviceEntry *e)
 {
     qint64 n = 0, flags = 0, written = 0;
@@ -234,17 +252,31 @@ QByteArray DeviceFile::bytesOf(const DeviceState &state, const QByteArray &key)
     if (!state.targets.isEmpty())
         writeTargets(targets, state.targets);
     const QByteArray targetBytes(targets.data(), targets.size());
+    ByteWriter quick;
+    if (!state.quickWrites.isEmpty()) {
+        quick.number(quint64(qMin(int(state.quickWrites.size()), kQuickWritesBound)));
+        for (const DeviceState::Undo &undo : state.quickWrites.mid(0, kQuickWritesBound)) {
+            quick.number(quint64(undo.row));
+            quick.number(zigzag(undo.count));
+        }
+    }
+    const QByteArray quickBytes(quick.data(), quick.size());
     ByteWriter sections;
-    sections.number((key.isEmpty() ? 0 : 1) + (targetBytes.isEmpty() ? 0 : 1));
-    if (!targetBytes.isEmpty()) {
-        sections.number(kTargetsSection);
-        sections.number(quint64(targetBytes.size()));
-        sections.raw(targetBytes.constData(), int(targetBytes.size()));
+    sections.number((key.isEmpty() ? 0 : 1) + (targetBytes.isEmpty() ? 0 : 1) +
+                    (quickBytes.isEmpty() ? 0 : 1));
+    for (const auto &[type, bytes] :
+         {std::pair<quint64, const QByteArray &>{kTargetsSection, targetBytes},
+          {kQuickWritesSection, quickBytes}}) {
+        if (bytes.isEmpty())
+            continue;
+        sections.number(type);
+        sections.number(quint64(bytes.size()));
+        sections.raw(bytes.constData(), int(bytes.size()));
     }
     if (!key.isEmpty()) {
         ByteWriter seal;
         seal.number(quint64(state.generation));
-        const QByteArray code = sealOf(entriesDigest, targetBytes, key);
+        const QByteArray code = sealOf(entriesDigest, targetBytes + quickBytes, key);
         seal.raw(code.constData(), int(code.size()));
         sections.number(kSealSection);
         sections.number(quint64(seal.size()));
@@ -301,7 +333,7 @@ FileVerdict DeviceFile::read(const QByteArray &bytes, DeviceState *state, const 
             bytes.mid(int(size)) ||
         !in.count(kSectionBound, &sections))
         return FileVerdict::Damaged;
-    QByteArray targetBytes;
+    QByteArray targetBytes, quickBytes;
     for (qint64 i = 0, type = 0, length = 0; i < sections; ++i) {
         if (!in.count(std::numeric_limits<qint32>::max(), &type) || !in.count(in.left(), &length))
             return FileVerdict::Damaged;
@@ -316,11 +348,18 @@ FileVerdict DeviceFile::read(const QByteArray &bytes, DeviceState *state, const 
             // Targets that make no sense cost the targets, never the counts.
             if (!readTargets(section, &read.targets))
                 read.targets.clear();
+        } else if (type == qint64(kQuickWritesSection) && quickBytes.isNull()) {
+            quickBytes = section;
+            read.sealed = false;
+            // Quick writes that make no sense cost only the knowing of them.
+            if (!readQuickWrites(section, &read.quickWrites))
+                read.quickWrites.clear();
         } else if (type == qint64(kSealSection) && seal.count(kTimeBound, &generation) &&
                    seal.left() == kSealSize) {
             read.generation = generation;
-            read.sealed = !key.isEmpty() &&
-                          section.right(kSealSize) == sealOf(entriesDigest, targetBytes, key);
+            read.sealed =
+                !key.isEmpty() &&
+                section.right(kSealSize) == sealOf(entriesDigest, targetBytes + quickBytes, key);
         }
     }
     if (!in.ok() || !in.atEnd())

@@ -17,15 +17,14 @@
 // bounded, and a file ends with a digest of all it holds, so that a file cut
 // short or damaged on its way is never taken for whole.
 //
-// Big-endian throughout: the magic "VZDC", the version, the device's id and
-// name, when it last counted, the stamp of the phrase file its last write
-// replaced, the ids of the devices its resets and removals saw, its
-// entries, sections (the targets it set; a device's seal on its own
-// record, which covers the targets too; those a later version adds, which
-// this one skips, as the version before targets skips them), and the
-// digest: of the SHA-1 of all before the sections, and the sections. Numbers are written in 7-bit
-// groups, most significant first, so small ones take one byte; texts in
-// UTF-8 after their length.
+// Big-endian throughout (ByteWriter): the magic "VZDC", the version, the
+// device's id and name, when it last counted, the stamp of the phrase file
+// its last write replaced, the ids of the devices its resets and removals
+// saw, its entries, sections (the targets it set; the phrase file's quick
+// writes since its last durable one; a device's seal on its own record,
+// which covers the two before it too; those a later version adds, which
+// this one skips, as the versions before skip these), and the digest: of
+// the SHA-1 of all before the sections, and the sections.
 namespace DeviceFile {
 
 // The most a device file may hold: room for the phrase file's bound of

@@ -55,10 +55,16 @@ PhraseStore::PhraseStore(const DataLocation &location, QObject *parent)
     connect(&m_retry, &QTimer::timeout, this, &PhraseStore::settled);
 }
 
-// Everything is on the disk already; with sharing, this device's record is
-// copied beside the phrase file (SharedList), for the next start to find
-// should the folder then be away. A program killed loses nothing either.
-PhraseStore::~PhraseStore() = default;
+// Everything is on the disk already; with sharing, the phrase file that
+// counting wrote quickly is made durable, and this device's record is copied
+// beside it (SharedList), for the next start to find should the folder then
+// be away. A program killed loses nothing either.
+PhraseStore::~PhraseStore()
+{
+    // For the programs that read the phrase file alone.
+    if (m_shared && m_shared->quickWritesPending())
+        m_file.makeDurable();
+}
 
 void PhraseStore::open(PhraseList *list, const QStringList &seeds)
 {
@@ -122,7 +128,9 @@ bool PhraseStore::apply(const PhraseOperation &op)
         else // most often: only the counted row changed
             m_list->setCount(op.row, m_shared->rows().at(op.row).count);
     }
-    write(Unchanged::Write);
+    // What came from elsewhere may bring targets, synced beside the file.
+    write(Unchanged::Write,
+          op.isCounting() && !outside ? DurableFile::Sync::Quick : DurableFile::Sync::Durable);
     if (outside)
         emit changedOutside();
     return written();
@@ -200,25 +208,37 @@ bool PhraseStore::takeIn(Folder folder)
     return changed;
 }
 
-void PhraseStore::write(Unchanged unchanged)
+void PhraseStore::write(Unchanged unchanged, DurableFile::Sync sync)
 {
-    // Every save is durable. With sharing, this device's record is kept
-    // first, durably: it holds the whole list, counts and the list it is
-    // about to write in the phrase file, and names the phrase file that
-    // write replaces, by its stamp. Should the phrase file be
-    // written and the record not, the next start would take the list it
-    // wrote for a change made by someone else; should a power cut come
-    // between the two, the next start finds the file the record names,
-    // takes it for nobody's change, and writes the list the record makes.
-    // (A phrase file written without waiting for the disk would save a
-    // durable write per count, but a cut may then leave any of the files
-    // written since the last durable one, which no single stamp names.)
-    if (m_shared && !m_shared->keep(m_file.stamp())) {
-        watch();
-        return;
+    // Without sharing, the phrase file is the list: every save is durable.
+    //
+    // With sharing, this device's record is kept first, durably: it holds
+    // the whole list, counts and the list it is about to write in the
+    // phrase file, and names the phrase file that write replaces. Should the
+    // phrase file be written and the record not, the next start would take
+    // the list it wrote for a change made by someone else. A count then
+    // writes the phrase file quickly, so that it costs one durable write: a
+    // power cut may take the file back to any written since the last
+    // durable one, and the record names each of those (by the count each
+    // write changed), so the next start takes none of them for anyone's
+    // change, and writes the list the record makes. Before the record
+    // forgets them, the file is made durable as it is.
+    std::optional<DeviceState::Undo> quick;
+    if (m_shared) {
+        // Targets that failed to be saved are tried again, synced with the
+        // phrase file's folder, which would keep a quick file's name without
+        // its bytes.
+        if (sync == DurableFile::Sync::Quick && m_targets.problem().what == Problem::None)
+            quick = m_shared->quickWriteOf();
+        if ((!quick && m_shared->quickWritesPending() && !m_file.makeDurable()) ||
+            !m_shared->keep(m_file.stamp(), quick)) {
+            watch();
+            return;
+        }
     }
     const QVector<PhraseEntry> now = rows();
-    if ((unchanged == Unchanged::Write || now != m_saved) && m_file.save(now))
+    if ((unchanged == Unchanged::Write || now != m_saved) &&
+        m_file.save(now, quick ? DurableFile::Sync::Quick : DurableFile::Sync::Durable))
         m_saved = now;
     // The targets as this device shows them, beside the phrase file.
     m_targetsKept = m_location.problem.isEmpty() && m_targets.save(m_list->records());

@@ -68,7 +68,7 @@ private:
     // a save after a change made here always does, so that a file another
     // program replaced meanwhile is put right.
     enum class Unchanged { Write, Skip };
-    void write(Unchanged unchanged);
+    void write(Unchanged unchanged, DurableFile::Sync sync = DurableFile::Sync::Durable);
     bool written() const;
     // The list as this store holds it now, and shown in the PhraseList.
     QVector<PhraseEntry> rows() const;

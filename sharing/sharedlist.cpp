@@ -58,7 +58,7 @@ void SharedList::open(const std::optional<QVector<PhraseEntry>> &file, const Fil
         // home used by two machines in turn): another program, or
         // varizez-file while sharing was off, changed it. What it changed is
         // this device's.
-        if (file && *file != m_written && fileStamp != own->replaced &&
+        if (file && *file != m_written && fileStamp != own->replaced && !writtenQuickly(*file) &&
             !m_counts->writtenElsewhere(*file))
             keys = m_counts->apply(keys, m_written, *file);
     }
@@ -192,7 +192,38 @@ void SharedList::refresh()
     m_rows = m_counts->entriesOf(m_keys);
 }
 
-bool SharedList::keep(const FileStamp &fileStamp)
+std::optional<DeviceState::Undo> SharedList::quickWriteOf() const
+{
+    constexpr int kQuickWritesKept = 32;
+    if (m_writtenKeys != m_keys || m_written.size() != m_rows.size() ||
+        m_counts->own().quickWrites.size() >= kQuickWritesKept)
+        return std::nullopt;
+    std::optional<DeviceState::Undo> changed;
+    for (int row = 0; row < m_rows.size(); ++row) {
+        if (m_rows.at(row) == m_written.at(row))
+            continue;
+        if (changed || m_rows.at(row).name != m_written.at(row).name)
+            return std::nullopt;
+        changed = DeviceState::Undo{row, m_written.at(row).count};
+    }
+    return changed;
+}
+
+bool SharedList::writtenQuickly(const QVector<PhraseEntry> &file) const
+{
+    QVector<PhraseEntry> earlier = m_written;
+    const QVector<DeviceState::Undo> &quick = m_counts->own().quickWrites;
+    for (auto undo = quick.crbegin(); undo != quick.crend(); ++undo) {
+        if (undo->row >= earlier.size())
+            return false;
+        earlier[undo->row].count = undo->count;
+        if (earlier == file)
+            return true;
+    }
+    return false;
+}
+
+bool SharedList::keep(const FileStamp &fileStamp, const std::optional<DeviceState::Undo> &quick)
 {
     if (m_stuck || !m_folder.keepCopies(m_arrivals, &m_ownProblem))
         return false;
@@ -203,9 +234,13 @@ bool SharedList::keep(const FileStamp &fileStamp)
         else
             m_counts->setWritten(m_rows);
         m_counts->setReplaced(fileStamp);
+        if (quick)
+            m_counts->addQuickWrite(*quick);
         m_writtenKeys = m_keys;
         m_written = m_rows;
     }
+    if (!quick)
+        m_counts->clearQuickWrites();
     if (m_counts->changes() != m_changesStamped) {
         m_changesStamped = m_counts->changes();
         m_counts->setLastCounted(QDateTime::currentMSecsSinceEpoch());

@@ -66,12 +66,22 @@ public:
     bool hasNews() const { return m_news; }
 
     // Before the phrase file (whose stamp is now fileStamp) is written with
-    // rows(): keeps the copies of the files read, then this device's record
-    // (with that list), durably: in the folder, where the others read it, or
-    // in the mirror. False when the record could not be kept: then nothing
-    // may be written, or the next start would take the file for someone
-    // else's.
-    bool keep(const FileStamp &fileStamp);
+    // rows(), quickly when quick is given (quickWriteOf()): keeps the copies
+    // of the files read, then this device's record (with that list),
+    // durably: in the folder, where the others read it, or in the mirror.
+    // False when the record could not be kept: then nothing may be written,
+    // or the next start would take the file for someone else's.
+    bool keep(const FileStamp &fileStamp, const std::optional<DeviceState::Undo> &quick);
+    // The phrase file may be written quickly, not durably, when rows()
+    // differs from what it holds in one count alone, and the record has room
+    // to name one more such write: that count as it was there. A power cut
+    // may take a quick write back, to any file written since the last
+    // durable one; the record names each, so the next start takes none of
+    // them for someone else's change.
+    std::optional<DeviceState::Undo> quickWriteOf() const;
+    // Whether the record names quick writes: before it may forget them, the
+    // phrase file must be made durable as it is.
+    bool quickWritesPending() const { return !m_counts->own().quickWrites.isEmpty(); }
     // Puts this device's record in the folder again where the folder lacks it.
     void publish();
     const QString &folder() const { return m_folder.folder(); }
@@ -91,6 +101,9 @@ private:
     void setTarget(const PhraseKey &key, qint32 target);
     // A phrase of this device's, new in rows() at row, with count and target.
     void add(int row, const QString &text, qint64 count, qint32 target);
+    // Whether file is a list this device wrote quickly since its phrase
+    // file was last durable.
+    bool writtenQuickly(const QVector<PhraseEntry> &file) const;
 
     SharedFolder m_folder;
     std::unique_ptr<SharedCounts> m_counts;

@@ -132,6 +132,23 @@ bool DurableFile::replace(const QString &path, const QByteArray &bytes, QString 
     return sync == Sync::Quick || Folders::sync(QFileInfo(file).absolutePath(), error);
 }
 
+bool DurableFile::sync(const QString &path, QString *error)
+{
+    const QString file = fileToReplace(path, Links::Follow);
+    // Not blocking: a pipe put there by someone else is not waited on.
+    const int fd = ::open(QFile::encodeName(file).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return failed(qt_error_string(errno), error);
+    struct stat status;
+    const bool regular = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+    const bool synced = regular && ::fsync(fd) == 0;
+    const QString reason = regular ? qt_error_string(errno) : QStringLiteral("not a regular file");
+    ::close(fd);
+    if (!synced)
+        return failed(QStringLiteral("cannot sync the file: ") + reason, error);
+    return Folders::sync(QFileInfo(file).absolutePath(), error);
+}
+
 bool DurableFile::create(const QString &path, const QByteArray &bytes, unsigned mode, bool *exists,
                          QString *error)
 {

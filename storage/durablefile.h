@@ -41,6 +41,11 @@ enum class Links { Follow, Replace };
 bool replace(const QString &path, const QByteArray &bytes, QString *error,
              FileStamp *written = nullptr, Sync sync = Sync::Durable, Links links = Links::Follow);
 
+// Makes the file at path as it is, a regular file found through any link,
+// durable: its bytes and its name in its folder. For a file a quick replace
+// wrote that has to stay after all.
+bool sync(const QString &path, QString *error);
+
 // Writes bytes to a new file at path, with the given permissions, synced
 // with its folder. An existing file is never touched: *exists tells that
 // case apart from other failures.

@@ -147,17 +147,19 @@ void PhraseFile::keepDamagedCopy(const QByteArray &bytes)
     setProblem(Problem::CannotSave, m_location.problem);
 }
 
-bool PhraseFile::saveBytes(const QByteArray &bytes)
+bool PhraseFile::saveBytes(const QByteArray &bytes, DurableFile::Sync sync)
 {
     QString reason = m_location.problem;
     const QString folder = QFileInfo(m_location.file).absolutePath();
     if (!reason.isEmpty() ||
         (!m_location.makeBelow.isEmpty() &&
          !Folders::make(folder, m_location.makeBelow, &reason)) ||
-        !DurableFile::replace(m_location.file, bytes, &reason, &m_stamp)) {
+        !DurableFile::replace(m_location.file, bytes, &reason, &m_stamp, sync)) {
         reportSaveFailure(reason);
         return false;
     }
+    if (sync == DurableFile::Sync::Durable)
+        m_durableStamp = m_stamp;
     m_saveFailing = false;
     if (m_problem.what != Problem::KeptAside)
         m_problem = Problem();
@@ -168,9 +170,24 @@ bool PhraseFile::saveBytes(const QByteArray &bytes)
     return true;
 }
 
-bool PhraseFile::save(const QVector<PhraseEntry> &records)
+bool PhraseFile::save(const QVector<PhraseEntry> &records, DurableFile::Sync sync)
 {
-    return saveBytes(bytesOf(records));
+    return saveBytes(bytesOf(records), sync);
+}
+
+bool PhraseFile::makeDurable()
+{
+    // A file someone else put there since is theirs to sync.
+    if (!m_stamp.exists() || m_stamp == m_durableStamp || changedOnDisk() ||
+        !m_location.problem.isEmpty())
+        return true;
+    QString reason;
+    if (!DurableFile::sync(m_location.file, &reason)) {
+        reportSaveFailure(reason);
+        return false;
+    }
+    m_durableStamp = m_stamp;
+    return true;
 }
 
 QByteArray PhraseFile::bytesOf(const QVector<PhraseEntry> &records)

@@ -6,6 +6,7 @@
 #define VARIZEZ_PHRASEFILE_H
 
 #include "datalocation.h"
+#include "durablefile.h"
 #include "filestamps.h"
 #include "phrasekey.h"
 #include "problem.h"
@@ -76,7 +77,12 @@ public:
     // succeeds again. The first successful save also removes the temporary
     // files that an earlier process left when it was killed in the middle
     // of replacing the file.
-    bool save(const QVector<PhraseEntry> &records);
+    // A quick save syncs nothing: a power cut may take it back, to any file
+    // saved since the last durable save; whoever saves quickly keeps track.
+    bool save(const QVector<PhraseEntry> &records,
+              DurableFile::Sync sync = DurableFile::Sync::Durable);
+    // Makes the file on the disk durable as it is, unless it is known to be.
+    bool makeDurable();
 
     static PhraseFileContents read(QIODevice &device);
     static QByteArray bytesOf(const QVector<PhraseEntry> &records);
@@ -95,7 +101,7 @@ public:
     const FileStamp &stamp() const { return m_stamp; }
 
 private:
-    bool saveBytes(const QByteArray &bytes);
+    bool saveBytes(const QByteArray &bytes, DurableFile::Sync sync);
     void reportSaveFailure(const QString &reason);
     void keepDamagedCopy(const QByteArray &bytes);
     void setProblem(Problem::What what, const QString &why);
@@ -105,6 +111,7 @@ private:
     bool m_staleFilesChecked = false;
     bool m_unreadable = false; // the last read failed: nothing is saved over it
     FileStamp m_stamp;
+    FileStamp m_durableStamp; // the file as last saved or made durable
     Problem m_problem;
     std::unique_ptr<QLockFile> m_lock;
 };

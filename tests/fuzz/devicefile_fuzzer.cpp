@@ -44,7 +44,8 @@ bool same(const DeviceState &a, const DeviceState &b)
                (!x.listed || x.written == y.written);
     };
     return a.id == b.id && a.name == b.name && a.lastCounted == b.lastCounted &&
-           a.replaced == b.replaced && a.generation == b.generation && a.targets == b.targets &&
+           a.replaced == b.replaced && a.quickWrites == b.quickWrites &&
+           a.generation == b.generation && a.targets == b.targets &&
            std::equal(a.entries.begin(), a.entries.end(), b.entries.begin(), b.entries.end(),
                       entry);
 }
