@@ -134,7 +134,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 counts.reset(keys.at(row));
             counts.count(keys.at(row),
                          qint64(after.at(row).count) - (what == 2 ? 0 : rows.at(row).count));
+            // Written quickly, as a count is while sharing: named in the record.
+            counts.addQuickWrite(DeviceState::Undo{row, rows.at(row).count});
         } else if (row >= 0 && what == 3) {
+            counts.clearQuickWrites();
             counts.remove(keys.at(row));
             changed.remove(row);
         } else if (what == 4) {
