@@ -231,7 +231,7 @@ void PhraseStore::write(Unchanged unchanged, DurableFile::Sync sync)
         if (sync == DurableFile::Sync::Quick && m_targets.problem().what == Problem::None)
             quick = m_shared->quickWriteOf();
         if ((!quick && m_shared->quickWritesPending() && !m_file.makeDurable()) ||
-            !m_shared->keep(m_file.stamp(), quick)) {
+            !m_shared->keep(m_file.stamp(), quick, m_saved)) {
             watch();
             return;
         }

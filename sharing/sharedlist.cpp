@@ -223,12 +223,15 @@ bool SharedList::writtenQuickly(const QVector<PhraseEntry> &file) const
     return false;
 }
 
-bool SharedList::keep(const FileStamp &fileStamp, const std::optional<DeviceState::Undo> &quick)
+bool SharedList::keep(const FileStamp &fileStamp, const std::optional<DeviceState::Undo> &quick,
+                      const QVector<PhraseEntry> &onDisk)
 {
+    const bool fileAsWritten = onDisk == m_written;
+    const bool writtenChanges = m_writtenKeys != m_keys || m_written != m_rows;
     if (m_stuck || !m_folder.keepCopies(m_arrivals, &m_ownProblem))
         return false;
     m_arrivals.clear();
-    if (m_writtenKeys != m_keys || m_written != m_rows) {
+    if (writtenChanges) {
         if (m_writtenKeys != m_keys)
             m_counts->arrange(m_keys);
         else
@@ -239,7 +242,9 @@ bool SharedList::keep(const FileStamp &fileStamp, const std::optional<DeviceStat
         m_writtenKeys = m_keys;
         m_written = m_rows;
     }
-    if (!quick)
+    // Each quick write named is undone from the list last written; a list
+    // written anew starts that over.
+    if (!quick && (fileAsWritten || writtenChanges))
         m_counts->clearQuickWrites();
     if (m_counts->changes() != m_changesStamped) {
         m_changesStamped = m_counts->changes();

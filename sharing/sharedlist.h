@@ -71,7 +71,11 @@ public:
     // durably: in the folder, where the others read it, or in the mirror.
     // False when the record could not be kept: then nothing may be written,
     // or the next start would take the file for someone else's.
-    bool keep(const FileStamp &fileStamp, const std::optional<DeviceState::Undo> &quick);
+    // onDisk: what the phrase file holds now. The quick writes the record
+    // names are forgotten only once it holds the list last written, made
+    // durable: until then, they name the file a power cut may bring back.
+    bool keep(const FileStamp &fileStamp, const std::optional<DeviceState::Undo> &quick,
+              const QVector<PhraseEntry> &onDisk);
     // The phrase file may be written quickly, not durably, when rows()
     // differs from what it holds in one count alone, and the record has room
     // to name one more such write: that count as it was there. A power cut
