@@ -5,8 +5,7 @@
 #include "devicefile.h"
 
 #include "bytecodec.h"
-#include "phrasefile.h"
-#include "targetfile.h"
+#include "deviceparts.h"
 
 #include <QCryptographicHash>
 #include <QMessageAuthenticationCode>
@@ -25,14 +24,8 @@ constexpr int kSectionBound = 64; // sections a later version may add
 constexpr quint64 kSealSection = 1;
 constexpr quint64 kTargetsSection = 2;     // before the seal, which covers it
 constexpr quint64 kQuickWritesSection = 3; // the same
-constexpr int kQuickWritesBound = 64;
 constexpr int kSealSize = 16;
 constexpr qint64 kTimeBound = qint64(1) << 53;
-constexpr int kEntryBound = 2 * PhraseFile::kRecordBound; // the list, and as many removed
-
-// Which of an entry's numbers follow it.
-constexpr quint64 HasUps = 1, HasDowns = 2, HasAdds = 4, HasBase = 8, Listed = 16, HasReset = 32,
-                  HasRemoved = 64, KnownFlags = 127;
 
 QByteArray sha1(const char *data, int size)
 {
@@ -54,139 +47,6 @@ QByteArray sealOf(const QByteArray &entriesDigest, const QByteArray &targets, co
     return QMessageAuthenticationCode::hash(entriesDigest + targets, key,
                                             QCryptographicHash::Sha256)
         .left(kSealSize);
-}
-
-void writeTally(ByteWriter &out, const Tally &t)
-{
-    for (const qint64 n : {t.ups, t.downs, t.adds})
-        out.number(quint64(n));
-}
-
-bool readTally(ByteReader &in, qint64 bound, Tally *t)
-{
-    return in.count(bound, &t->ups) && in.count(bound, &t->downs) && in.count(bound, &t->adds);
-}
-
-void writeSeen(ByteWriter &out, const Seen &seen, const QHash<QString, int> &indexOf)
-{
-    out.number(quint64(seen.base));
-    out.number(quint64(seen.tallies.size()));
-    for (auto it = seen.tallies.cbegin(); it != seen.tallies.cend(); ++it) {
-        out.number(quint64(indexOf.value(it.key())));
-        writeTally(out, it.value());
-    }
-}
-
-bool readSeen(ByteReader &in, const QStringList &devices, Seen *seen)
-{
-    qint64 size = 0;
-    if (!in.count(DeviceBounds::kNumber, &seen->base) || !in.count(devices.size(), &size))
-        return false;
-    for (qint64 i = 0; i < size; ++i) {
-        qint64 device = 0;
-        Tally tally;
-        if (!in.count(devices.size() - 1, &device) ||
-            !readTally(in, DeviceBounds::kNumber, &tally) ||
-            seen->tallies.contains(devices.at(int(device))))
-            return false;
-        seen->tallies.insert(devices.at(int(device)), tally);
-    }
-    return true;
-}
-
-void writeEntry(ByteWriter &out, const DeviceEntry &e, const QHash<QString, int> &indexOf)
-{
-    const quint64 flags = (e.tally.ups ? HasUps : 0) | (e.tally.downs ? HasDowns : 0) |
-                          (e.tally.adds ? HasAdds : 0) | (e.hasBase ? HasBase : 0) |
-                          (e.listed ? Listed : 0) | (e.reset.isEmpty() ? 0 : HasReset) |
-                          (e.removed.isEmpty() ? 0 : HasRemoved);
-    out.text(e.key.text);
-    out.number(quint64(e.key.n));
-    out.number(flags);
-    for (const qint64 n : {e.tally.ups, e.tally.downs, e.tally.adds})
-        if (n)
-            out.number(quint64(n));
-    if (e.hasBase)
-        out.number(quint64(e.base));
-    if (e.listed)
-        out.number(zigzag(e.written));
-    if (flags & HasReset)
-        writeSeen(out, e.reset, indexOf);
-    if (flags & HasRemoved)
-        writeSeen(out, e.removed, indexOf);
-}
-
-// The targets a device set: each phrase's key, its target (0: none) and
-// the setting's stamp.
-void writeTargets(ByteWriter &out, const QMap<PhraseKey, TargetSetting> &targets)
-{
-    out.number(quint64(targets.size()));
-    for (auto it = targets.cbegin(); it != targets.cend(); ++it) {
-        out.text(it.key().text);
-        out.number(quint64(it.key().n));
-        out.number(quint64(it->target));
-        out.number(quint64(it->stamp));
-    }
-}
-
-bool readTargets(const QByteArray &section, QMap<PhraseKey, TargetSetting> *targets)
-{
-    ByteReader in(section.constData(), section.size());
-    qint64 n = 0;
-    if (!in.count(kEntryBound, &n))
-        return false;
-    for (qint64 i = 0; i < n; ++i) {
-        PhraseKey key;
-        qint64 occurrence = 0, target = 0, stamp = 0;
-        if (!in.text(std::numeric_limits<int>::max() / 2, &key.text) ||
-            !in.count(PhraseFile::kRecordBound, &occurrence) ||
-            !in.count(TargetFile::kTargetBound, &target) ||
-            !in.count(DeviceBounds::kNumber, &stamp))
-            return false;
-        key.n = qint32(occurrence);
-        if (targets->contains(key))
-            return false;
-        targets->insert(key, TargetSetting{qint32(target), stamp});
-    }
-    return in.ok() && in.atEnd();
-}
-
-bool readQuickWrites(const QByteArray &section, QVector<DeviceState::Undo> *undos)
-{
-    ByteReader in(section.constData(), section.size());
-    qint64 n = 0;
-    if (!in.count(kQuickWritesBound, &n))
-        return false;
-    for (qint64 i = 0; i < n; ++i) {
-        qint64 row = 0, count = 0;
-        if (!in.count(PhraseFile::kRecordBound - 1, &row) ||
-            !in.signedNumber(qint64(1) << 31, &count) || count > std::numeric_limits<qint32>::max())
-            return false;
-        undos->append(DeviceState::Undo{qint32(row), qint32(count)});
-    }
-    return in.atEnd();
-}
-
-bool readEntry(ByteReader &in, const QStringList &devices, DeviceEntry *e)
-{
-    qint64 n = 0, flags = 0, written = 0;
-    if (!in.text(std::numeric_limits<int>::max() / 2, &e->key.text) ||
-        !in.count(PhraseFile::kRecordBound, &n) || !in.count(KnownFlags, &flags))
-        return false;
-    e->key.n = qint32(n);
-    for (const auto &[flag, number] : {std::pair<quint64, qint64 *>{HasUps, &e->tally.ups},
-                                       {HasDowns, &e->tally.downs},
-                                       {HasAdds, &e->tally.adds}})
-        if ((flags & flag) && !in.count(DeviceBounds::kNumber, number))
-            return false;
-    e->hasBase = flags & HasBase;
-    e->listed = flags & Listed;
-    if ((e->hasBase && !in.count(DeviceBounds::kNumber, &e->base)) ||
-        (e->listed && !in.signedNumber(std::numeric_limits<qint32>::max(), &written)))
-        return false;
-    e->written = qint32(qMax<qint64>(written, std::numeric_limits<qint32>::min()));
-    return (!(flags & HasReset) || readSeen(in, devices, &e->reset)) &&
-           (!(flags & HasRemoved) || readSeen(in, devices, &e->removed));
 }
 
 bool isId(const QString &id)
@@ -246,20 +106,15 @@ QByteArray DeviceFile::bytesOf(const DeviceState &state, const QByteArray &key)
     }
     out.number(quint64(state.entries.size()));
     for (const DeviceEntry &e : state.entries)
-        writeEntry(out, e, indexOf);
+        DeviceParts::writeEntry(out, e, indexOf);
     const QByteArray entriesDigest = sha1(out.data(), out.size());
     ByteWriter targets;
     if (!state.targets.isEmpty())
-        writeTargets(targets, state.targets);
+        DeviceParts::writeTargets(targets, state.targets);
     const QByteArray targetBytes(targets.data(), targets.size());
     ByteWriter quick;
-    if (!state.quickWrites.isEmpty()) {
-        quick.number(quint64(qMin(int(state.quickWrites.size()), kQuickWritesBound)));
-        for (const DeviceState::Undo &undo : state.quickWrites.mid(0, kQuickWritesBound)) {
-            quick.number(quint64(undo.row));
-            quick.number(zigzag(undo.count));
-        }
-    }
+    if (!state.quickWrites.isEmpty())
+        DeviceParts::writeQuickWrites(quick, state.quickWrites);
     const QByteArray quickBytes(quick.data(), quick.size());
     ByteWriter sections;
     sections.number((key.isEmpty() ? 0 : 1) + (targetBytes.isEmpty() ? 0 : 1) +
@@ -315,13 +170,14 @@ FileVerdict DeviceFile::read(const QByteArray &bytes, DeviceState *state, const 
             return FileVerdict::Damaged;
         devices << id;
     }
-    if (!in.count(kEntryBound, &entries))
+    if (!in.count(DeviceParts::kEntryBound, &entries))
         return FileVerdict::Damaged;
     QSet<PhraseKey> keys;
     read.entries.reserve(int(qMin(entries, in.left())));
     for (qint64 i = 0; i < entries; ++i) {
         read.entries.append(DeviceEntry());
-        if (!readEntry(in, devices, &read.entries.last()) || keys.contains(read.entries.last().key))
+        if (!DeviceParts::readEntry(in, devices, &read.entries.last()) ||
+            keys.contains(read.entries.last().key))
             return FileVerdict::Damaged;
         keys.insert(read.entries.last().key);
     }
@@ -346,13 +202,13 @@ FileVerdict DeviceFile::read(const QByteArray &bytes, DeviceState *state, const 
             targetBytes = section;
             read.sealed = false; // a seal covers only the targets before it
             // Targets that make no sense cost the targets, never the counts.
-            if (!readTargets(section, &read.targets))
+            if (!DeviceParts::readTargets(section, &read.targets))
                 read.targets.clear();
         } else if (type == qint64(kQuickWritesSection) && quickBytes.isNull()) {
             quickBytes = section;
             read.sealed = false;
             // Quick writes that make no sense cost only the knowing of them.
-            if (!readQuickWrites(section, &read.quickWrites))
+            if (!DeviceParts::readQuickWrites(section, &read.quickWrites))
                 read.quickWrites.clear();
         } else if (type == qint64(kSealSection) && seal.count(kTimeBound, &generation) &&
                    seal.left() == kSealSize) {
