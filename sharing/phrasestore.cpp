@@ -217,12 +217,13 @@ void PhraseStore::write(Unchanged unchanged, DurableFile::Sync sync)
     // phrase file, and names the phrase file that write replaces. Should the
     // phrase file be written and the record not, the next start would take
     // the list it wrote for a change made by someone else. A count then
-    // writes the phrase file quickly, so that it costs one durable write: a
-    // power cut may take the file back to any written since the last
-    // durable one, and the record names each of those (by the count each
-    // write changed), so the next start takes none of them for anyone's
-    // change, and writes the list the record makes. Before the record
-    // forgets them, the file is made durable as it is.
+    // writes the phrase file quickly, so that it costs one durable write:
+    // its four bytes in place where it can (PhraseFile::saveCount), a quick
+    // replace where not. A power cut may take the file back to any written
+    // since the last durable one, and the record names each of those (by
+    // the count each write changed), so the next start takes none of them
+    // for anyone's change, and writes the list the record makes. Before the
+    // record forgets them, the file is made durable as it is.
     std::optional<DeviceState::Undo> quick;
     if (m_shared) {
         // Targets that failed to be saved are tried again, synced with the
@@ -238,7 +239,7 @@ void PhraseStore::write(Unchanged unchanged, DurableFile::Sync sync)
     }
     const QVector<PhraseEntry> now = rows();
     if ((unchanged == Unchanged::Write || now != m_saved) &&
-        m_file.save(now, quick ? DurableFile::Sync::Quick : DurableFile::Sync::Durable))
+        (quick ? m_file.saveCount(now, quick->row, m_saved) : m_file.save(now)))
         m_saved = now;
     // The targets as this device shows them, beside the phrase file.
     m_targetsKept = m_location.problem.isEmpty() && m_targets.save(m_list->records());

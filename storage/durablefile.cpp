@@ -132,6 +132,29 @@ bool DurableFile::replace(const QString &path, const QByteArray &bytes, QString 
     return sync == Sync::Quick || Folders::sync(QFileInfo(file).absolutePath(), error);
 }
 
+bool DurableFile::patch(const QString &path, qint64 offset, const QByteArray &bytes,
+                        const FileStamp &expected, FileStamp *written)
+{
+    // The smallest unit a disk writes whole.
+    constexpr qint64 kSector = 512;
+    if (bytes.isEmpty() || offset < 0 || offset / kSector != (offset + bytes.size() - 1) / kSector)
+        return false;
+    const QString file = fileToReplace(path, Links::Follow);
+    const int fd = ::open(QFile::encodeName(file).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    // A second name would see the change too, where a replace would leave
+    // it the file it had.
+    struct stat status;
+    bool patched = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_nlink == 1 &&
+                   FileStamps::ofDescriptor(fd) == expected &&
+                   offset + bytes.size() <= status.st_size &&
+                   ::pwrite(fd, bytes.constData(), size_t(bytes.size()), offset) == bytes.size();
+    if (patched)
+        *written = FileStamps::ofDescriptor(fd);
+    return ::close(fd) == 0 && patched;
+}
+
 bool DurableFile::sync(const QString &path, QString *error)
 {
     const QString file = fileToReplace(path, Links::Follow);

@@ -108,6 +108,7 @@ PhraseFileContents PhraseFile::load()
 {
     QFile file(m_location.file);
     QByteArray bytes;
+    m_onDisk = OnDisk::Read;
     if (file.open(QIODevice::ReadOnly)) {
         m_stamp = FileStamps::ofDescriptor(file.handle());
         bytes = file.readAll();
@@ -158,11 +159,7 @@ bool PhraseFile::saveBytes(const QByteArray &bytes, DurableFile::Sync sync)
         reportSaveFailure(reason);
         return false;
     }
-    if (sync == DurableFile::Sync::Durable)
-        m_durableStamp = m_stamp;
-    m_saveFailing = false;
-    if (m_problem.what != Problem::KeptAside)
-        m_problem = Problem();
+    saved(sync);
     if (!m_staleFilesChecked) {
         m_staleFilesChecked = true;
         PhraseFolder::removeLeftovers(m_location.file);
@@ -170,15 +167,50 @@ bool PhraseFile::saveBytes(const QByteArray &bytes, DurableFile::Sync sync)
     return true;
 }
 
+void PhraseFile::saved(DurableFile::Sync sync)
+{
+    m_onDisk = sync == DurableFile::Sync::Durable ? OnDisk::WrittenDurably : OnDisk::WrittenQuickly;
+    m_saveFailing = false;
+    if (m_problem.what != Problem::KeptAside)
+        m_problem = Problem();
+}
+
 bool PhraseFile::save(const QVector<PhraseEntry> &records, DurableFile::Sync sync)
 {
     return saveBytes(bytesOf(records), sync);
 }
 
+bool PhraseFile::saveCount(const QVector<PhraseEntry> &records, int row,
+                           const QVector<PhraseEntry> &onDisk)
+{
+    // Where the count lies: after the record count, each earlier record's
+    // text (its length, then two bytes a character) and count, then its text.
+    bool oneCount = m_location.problem.isEmpty() && records.size() == onDisk.size() && row >= 0 &&
+                    row < records.size();
+    qint64 offset = 0, size = 4;
+    for (int i = 0; oneCount && i < records.size(); ++i) {
+        oneCount = records.at(i).name == onDisk.at(i).name &&
+                   (i == row || records.at(i).count == onDisk.at(i).count);
+        size += 4 + 2 * qint64(records.at(i).name.size());
+        if (i == row)
+            offset = size;
+        size += 4;
+    }
+    QByteArray count;
+    if (oneCount && m_onDisk != OnDisk::Read && size == m_stamp.size) {
+        QDataStream(&count, QIODevice::WriteOnly) << records.at(row).count;
+        if (DurableFile::patch(m_location.file, offset, count, m_stamp, &m_stamp)) {
+            saved(DurableFile::Sync::Quick);
+            return true;
+        }
+    }
+    return save(records, DurableFile::Sync::Quick);
+}
+
 bool PhraseFile::makeDurable()
 {
     // A file someone else put there since is theirs to sync.
-    if (!m_stamp.exists() || m_stamp == m_durableStamp || changedOnDisk() ||
+    if (!m_stamp.exists() || m_onDisk == OnDisk::WrittenDurably || changedOnDisk() ||
         !m_location.problem.isEmpty())
         return true;
     QString reason;
@@ -186,7 +218,7 @@ bool PhraseFile::makeDurable()
         reportSaveFailure(reason);
         return false;
     }
-    m_durableStamp = m_stamp;
+    m_onDisk = OnDisk::WrittenDurably;
     return true;
 }
 

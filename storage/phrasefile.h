@@ -39,7 +39,8 @@ struct PhraseFileContents
 // a 32-bit count, exactly as a default QDataStream writes them. Saves replace
 // the whole file atomically and durably: a failed or interrupted save, or a
 // power cut, leaves the previous file in place, and once a save has returned
-// its file survives a power cut.
+// its file survives a power cut. Quick saves, for those who keep track of
+// them, wait for no disk.
 class PhraseFile
 {
 public:
@@ -81,6 +82,12 @@ public:
     // saved since the last durable save; whoever saves quickly keeps track.
     bool save(const QVector<PhraseEntry> &records,
               DurableFile::Sync sync = DurableFile::Sync::Durable);
+    // A quick save of records that differ from onDisk, the file as it was
+    // last read or saved, in the count of that row alone: that count is
+    // written over in place where it can be (DurableFile::patch), the file
+    // replaced quickly where not.
+    bool saveCount(const QVector<PhraseEntry> &records, int row,
+                   const QVector<PhraseEntry> &onDisk);
     // Makes the file on the disk durable as it is, unless it is known to be.
     bool makeDurable();
 
@@ -102,6 +109,7 @@ public:
 
 private:
     bool saveBytes(const QByteArray &bytes, DurableFile::Sync sync);
+    void saved(DurableFile::Sync sync);
     void reportSaveFailure(const QString &reason);
     void keepDamagedCopy(const QByteArray &bytes);
     void setProblem(Problem::What what, const QString &why);
@@ -111,7 +119,12 @@ private:
     bool m_staleFilesChecked = false;
     bool m_unreadable = false; // the last read failed: nothing is saved over it
     FileStamp m_stamp;
-    FileStamp m_durableStamp; // the file as last saved or made durable
+    // What the file on the disk is, as far as this object knows: one it
+    // read (of whatever layout), or one it wrote, durably or not yet. A count
+    // written in place may leave the stamp as it was (times are coarse), so
+    // this is not told by stamps.
+    enum class OnDisk { Read, WrittenQuickly, WrittenDurably };
+    OnDisk m_onDisk = OnDisk::Read;
     Problem m_problem;
     std::unique_ptr<QLockFile> m_lock;
 };

@@ -510,7 +510,8 @@ bool deviceFile(S file, S spec)
 {
     const QStringList parts = spec.split(" / ");
     const QStringList head = parts.first().split(' ');
-    DeviceState state{head.value(0), QString(), 0, {}, {}, {}, head.value(2).toLongLong(), false, {}};
+    DeviceState state{head.value(0), QString(), 0, {}, {}, {}, head.value(2).toLongLong(),
+                      false,         {}};
     state.name = decoded(head.value(1).section('*', 0, 0));
     state.name = state.name.repeated(
         head.value(1).contains('*') ? head.value(1).section('*', 1).toInt() : 1);
@@ -682,6 +683,7 @@ const QHash<QString, Verb> kVerbs{
      [](S dir, S) { return !::umount(qPrintable(dir)) && QDir().rmdir(dir); }},
     {"machine", machine},
     {"link", [](S target, S at) { return QFile::link(target, at); }},
+    {"hardlink", [](S file, S at) { return ::link(qPrintable(file), qPrintable(at)) == 0; }},
     {"fifo", [](S path, S) { return ::mkfifo(qPrintable(path), 0644) == 0; }},
     {"devicefile", deviceFile},
     {"device", // the steps go on on another device, its account's home /home/NAME
@@ -810,8 +812,9 @@ QStringList play(const QString &step, const QDBusConnection &listener)
     QStringList changes;
     // What the world around was made to be is set-up, not what a case checks:
     // the paths a set-up step names. What the program made of it is.
-    static const QStringList setUp{"mkdir", "rmdir", "put",  "puthex", "write",   "chmod",
-                                   "mount", "env",   "bind", "umount", "machine", "device"};
+    static const QStringList setUp{"mkdir",   "rmdir",  "put",     "puthex", "write",
+                                   "chmod",   "mount",  "env",     "bind",   "umount",
+                                   "machine", "device", "hardlink"};
     QStringList madeHere;
     const QStringList verbs = step.split(" && ").replaceInStrings(QRegularExpression(" .*"), "");
     if (std::all_of(verbs.cbegin(), verbs.cend(),
