@@ -130,7 +130,7 @@ bool PhraseStore::apply(const PhraseOperation &op)
     }
     // What came from elsewhere may bring targets, synced beside the file.
     write(Unchanged::Write,
-          op.isCounting() && !outside ? DurableFile::Sync::Quick : DurableFile::Sync::Durable);
+          op.isCounting() && !outside ? std::optional<int>(op.row) : std::nullopt);
     if (outside)
         emit changedOutside();
     return written();
@@ -208,9 +208,10 @@ bool PhraseStore::takeIn(Folder folder)
     return changed;
 }
 
-void PhraseStore::write(Unchanged unchanged, DurableFile::Sync sync)
+void PhraseStore::write(Unchanged unchanged, std::optional<int> counted)
 {
-    // Without sharing, the phrase file is the list: every save is durable.
+    // Without sharing, the phrase file is the list: every save is durable,
+    // a count's four bytes written over in place and synced.
     //
     // With sharing, this device's record is kept first, durably: it holds
     // the whole list, counts and the list it is about to write in the
@@ -229,7 +230,7 @@ void PhraseStore::write(Unchanged unchanged, DurableFile::Sync sync)
         // Targets that failed to be saved are tried again, synced with the
         // phrase file's folder, which would keep a quick file's name without
         // its bytes.
-        if (sync == DurableFile::Sync::Quick && m_targets.problem().what == Problem::None)
+        if (counted && m_targets.problem().what == Problem::None)
             quick = m_shared->quickWriteOf();
         if ((!quick && m_shared->quickWritesPending() && !m_file.makeDurable()) ||
             !m_shared->keep(m_file.stamp(), quick, m_saved)) {
@@ -239,7 +240,10 @@ void PhraseStore::write(Unchanged unchanged, DurableFile::Sync sync)
     }
     const QVector<PhraseEntry> now = rows();
     if ((unchanged == Unchanged::Write || now != m_saved) &&
-        (quick ? m_file.saveCount(now, quick->row, m_saved) : m_file.save(now)))
+        (quick ? m_file.saveCount(now, quick->row, m_saved, DurableFile::Sync::Quick)
+         : !m_shared && counted
+             ? m_file.saveCount(now, *counted, m_saved, DurableFile::Sync::Durable)
+             : m_file.save(now)))
         m_saved = now;
     // The targets as this device shows them, beside the phrase file.
     m_targetsKept = m_location.problem.isEmpty() && m_targets.save(m_list->records());

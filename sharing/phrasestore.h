@@ -14,6 +14,7 @@
 #include <QObject>
 #include <QTimer>
 #include <memory>
+#include <optional>
 
 class PhraseList;
 class SharedList;
@@ -68,7 +69,9 @@ private:
     // a save after a change made here always does, so that a file another
     // program replaced meanwhile is put right.
     enum class Unchanged { Write, Skip };
-    void write(Unchanged unchanged, DurableFile::Sync sync = DurableFile::Sync::Durable);
+    // counted: the row of the count that alone made this change, whose four
+    // bytes may be written over in place.
+    void write(Unchanged unchanged, std::optional<int> counted = std::nullopt);
     bool written() const;
     // The list as this store holds it now, and shown in the PhraseList.
     QVector<PhraseEntry> rows() const;

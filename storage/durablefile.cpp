@@ -133,7 +133,7 @@ bool DurableFile::replace(const QString &path, const QByteArray &bytes, QString 
 }
 
 bool DurableFile::patch(const QString &path, qint64 offset, const QByteArray &bytes,
-                        const FileStamp &expected, FileStamp *written)
+                        const FileStamp &expected, FileStamp *written, Sync sync)
 {
     // The smallest unit a disk writes whole.
     constexpr qint64 kSector = 512;
@@ -149,7 +149,8 @@ bool DurableFile::patch(const QString &path, qint64 offset, const QByteArray &by
     bool patched = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_nlink == 1 &&
                    FileStamps::ofDescriptor(fd) == expected &&
                    offset + bytes.size() <= status.st_size &&
-                   ::pwrite(fd, bytes.constData(), size_t(bytes.size()), offset) == bytes.size();
+                   ::pwrite(fd, bytes.constData(), size_t(bytes.size()), offset) == bytes.size() &&
+                   (sync == Sync::Quick || ::fdatasync(fd) == 0);
     if (patched)
         *written = FileStamps::ofDescriptor(fd);
     return ::close(fd) == 0 && patched;

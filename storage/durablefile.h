@@ -44,11 +44,12 @@ bool replace(const QString &path, const QByteArray &bytes, QString *error,
 // Writes bytes over the file at path from offset on, in place, when it is
 // still the file expected (the same stamp), a regular file of one name, and
 // the bytes lie within one sector of the disk: a power cut then leaves all
-// of them or none. Syncs nothing. False when any of that does not hold or
-// the write fails: the caller replaces the file instead. The file's stamp
-// after the write goes to *written.
+// of them or none. A durable patch syncs them: the file keeps its size and
+// its name, so its data is all there is to sync. False when any of that
+// does not hold or the write fails: the caller replaces the file instead.
+// The file's stamp after the write goes to *written.
 bool patch(const QString &path, qint64 offset, const QByteArray &bytes, const FileStamp &expected,
-           FileStamp *written);
+           FileStamp *written, Sync sync);
 
 // Makes the file at path as it is, a regular file found through any link,
 // durable: its bytes and its name in its folder. For a file a quick replace

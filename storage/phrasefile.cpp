@@ -181,7 +181,7 @@ bool PhraseFile::save(const QVector<PhraseEntry> &records, DurableFile::Sync syn
 }
 
 bool PhraseFile::saveCount(const QVector<PhraseEntry> &records, int row,
-                           const QVector<PhraseEntry> &onDisk)
+                           const QVector<PhraseEntry> &onDisk, DurableFile::Sync sync)
 {
     // Where the count lies: after the record count, each earlier record's
     // text (its length, then two bytes a character) and count, then its text.
@@ -199,12 +199,16 @@ bool PhraseFile::saveCount(const QVector<PhraseEntry> &records, int row,
     QByteArray count;
     if (oneCount && m_onDisk != OnDisk::Read && size == m_stamp.size) {
         QDataStream(&count, QIODevice::WriteOnly) << records.at(row).count;
-        if (DurableFile::patch(m_location.file, offset, count, m_stamp, &m_stamp)) {
-            saved(DurableFile::Sync::Quick);
+        if (DurableFile::patch(m_location.file, offset, count, m_stamp, &m_stamp, sync)) {
+            // Synced, the file is durable only where it was: a file replaced
+            // quickly may yet lose its name.
+            saved(sync == DurableFile::Sync::Durable && m_onDisk == OnDisk::WrittenDurably
+                      ? DurableFile::Sync::Durable
+                      : DurableFile::Sync::Quick);
             return true;
         }
     }
-    return save(records, DurableFile::Sync::Quick);
+    return save(records, sync);
 }
 
 bool PhraseFile::makeDurable()

@@ -82,12 +82,12 @@ public:
     // saved since the last durable save; whoever saves quickly keeps track.
     bool save(const QVector<PhraseEntry> &records,
               DurableFile::Sync sync = DurableFile::Sync::Durable);
-    // A quick save of records that differ from onDisk, the file as it was
-    // last read or saved, in the count of that row alone: that count is
-    // written over in place where it can be (DurableFile::patch), the file
-    // replaced quickly where not.
-    bool saveCount(const QVector<PhraseEntry> &records, int row,
-                   const QVector<PhraseEntry> &onDisk);
+    // A save of records that differ from onDisk, the file as it was last
+    // read or saved, in the count of that row alone: that count is written
+    // over in place where it can be (DurableFile::patch), the file replaced
+    // where not. Four bytes cost far less to sync than a file replaced.
+    bool saveCount(const QVector<PhraseEntry> &records, int row, const QVector<PhraseEntry> &onDisk,
+                   DurableFile::Sync sync);
     // Makes the file on the disk durable as it is, unless it is known to be.
     bool makeDurable();
 
