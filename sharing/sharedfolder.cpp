@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 namespace {
 
@@ -43,35 +42,20 @@ QByteArray digestOf(const QByteArray &bytes)
 } // namespace
 
 SharedFolder::SharedFolder(const DataLocation &location, const QString &folder)
-    : m_location(location)
-    , m_folder(folder)
+    : m_folder(folder)
     , m_mirror(SharingSettings::mirrorFor(location.file))
-{
-    QByteArray number;
-    QString reason;
-    if (readRegular(incarnationPath(), &number, &reason))
-        m_incarnation = qBound(0, number.trimmed().toInt(), 1000000);
-    m_ownId = SharingSettings::deviceId(location.file, m_incarnation);
-}
-
-QString SharedFolder::incarnationPath() const
-{
-    return m_mirror + QStringLiteral("/incarnation");
-}
+    , m_identity(location, m_mirror)
+{}
 
 bool SharedFolder::ownNameTaken() const
 {
-    return FileStamps::ofName(ownPath()).exists() || FileStamps::ofName(copyPath(m_ownId)).exists();
+    return FileStamps::ofName(ownPath()).exists() || FileStamps::ofName(copyPath(ownId())).exists();
 }
 
 bool SharedFolder::becomeNew(QString *error)
 {
-    if (!makeMirror(error) ||
-        !DurableFile::replace(incarnationPath(), QByteArray::number(m_incarnation + 1) + '\n',
-                              error, nullptr, DurableFile::Sync::Durable,
-                              DurableFile::Links::Replace))
+    if (!m_identity.becomeNew(error))
         return false;
-    m_ownId = SharingSettings::deviceId(m_location.file, ++m_incarnation);
     m_published = FileStamp();
     m_mirrored.clear();
     m_ownLeftoversRemoved = false;
@@ -118,39 +102,33 @@ std::optional<DeviceState> SharedFolder::parse(const QString &path, const QStrin
     return std::nullopt;
 }
 
-QString SharedFolder::keyPath() const
-{
-    return m_mirror + QStringLiteral("/key");
-}
-
 QString SharedFolder::ownPath() const
 {
-    return m_folder + QLatin1Char('/') + DeviceFile::nameFor(m_ownId);
+    return m_folder + QLatin1Char('/') + DeviceFile::nameFor(ownId());
 }
 
 std::optional<DeviceState> SharedFolder::readOwn(QByteArray *bytes)
 {
     QString reason;
-    if (m_key.isEmpty() && readRegular(keyPath(), &m_key, &reason) && m_key.size() < 16)
-        m_key.clear();
+    const QByteArray &key = m_identity.keptKey();
     // The copy in the mirror is this device's, sealed or not: no other
     // device writes there.
     std::optional<DeviceState> own;
     bool absent = false;
-    if (readRegular(copyPath(m_ownId), bytes, &reason, &absent)) {
-        own = parse(copyPath(m_ownId), m_ownId, *bytes);
+    if (readRegular(copyPath(ownId()), bytes, &reason, &absent)) {
+        own = parse(copyPath(ownId()), ownId(), *bytes);
         m_mirrored = *bytes;
     } else if (!absent) {
-        m_missing.insert(copyPath(m_ownId),
-                         Problem{Problem::CannotRead, copyPath(m_ownId), reason, m_ownId});
+        m_missing.insert(copyPath(ownId()),
+                         Problem{Problem::CannotRead, copyPath(ownId()), reason, ownId()});
     }
     // The copy in the folder, only with this device's seal: it is the later
     // one after a kill, or a power cut that took the mirror's.
     QByteArray there;
     DeviceState sealed;
-    if (!m_key.isEmpty() && readRegular(ownPath(), &there, &reason) &&
-        DeviceFile::read(there, &sealed, m_key) == FileVerdict::Whole && sealed.sealed &&
-        sealed.id == m_ownId && (!own || sealed.generation > own->generation)) {
+    if (!key.isEmpty() && readRegular(ownPath(), &there, &reason) &&
+        DeviceFile::read(there, &sealed, key) == FileVerdict::Whole && sealed.sealed &&
+        sealed.id == ownId() && (!own || sealed.generation > own->generation)) {
         own = sealed;
         *bytes = there;
     }
@@ -165,7 +143,7 @@ QVector<DeviceState> SharedFolder::readCopies()
     QByteArray bytes;
     for (const QString &name : deviceFilesIn(m_mirror)) {
         const QString id = DeviceFile::idOf(name);
-        if (id.isEmpty() || id == m_ownId || states.size() >= DeviceBounds::kDevices)
+        if (id.isEmpty() || id == ownId() || states.size() >= DeviceBounds::kDevices)
             continue;
         if (std::optional<DeviceState> state = readDevice(copyPath(id), id, &bytes))
             states.append(*state);
@@ -186,7 +164,7 @@ QVector<SharedFolder::Arrival> SharedFolder::readFolder()
     }
     for (const QString &name : deviceFilesIn(m_folder)) {
         const QString id = DeviceFile::idOf(name), path = m_folder + QLatin1Char('/') + name;
-        if (id.isEmpty() || id == m_ownId || ++devices > DeviceBounds::kDevices)
+        if (id.isEmpty() || id == ownId() || ++devices > DeviceBounds::kDevices)
             continue;
         const FileStamp stamp = FileStamps::ofName(path);
         if (stamp == m_stamps.value(name))
@@ -212,7 +190,7 @@ QVector<SharedFolder::Arrival> SharedFolder::readFolder()
 
 bool SharedFolder::changed() const
 {
-    const QString own = DeviceFile::nameFor(m_ownId);
+    const QString own = DeviceFile::nameFor(ownId());
     for (const QString &name : deviceFilesIn(m_folder))
         if (name != own &&
             FileStamps::ofName(m_folder + QLatin1Char('/') + name) != m_stamps.value(name))
@@ -221,45 +199,17 @@ bool SharedFolder::changed() const
            FileStamps::ofName(m_folder + QLatin1Char('/') + own) != m_published;
 }
 
-bool SharedFolder::makeMirror(QString *error) const
-{
-    const QString below =
-        m_location.makeBelow.isEmpty() ? QFileInfo(m_mirror).path() : m_location.makeBelow;
-    return Folders::make(m_mirror, below, error);
-}
-
 bool SharedFolder::keepCopies(const QVector<Arrival> &arrivals, QString *error)
 {
     if (arrivals.isEmpty())
         return true;
-    if (!makeMirror(error))
+    if (!m_identity.makeMirror(error))
         return false;
     for (const Arrival &arrival : arrivals)
         if (!DurableFile::replace(copyPath(arrival.state.id), arrival.bytes, error, nullptr,
                                   DurableFile::Sync::Durable, DurableFile::Links::Replace))
             return false;
     return true;
-}
-
-QByteArray SharedFolder::key(QString *error)
-{
-    if (!m_key.isEmpty())
-        return m_key;
-    const QString path = keyPath();
-    QByteArray key;
-    if (readRegular(path, &key, error) && key.size() >= 16) {
-        m_key = key;
-        return m_key;
-    }
-    if (QFileInfo(path).exists() || QFileInfo(path).isSymLink() || !makeMirror(error))
-        return QByteArray();
-    key.resize(32);
-    QRandomGenerator::system()->generate(key.begin(), key.end());
-    bool exists = false;
-    if (!DurableFile::create(path, key, 0600, &exists, error))
-        return QByteArray();
-    m_key = key;
-    return m_key;
 }
 
 bool SharedFolder::writeToFolder(const QByteArray &bytes)
@@ -282,11 +232,11 @@ bool SharedFolder::keepOwn(const QByteArray &bytes, QString *error)
 {
     if (writeToFolder(bytes))
         return true;
-    if (!makeMirror(error))
+    if (!m_identity.makeMirror(error))
         return false;
     if (!std::exchange(m_ownLeftoversRemoved, true))
-        PhraseFolder::removeLeftovers(copyPath(m_ownId));
-    const bool kept = DurableFile::replace(copyPath(m_ownId), bytes, error, nullptr,
+        PhraseFolder::removeLeftovers(copyPath(ownId()));
+    const bool kept = DurableFile::replace(copyPath(ownId()), bytes, error, nullptr,
                                            DurableFile::Sync::Durable, DurableFile::Links::Replace);
     if (kept)
         m_mirrored = bytes;
@@ -296,8 +246,8 @@ bool SharedFolder::keepOwn(const QByteArray &bytes, QString *error)
 void SharedFolder::keepMirror(const QByteArray &bytes)
 {
     QString error;
-    if (bytes != m_mirrored && makeMirror(&error) &&
-        DurableFile::replace(copyPath(m_ownId), bytes, &error, nullptr, DurableFile::Sync::Quick,
+    if (bytes != m_mirrored && m_identity.makeMirror(&error) &&
+        DurableFile::replace(copyPath(ownId()), bytes, &error, nullptr, DurableFile::Sync::Quick,
                              DurableFile::Links::Replace))
         m_mirrored = bytes;
 }

@@ -6,6 +6,7 @@
 #define VARIZEZ_SHAREDFOLDER_H
 
 #include "datalocation.h"
+#include "deviceidentity.h"
 #include "devicestate.h"
 #include "filestamp.h"
 #include "problem.h"
@@ -42,7 +43,7 @@ public:
     SharedFolder(const DataLocation &location, const QString &folder);
 
     const QString &folder() const { return m_folder; }
-    const QString &ownId() const { return m_ownId; }
+    const QString &ownId() const { return m_identity.id(); }
 
     // Where this device keeps its record and the copies.
     const QString &mirror() const { return m_mirror; }
@@ -67,7 +68,7 @@ public:
 
     // The key this device seals its own record with; made at first use.
     // Empty, with the reason, where it cannot be kept.
-    QByteArray key(QString *error);
+    QByteArray key(QString *error) { return m_identity.key(error); }
     // Keeps copies of files read from the folder, durably. False, with the
     // reason, when that failed.
     bool keepCopies(const QVector<Arrival> &arrivals, QString *error);
@@ -98,23 +99,17 @@ private:
                                      const QByteArray &bytes);
     QString copyPath(const QString &id) const;
     QString ownPath() const;
-    QString keyPath() const;
-    QString incarnationPath() const;
-    bool makeMirror(QString *error) const;
     bool writeToFolder(const QByteArray &bytes);
 
-    DataLocation m_location;
     QString m_folder;
     QString m_mirror;
-    int m_incarnation = 0; // how often this device went on as a new one
-    QString m_ownId;
+    DeviceIdentity m_identity;
     QMap<QString, QString> m_names;      // the devices' names as last read, by id
     QMap<QString, QByteArray> m_digests; // the digest ending each device's file as last read
     QMap<QString, FileStamp> m_stamps;   // the folder's files as last read, by name
     QMap<QString, Problem> m_missing;    // by file
     FileStamp m_published;               // this device's file in the folder, as last written
     QString m_folderProblem;
-    QByteArray m_key;
     QByteArray m_mirrored;              // this device's record in the mirror, as last written
     bool m_ownLeftoversRemoved = false; // what a killed save of this device's record left
 };
