@@ -1,0 +1,25 @@
+// SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef VARIZEZ_FILE_COMMANDS_H
+#define VARIZEZ_FILE_COMMANDS_H
+
+#include "datalocation.h"
+
+#include <QString>
+
+// The commands that read and write phrase files, each returning the
+// program's exit status.
+namespace Commands {
+
+int show(const QString &path);
+int check(const QString &path);
+int exportCsv(const QString &path);
+// Replaces target with the whole records of copy.
+int restore(const QString &copy, const DataLocation &target);
+int importCsv(const QString &csvPath, const DataLocation &target);
+
+} // namespace Commands
+
+#endif // VARIZEZ_FILE_COMMANDS_H
