@@ -64,28 +64,31 @@ bool DeviceIdentity::becomeNew(QString *error)
     return true;
 }
 
-const QByteArray &DeviceIdentity::keptKey()
+bool DeviceIdentity::readKey(QString *reason)
 {
     QByteArray key;
+    if (!readKept(keyPath(), &key, reason) || key.size() < kKeyLeast)
+        return false;
+    m_key = key;
+    return true;
+}
+
+const QByteArray &DeviceIdentity::keptKey()
+{
     QString reason;
-    if (m_key.isEmpty() && readKept(keyPath(), &key, &reason) && key.size() >= kKeyLeast)
-        m_key = key;
+    if (m_key.isEmpty())
+        readKey(&reason);
     return m_key;
 }
 
 QByteArray DeviceIdentity::key(QString *error)
 {
-    if (!m_key.isEmpty())
+    if (!m_key.isEmpty() || readKey(error))
         return m_key;
     const QString path = keyPath();
-    QByteArray key;
-    if (readKept(path, &key, error) && key.size() >= kKeyLeast) {
-        m_key = key;
-        return m_key;
-    }
     if (QFileInfo(path).exists() || QFileInfo(path).isSymLink() || !makeMirror(error))
         return QByteArray();
-    key.resize(32);
+    QByteArray key(32, '\0');
     QRandomGenerator::system()->generate(key.begin(), key.end());
     bool exists = false;
     if (!DurableFile::create(path, key, 0600, &exists, error))

@@ -32,6 +32,8 @@ public:
     bool makeMirror(QString *error) const;
 
 private:
+    // Takes the key kept, where there is one the program made.
+    bool readKey(QString *reason);
     QString keyPath() const;
     QString incarnationPath() const;
 
