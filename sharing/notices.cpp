@@ -88,3 +88,23 @@ QString Notices::ofTargets(const Problem &problem)
     }
     return QString();
 }
+
+QString Notices::ofDays(const Problem &problem)
+{
+    switch (problem.what) {
+    case Problem::Damaged:
+        return QCoreApplication::translate("MainWindow",
+                                           "The days in %1 are damaged, so what was said on each "
+                                           "day is left out. Your counts are not affected.")
+            .arg(problem.where);
+    case Problem::CannotRead:
+    case Problem::CannotSave:
+        return QCoreApplication::translate("MainWindow", "What was said on each day could not be "
+                                                         "read or saved in %1: %2. Your counts "
+                                                         "are not affected.")
+            .arg(problem.where, problem.why);
+    default:
+        break;
+    }
+    return QString();
+}

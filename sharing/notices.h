@@ -20,6 +20,7 @@ QString ofSaving(const QString &file, const QString &reason);
 QString ofFolder(const SharedFolder &folder);
 QString ofMissing(const Problem &missing);
 QString ofTargets(const Problem &problem);
+QString ofDays(const Problem &problem);
 
 } // namespace Notices
 

@@ -96,6 +96,10 @@ void PhraseStore::open(PhraseList *list, const QStringList &seeds)
                 m_saved.append(PhraseEntry{seed, 0});
         m_list->setRows(m_saved, TargetList::targetsOf(m_targets.saved(), textsOf(m_saved)));
     }
+    if (m_location.problem.isEmpty() && !m_lockRefused) {
+        m_days = std::make_unique<DayBook>(m_location);
+        m_days->open(rows());
+    }
     watch();
 }
 
@@ -121,6 +125,12 @@ bool PhraseStore::apply(const PhraseOperation &op)
     } else {
         m_list->apply(op);
     }
+    // Its day is kept before the count is written.
+    if (m_days && (op.kind == Kind::CountUp || op.kind == Kind::CountDown))
+        m_days->counted(op.row,
+                        m_shared ? m_shared->rows().at(op.row)
+                                 : PhraseEntry{record->name(), record->count()},
+                        op.kind == Kind::CountUp ? 1 : -1);
     const bool outside = takeIn(news ? Folder::Read : Folder::Skip) || news;
     if (m_shared) {
         if (outside || !op.isCounting())
@@ -290,6 +300,9 @@ QString PhraseStore::notice() const
 {
     QStringList lines{Notices::ofPhraseFile(m_file.problem()),
                       Notices::ofTargets(m_targets.problem())};
+    // What keeps the counts from being saved keeps their days too.
+    if (m_days && lines.constFirst().isEmpty())
+        lines << Notices::ofDays(m_days->problem());
     if (m_shared)
         lines << m_shared->notices();
     lines.removeAll(QString());

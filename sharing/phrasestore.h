@@ -5,6 +5,7 @@
 #ifndef VARIZEZ_PHRASESTORE_H
 #define VARIZEZ_PHRASESTORE_H
 
+#include "daybook.h"
 #include "listmerge.h"
 #include "phrasefile.h"
 #include "phraseoperation.h"
@@ -83,6 +84,7 @@ private:
     PhraseFile m_file;
     TargetList m_targets;
     bool m_targetsKept = true;
+    std::unique_ptr<DayBook> m_days; // where this store may write
     PhraseList *m_list = nullptr;
     QVector<PhraseEntry> m_saved;         // what the phrase file holds, as last read or written
     std::unique_ptr<SharedList> m_shared; // with sharing on

@@ -13,7 +13,7 @@
                                     N times while it counts
 The player is tst_actions; it must run in a private /home (with-private-home.sh).
 """
-import csv, difflib, glob, os, random, re, subprocess, sys, tempfile, time
+import csv, difflib, glob, io, os, random, re, subprocess, sys, tempfile, time
 
 
 def libfaketime():
@@ -81,6 +81,14 @@ def exported(path):
 
 def records_of(path):
     return [(row[0], int(row[1])) for row in exported(path)]
+
+
+def days_of(env):
+    """(date, phrase) -> what was said, as varizez-file history prints it in that environment,
+    for the program's own file there; raises on damage."""
+    run = subprocess.run([os.environ['VARIZEZ_FILE'], 'history'], capture_output=True, text=True, env=env)
+    assert run.returncode == 0, run.stderr
+    return {(day, text): int(n) for day, text, n in list(csv.reader(io.StringIO(run.stdout, newline='')))[1:]}
 
 
 def targets_of(path):
@@ -158,6 +166,9 @@ def cut(times, player, shared=''):
             behind = bool(shared)  # after a cut, until a save writes it again: the record holds it
             assert now[1:] == records[1:] and (behind or floor <= now[0][1]) and now[0][1] <= floor + 1, \
                 f'{moment} {k}: the file holds {now[0]} after the program showed {floor}'
+            said = sum(n for (_, text), n in days_of(dict(os.environ, XDG_DATA_HOME=home['a'])).items()
+                       if text == 'AllahuAkbar')
+            assert shared or said == now[0][1], f'{moment} {k}: the days hold {said} counts, the file {now[0][1]}'
             for at in (folder, folder + '/varizezCount.devices', '/home/cut/share'):
                 left = [n for n in (os.listdir(at) if os.path.isdir(at) else []) if n.endswith('.saving')]
                 assert len(left) <= 1, f'{moment} {k}: temporary files pile up in {at}: {left}'

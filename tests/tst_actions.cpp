@@ -285,8 +285,8 @@ QMap<QString, QString> windows()
 QMap<QString, QString> state()
 {
     QMap<QString, QString> seen = windows();
-    static const QRegularExpression notShown(
-        "/varizez-[0-9a-f]*\\.counts$|\\.devices(/|$)|/\\.(cache|fontconfig)(/|$)");
+    static const QRegularExpression notShown("/varizez-[0-9a-f]*\\.counts$|\\.days(-journal)?$|\\."
+                                             "devices(/|$)|/\\.(cache|fontconfig)(/|$)");
     for (QDirIterator it("/home", QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
                          QDirIterator::Subdirectories);
          it.hasNext();) {

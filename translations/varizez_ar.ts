@@ -171,6 +171,14 @@
         <translation>حجمه أكبر من %1 ميبيبايت</translation>
     </message>
     <message>
+        <source>The days in %1 are damaged, so what was said on each day is left out. Your counts are not affected.</source>
+        <translation>الأيام في %1 تالفة، لذا حُذف ما قيل في كل يوم. عدّاتك لم تتأثر.</translation>
+    </message>
+    <message>
+        <source>What was said on each day could not be read or saved in %1: %2. Your counts are not affected.</source>
+        <translation>تعذّرت قراءة ما قيل في كل يوم أو حفظه في %1: %2. عدّاتك لم تتأثر.</translation>
+    </message>
+    <message>
         <source>The targets in %1 are damaged, so they are left out. Your counts are not affected.</source>
         <translation>الأهداف في %1 تالفة، لذا تُركت جانبًا. أعدادك لم تتأثر.</translation>
     </message>

@@ -171,6 +171,14 @@
         <translation>এটি %1 MiB-এর চেয়ে বড়</translation>
     </message>
     <message>
+        <source>The days in %1 are damaged, so what was said on each day is left out. Your counts are not affected.</source>
+        <translation>%1-এর দিনগুলো ক্ষতিগ্রস্ত, তাই প্রতিদিন যা বলা হয়েছে তা বাদ দেওয়া হয়েছে। আপনার গণনা প্রভাবিত হয়নি।</translation>
+    </message>
+    <message>
+        <source>What was said on each day could not be read or saved in %1: %2. Your counts are not affected.</source>
+        <translation>প্রতিদিন যা বলা হয়েছে তা %1-এ পড়া বা সংরক্ষণ করা যায়নি: %2। আপনার গণনা প্রভাবিত হয়নি।</translation>
+    </message>
+    <message>
         <source>The targets in %1 are damaged, so they are left out. Your counts are not affected.</source>
         <translation>%1-এ লক্ষ্যগুলো ক্ষতিগ্রস্ত, তাই সেগুলো বাদ দেওয়া হয়েছে। আপনার গণনায় কোনো প্রভাব পড়েনি।</translation>
     </message>

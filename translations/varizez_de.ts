@@ -171,6 +171,14 @@
         <translation>sie ist größer als %1 MiB</translation>
     </message>
     <message>
+        <source>The days in %1 are damaged, so what was said on each day is left out. Your counts are not affected.</source>
+        <translation>Die Tage in %1 sind beschädigt, daher fehlt, was an jedem Tag gesagt wurde. Ihre Zählungen sind davon nicht betroffen.</translation>
+    </message>
+    <message>
+        <source>What was said on each day could not be read or saved in %1: %2. Your counts are not affected.</source>
+        <translation>Was an jedem Tag gesagt wurde, konnte in %1 nicht gelesen oder gespeichert werden: %2. Ihre Zählungen sind davon nicht betroffen.</translation>
+    </message>
+    <message>
         <source>The targets in %1 are damaged, so they are left out. Your counts are not affected.</source>
         <translation>Die Ziele in %1 sind beschädigt und werden daher weggelassen. Ihre Zählungen sind davon nicht betroffen.</translation>
     </message>

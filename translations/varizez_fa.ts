@@ -171,6 +171,14 @@
         <translation>بزرگ‌تر از %1 مبی‌بایت است</translation>
     </message>
     <message>
+        <source>The days in %1 are damaged, so what was said on each day is left out. Your counts are not affected.</source>
+        <translation>روزها در %1 آسیب دیده‌اند، پس آنچه هر روز گفته شده کنار گذاشته شد. شمارش‌های شما آسیبی ندیده‌اند.</translation>
+    </message>
+    <message>
+        <source>What was said on each day could not be read or saved in %1: %2. Your counts are not affected.</source>
+        <translation>آنچه هر روز گفته شده در %1 خوانده یا ذخیره نشد: %2. شمارش‌های شما آسیبی ندیده‌اند.</translation>
+    </message>
+    <message>
         <source>The targets in %1 are damaged, so they are left out. Your counts are not affected.</source>
         <translation>هدف‌ها در %1 آسیب دیده‌اند، پس کنار گذاشته شدند. شمارش‌های شما آسیبی ندیده‌اند.</translation>
     </message>

@@ -171,6 +171,14 @@
         <translation>il fait plus de %1&#xa0;Mio</translation>
     </message>
     <message>
+        <source>The days in %1 are damaged, so what was said on each day is left out. Your counts are not affected.</source>
+        <translation>Les jours dans %1 sont endommagés : ce qui a été dit chaque jour est donc omis. Vos comptes ne sont pas affectés.</translation>
+    </message>
+    <message>
+        <source>What was said on each day could not be read or saved in %1: %2. Your counts are not affected.</source>
+        <translation>Ce qui a été dit chaque jour n’a pas pu être lu ou enregistré dans %1 : %2. Vos comptes ne sont pas affectés.</translation>
+    </message>
+    <message>
         <source>The targets in %1 are damaged, so they are left out. Your counts are not affected.</source>
         <translation>Les objectifs de %1 sont endommagés : ils sont laissés de côté. Vos comptes ne sont pas touchés.</translation>
     </message>

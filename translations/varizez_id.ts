@@ -171,6 +171,14 @@
         <translation>ukurannya melebihi %1 MiB</translation>
     </message>
     <message>
+        <source>The days in %1 are damaged, so what was said on each day is left out. Your counts are not affected.</source>
+        <translation>Hari-hari di %1 rusak, jadi apa yang diucapkan setiap hari tidak disertakan. Hitungan Anda tidak terpengaruh.</translation>
+    </message>
+    <message>
+        <source>What was said on each day could not be read or saved in %1: %2. Your counts are not affected.</source>
+        <translation>Apa yang diucapkan setiap hari tidak dapat dibaca atau disimpan di %1: %2. Hitungan Anda tidak terpengaruh.</translation>
+    </message>
+    <message>
         <source>The targets in %1 are damaged, so they are left out. Your counts are not affected.</source>
         <translation>Target di %1 rusak, jadi tidak dipakai. Hitungan Anda tidak terpengaruh.</translation>
     </message>

@@ -171,6 +171,14 @@
         <translation>saiznya melebihi %1 MiB</translation>
     </message>
     <message>
+        <source>The days in %1 are damaged, so what was said on each day is left out. Your counts are not affected.</source>
+        <translation>Hari-hari dalam %1 rosak, jadi apa yang diucapkan setiap hari ditinggalkan. Kiraan anda tidak terjejas.</translation>
+    </message>
+    <message>
+        <source>What was said on each day could not be read or saved in %1: %2. Your counts are not affected.</source>
+        <translation>Apa yang diucapkan setiap hari tidak dapat dibaca atau disimpan dalam %1: %2. Kiraan anda tidak terjejas.</translation>
+    </message>
+    <message>
         <source>The targets in %1 are damaged, so they are left out. Your counts are not affected.</source>
         <translation>Sasaran dalam %1 rosak, jadi ia tidak digunakan. Kiraan anda tidak terjejas.</translation>
     </message>

@@ -171,6 +171,14 @@
         <translation>он больше %1 МиБ</translation>
     </message>
     <message>
+        <source>The days in %1 are damaged, so what was said on each day is left out. Your counts are not affected.</source>
+        <translation>Дни в %1 повреждены, поэтому сказанное по дням не показано. Ваши счёты не затронуты.</translation>
+    </message>
+    <message>
+        <source>What was said on each day could not be read or saved in %1: %2. Your counts are not affected.</source>
+        <translation>Сказанное по дням не удалось прочитать или сохранить в %1: %2. Ваши счёты не затронуты.</translation>
+    </message>
+    <message>
         <source>The targets in %1 are damaged, so they are left out. Your counts are not affected.</source>
         <translation>Цели в %1 повреждены, поэтому они не учитываются. Ваши подсчёты не затронуты.</translation>
     </message>

@@ -171,6 +171,14 @@
         <translation>boyutu %1 MiB sınırını aşıyor</translation>
     </message>
     <message>
+        <source>The days in %1 are damaged, so what was said on each day is left out. Your counts are not affected.</source>
+        <translation>%1 içindeki günler bozuk, bu yüzden her gün söylenenler dışarıda bırakıldı. Sayımlarınız etkilenmez.</translation>
+    </message>
+    <message>
+        <source>What was said on each day could not be read or saved in %1: %2. Your counts are not affected.</source>
+        <translation>Her gün söylenenler %1 içinde okunamadı veya kaydedilemedi: %2. Sayımlarınız etkilenmez.</translation>
+    </message>
+    <message>
         <source>The targets in %1 are damaged, so they are left out. Your counts are not affected.</source>
         <translation>%1 içindeki hedefler bozuk, bu yüzden kullanılmıyor. Sayımlarınız etkilenmedi.</translation>
     </message>

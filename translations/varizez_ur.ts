@@ -171,6 +171,14 @@
         <translation>یہ %1 میبی بائٹ سے بڑی ہے</translation>
     </message>
     <message>
+        <source>The days in %1 are damaged, so what was said on each day is left out. Your counts are not affected.</source>
+        <translation>%1 میں دن خراب ہیں، اس لیے ہر دن جو کہا گیا وہ چھوڑ دیا گیا۔ آپ کی گنتیاں متاثر نہیں ہوئیں۔</translation>
+    </message>
+    <message>
+        <source>What was said on each day could not be read or saved in %1: %2. Your counts are not affected.</source>
+        <translation>ہر دن جو کہا گیا وہ %1 میں پڑھا یا محفوظ نہیں ہو سکا: %2۔ آپ کی گنتیاں متاثر نہیں ہوئیں۔</translation>
+    </message>
+    <message>
         <source>The targets in %1 are damaged, so they are left out. Your counts are not affected.</source>
         <translation>%1 میں اہداف خراب ہیں، اس لیے انہیں چھوڑ دیا گیا ہے۔ آپ کی گنتی متاثر نہیں ہوئی۔</translation>
     </message>

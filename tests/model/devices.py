@@ -18,20 +18,29 @@ T=N,T=N|- [CLOCK]) or
 of those owners only when cut short. A program is opened when a step needs it, and closed
 for varizez-file ($VARIZEZ_FILE). At the end every program is closed, the engine brings all
 files everywhere, and each device, started once, must show what the model shows knowing
-everything. Run through with-private-home.sh.
+everything. Each count is kept on the day its device's clock shows: after every count, and
+at the end, what varizez-file history prints on a device is what it said on each day.
+Run through with-private-home.sh.
 """
-import itertools, os, random, re, subprocess, sys, time
+import datetime, itertools, os, random, re, subprocess, sys, time
 from collections import Counter, namedtuple
 from subprocess import PIPE
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
 sys.dont_write_bytecode = True  # no rows.py cache left in the sources
-from rows import clock_off, libfaketime, records_of, targets_of
+from rows import clock_off, days_of, libfaketime, records_of, targets_of
 
 DEVICES, CLOCKS, CLOCK = 'abc', ['+1d', '-3h', '+400d', '-40d'], r'[+-]\d+[mhdy]'
 TEXTS = ['SubhanAllah', 'Alhamdulillah', 'AllahuAkbar', 'Astaghfirullah', 'Salawat']
 WEIGHTS = {'count': 8, 'plus': 1, 'minus': 1, 'reset': 3, 'add': 3, 'remove': 2, 'back': 1,
            'open': 1, 'close': 1, 'kill': 1, 'status': 1, 'import': 1, 'sync': 6, 'target': 2}
 TARGETS = [0, 33, 34, 99, 100]
+SECONDS = {'m': 60, 'h': 3600, 'd': 86400, 'y': 365 * 86400}
+
+
+def today(clock):
+    """The date a clock that far off shows."""
+    off = int(clock[:-1]) * SECONDS[clock[-1]] if clock else 0
+    return datetime.date.fromtimestamp(time.time() + off).isoformat()
 # An element (an add, or a count step of n) has a uid; a reset or a remove has "seen", the
 # uids of the elements of its phrase that its device knew. A target set (n, 0 for none) has a
 # stamp one past every stamp its device knew: the one of a phrase known with the latest stamp
@@ -120,6 +129,7 @@ class Run:
     def __init__(self, player, seed):
         self.player, self.seed, self.rng, self.model = player, seed, random.Random(seed), Model()
         self.players, self.dialog, self.undo, self.log, self.kinds = {}, {}, None, [], Counter()
+        self.clocks, self.days = {}, {d: Counter() for d in DEVICES}  # (date, text): what d said
         self.versions = {d: [] for d in DEVICES}  # each device file's: (bytes, mtime, facts told)
         self.folder = {d: {} for d in DEVICES}  # the version of each device's file in d's folder
         set_up = ''.join(f'device {d}\nput /home/{d}/.local/share/varizez/varizezCount.bin\n'
@@ -155,6 +165,23 @@ class Run:
             self.fail(f'{d} disagrees with the model after {after}',
                       f'\nthe device shows: {seen}\nthe model shows:  {want}')
 
+    def check_days(self, d, after):
+        seen, want = Counter(days_of(self.environment(d, ''))), +self.days[d]
+        if seen != want:
+            self.fail(f'{d} disagrees with the model on the days after {after}',
+                      f'\nthe device prints: {sorted(seen.items())}\nthe model keeps:  {sorted(want.items())}')
+
+    def counted(self, d, text, n, step):
+        """n counts of d (below 0: counts down), each on the day d's clock shows; a count down
+        takes one from that day, where it has one."""
+        day = today(self.clocks.get(d, ''))
+        self.send(d, step)
+        if today(self.clocks.get(d, '')) != day:  # midnight came during the step: either day
+            self.days[d] = Counter(days_of(self.environment(d, '')))
+            return
+        self.days[d][(day, text)] = max(0, self.days[d][(day, text)] + n)
+        self.check_days(d, step)
+
     def send(self, d, step, check=True):
         """One step of d's player; then d's file and phrases are looked at."""
         self.players[d].stdin.write(step + '\n')
@@ -170,6 +197,7 @@ class Run:
     def start(self, d, clock=''):
         self.players[d] = subprocess.Popen([self.player], stdin=PIPE, stdout=PIPE, text=True,
                                            bufsize=1, env=self.environment(d, clock))
+        self.clocks[d] = clock
         self.send(d, f'device {d}', check=False)  # its phrase file is as it was left
         self.send(d, 'open')
 
@@ -242,6 +270,8 @@ class Run:
         n = int(words[3]) if verb == 'count' else {'plus': 1, 'minus': -1}.get(verb, 0)
         if n:
             self.model.count(d, text, max(n, -shown))  # A and − stop at the 0 shown
+            press = f'key {"LA"[n < 0]}*{abs(n)}' if verb == 'count' else f'press btn{verb.title()}'
+            return self.counted(d, text, max(n, -shown), press)
         elif verb in ('reset', 'remove'):
             self.undo = (verb, text, shown)
             self.model.cut(d, verb, text)
@@ -319,6 +349,7 @@ class Run:
             self.stop(d, 'close')
         for d in DEVICES:
             self.check(d, 'the end', knowing='everything')
+            self.check_days(d, 'the end')
 
 
 def main(player, seed, steps='60'):

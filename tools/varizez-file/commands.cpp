@@ -5,11 +5,13 @@
 #include "commands.h"
 
 #include "csv.h"
+#include "daybook.h"
 #include "output.h"
 #include "phrasefile.h"
 #include "sync.h"
 #include "targetlist.h"
 
+#include <QDate>
 #include <QFile>
 #include <algorithm>
 
@@ -223,4 +225,39 @@ int Commands::importCsv(const QString &csvPath, const DataLocation &target)
     // A file of two columns carries no targets: those set stay as they are.
     return Sync::replaceList(target, entries,
                              fields == 3 ? std::optional<QVector<qint32>>(targets) : std::nullopt);
+}
+
+int Commands::history(const QString &path, const QString &phrase, int days)
+{
+    // The list tells whether the journal's last count was made; a list that
+    // cannot be read leaves that count in.
+    PhraseFileContents contents;
+    QString error;
+    readFile(path, &contents, &error);
+    Problem problem;
+    const DayCounts kept = DayBook::read(path, contents.entries, &problem);
+    static const QDate epoch(1970, 1, 1);
+    const qint64 first = days > 0 ? epoch.daysTo(QDate::currentDate()) - days + 1 : 0;
+    QMap<qint32, QString> rows; // by day, phrases in the order of their texts
+    for (auto each = kept.phrases().cbegin(); each != kept.phrases().cend(); ++each) {
+        if (!phrase.isNull() && each.key() != phrase)
+            continue;
+        // What came from elsewhere is printed as show prints it.
+        const QString field = Csv::quoteField(shownPhrase(each.key()));
+        for (auto day = each->lowerBound(qint32(qMax<qint64>(first, 0))); day != each->cend();
+             ++day)
+            rows[day.key()] += epoch.addDays(day.key()).toString(Qt::ISODate) + QLatin1Char(',') +
+                               field + QLatin1Char(',') + QString::number(day.value()) +
+                               QLatin1String("\r\n");
+    }
+    QString csv = QStringLiteral("date,phrase,count\r\n");
+    for (const QString &day : qAsConst(rows))
+        csv += day;
+    print(csv);
+    if (problem.what == Problem::None)
+        return 0;
+    return fail(QStringLiteral("the days in %1 are left out: %2")
+                    .arg(shownPath(problem.where), problem.what == Problem::Damaged
+                                                       ? QStringLiteral("the file is damaged")
+                                                       : shownPhrase(problem.why)));
 }

@@ -19,7 +19,7 @@ using namespace Output;
 
 namespace {
 
-int run(const QStringList &args, const DataLocation &here, bool off)
+int run(const QStringList &args, const DataLocation &here, bool off, const QString &days)
 {
     if (args.isEmpty())
         return usageError(QStringLiteral("no command given; see --help"));
@@ -27,6 +27,8 @@ int run(const QStringList &args, const DataLocation &here, bool off)
     const QStringList rest = args.mid(1);
     if (off && (command != QLatin1String("sync") || !rest.isEmpty()))
         return usageError(QStringLiteral("--off goes with sync alone; see --help"));
+    if (!days.isNull() && command != QLatin1String("history"))
+        return usageError(QStringLiteral("--days goes with history alone; see --help"));
     if (command == QLatin1String("sync") && rest.size() < 2)
         return Sync::run(here, rest.value(0), off);
     const auto fileArg = [&](int index) {
@@ -46,6 +48,13 @@ int run(const QStringList &args, const DataLocation &here, bool off)
     }
     if (rest.size() > 1)
         return usageError(QStringLiteral("too many arguments; see --help"));
+    if (command == QLatin1String("history")) {
+        bool isNumber = true;
+        const int n = days.isNull() ? 0 : days.toInt(&isNumber);
+        if (!isNumber || (!days.isNull() && (n < 1 || n > 100000)))
+            return usageError(QStringLiteral("--days takes a number of days from 1 to 100000"));
+        return Commands::history(here.file, rest.value(0), n);
+    }
     if (command == QLatin1String("path") && rest.isEmpty()) {
         if (!here.problem.isEmpty())
             return fail(here.file + QStringLiteral(": ") + here.problem);
@@ -89,7 +98,10 @@ int main(int argc, char *argv[])
                        "  sync FOLDER          share the counts through FOLDER, a folder kept\n"
                        "                       in step with the other devices (Syncthing or\n"
                        "                       any file sync); it is made if missing\n"
-                       "  sync --off           stop sharing\n\n"
+                       "  sync --off           stop sharing\n"
+                       "  history [PHRASE]     what was said of each phrase, or of PHRASE, on\n"
+                       "                       each day, as CSV (date,phrase,count); with\n"
+                       "                       --days N, on the last N days only\n\n"
                        "import, restore and sync FOLDER or --off refuse while Varizez runs on\n"
                        "FILE. With sharing on, import and restore are shared like any change.\n"
                        "Exit status: 0 done; 1 a file damaged, unreadable or not written, or\n"
@@ -103,16 +115,22 @@ int main(int argc, char *argv[])
     parser.addVersionOption();
     const QCommandLineOption off(QStringLiteral("off"), QStringLiteral("with sync: stop sharing"));
     parser.addOption(off);
+    const QCommandLineOption days(QStringLiteral("days"),
+                                  QStringLiteral("with history: the last N days only"),
+                                  QStringLiteral("N"));
+    parser.addOption(days);
     parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral("show, check, export, import, restore, path or sync"));
-    parser.addPositionalArgument(QStringLiteral("args"), QStringLiteral("[CSV|COPY|FOLDER] [FILE]"),
+        QStringLiteral("show, check, export, import, restore, path, sync or history"));
+    parser.addPositionalArgument(QStringLiteral("args"),
+                                 QStringLiteral("[CSV|COPY|FOLDER|PHRASE] [FILE]"),
                                  QStringLiteral("[args...]"));
     if (!parser.parse(QCoreApplication::arguments()))
         return usageError(parser.errorText());
     parser.process(app); // --help and --version: prints and ends the program
 
-    const int status = run(parser.positionalArguments(), here, parser.isSet(off));
+    const int status = run(parser.positionalArguments(), here, parser.isSet(off),
+                           parser.isSet(days) ? parser.value(days) : QString());
     // Output that never arrived (a full disk, a closed pipe) is a failure:
     // a backup made with export would be empty.
     if (std::fflush(stdout) != 0 || std::ferror(stdout))

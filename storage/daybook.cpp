@@ -1,0 +1,177 @@
+// SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "daybook.h"
+
+#include "durablefile.h"
+#include "folders.h"
+#include "phrasefolder.h"
+#include "regularfile.h"
+
+#include <QDate>
+#include <QFileInfo>
+
+namespace {
+
+qint32 today()
+{
+    return qint32(QDate(1970, 1, 1).daysTo(QDate::currentDate()));
+}
+
+void applyTo(DayCounts *days, const QVector<CountJournal::Entry> &entries)
+{
+    for (const CountJournal::Entry &e : entries) {
+        if (e.delta > 0)
+            days->countUp(e.text, e.day);
+        else
+            days->countDown(e.text, e.day);
+    }
+}
+
+// The journal's counts that were made after the days file's checkpoint: a
+// journal of another checkpoint was folded already. The last count is one
+// that a power cut took back when the list shows its row as before it.
+QVector<CountJournal::Entry> madeSince(const CountJournal::Contents &journal, quint64 checkpoint,
+                                       const QVector<PhraseEntry> &rows)
+{
+    if (journal.checkpoint != checkpoint || journal.entries.isEmpty())
+        return {};
+    QVector<CountJournal::Entry> made = journal.entries;
+    const CountJournal::Entry &last = made.constLast();
+    if (last.row < rows.size() && rows.at(last.row).name == last.text &&
+        qint64(rows.at(last.row).count) == qint64(last.after) - last.delta)
+        made.removeLast();
+    return made;
+}
+
+// The checkpoint the journal's counts must follow to be read: where the days
+// file could not be read, or is not there, the journal's counts are the only
+// ones, whatever they follow.
+quint64 checkpointOf(const DayFile::Contents &file, const Problem &problem,
+                     const CountJournal::Contents &journal)
+{
+    return problem.what == Problem::None && file.checkpoint != 0 ? file.checkpoint
+                                                                 : journal.checkpoint;
+}
+
+Problem readDays(const QString &path, DayFile::Contents *contents, QByteArray *damaged)
+{
+    QByteArray bytes;
+    bool absent = false;
+    QString why;
+    if (!RegularFile::read(path, DayFile::kSizeBound, &bytes, &why, &absent))
+        return absent ? Problem() : Problem{Problem::CannotRead, path, why, QString()};
+    if (DayFile::read(bytes, contents) == FileVerdict::Whole)
+        return Problem();
+    *damaged = bytes;
+    return Problem{Problem::Damaged, path, QString(), QString()};
+}
+
+} // namespace
+
+DayBook::DayBook(const DataLocation &location)
+    : m_path(DayFile::pathFor(location.file))
+    , m_makeBelow(location.makeBelow)
+    , m_journal(DayFile::journalPathFor(location.file))
+{}
+
+DayBook::~DayBook()
+{
+    if (!m_entries.isEmpty())
+        fold();
+}
+
+void DayBook::load()
+{
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    m_problem = readDays(m_path, &m_file, &m_damaged);
+}
+
+void DayBook::open(const QVector<PhraseEntry> &rows)
+{
+    const CountJournal::Contents journal = CountJournal::read(m_journal.path());
+    m_journalCheckpoint = journal.checkpoint;
+    m_journalEmpty = journal.entries.isEmpty() && journal.droppedBytes == 0;
+    if (journal.entries.isEmpty())
+        return;
+    load();
+    m_entries = madeSince(journal, checkpointOf(m_file, m_problem, journal), rows);
+    fold();
+}
+
+bool DayBook::counted(int row, const PhraseEntry &shown, qint32 delta)
+{
+    const CountJournal::Entry entry{today(), row, shown.count, delta, shown.name};
+    m_entries.append(entry);
+    QString error;
+    if (!m_journal.isOpen()) {
+        // A journal left empty by the last run goes on; any other starts over.
+        load();
+        const bool goesOn = m_entries.size() == 1 && m_journalEmpty &&
+                            m_problem.what == Problem::None && m_file.checkpoint != 0 &&
+                            m_journalCheckpoint == m_file.checkpoint &&
+                            m_journal.resume(m_file.checkpoint, &error);
+        if (!goesOn) {
+            m_entries.removeLast();
+            const bool folded = fold();
+            m_entries.append(entry);
+            if (!folded)
+                return false;
+        }
+    }
+    // Full, or a phrase too long for it: the days file keeps the count.
+    return m_journal.append(entry, &error) || fold();
+}
+
+bool DayBook::fold()
+{
+    load();
+    if (m_problem.what == Problem::CannotRead)
+        return false;
+    DayFile::Contents next{days(), qMax(m_file.checkpoint, m_journalCheckpoint) + 1};
+    next.days.foldBefore(today());
+    QString error;
+    if ((!m_makeBelow.isEmpty() &&
+         !Folders::make(QFileInfo(m_path).absolutePath(), m_makeBelow, &error)) ||
+        (!m_damaged.isEmpty() && !PhraseFolder::keepDamagedCopy(m_path, m_damaged, &error))) {
+        m_problem = Problem{Problem::CannotSave, m_path, error, QString()};
+        return false;
+    }
+    m_damaged.clear();
+    // The days file first: a cut before the journal starts over leaves a
+    // journal of an earlier checkpoint, which is not read again.
+    if (!DurableFile::replace(m_path, DayFile::bytesOf(next), &error, nullptr,
+                              DurableFile::Sync::Durable, DurableFile::Links::Replace) ||
+        !m_journal.begin(next.checkpoint, &error)) {
+        m_problem = Problem{Problem::CannotSave, m_path, error, QString()};
+        return false;
+    }
+    m_file = next;
+    m_journalCheckpoint = next.checkpoint;
+    m_journalEmpty = true;
+    m_entries.clear();
+    m_problem = Problem();
+    return true;
+}
+
+DayCounts DayBook::days()
+{
+    load();
+    DayCounts days = m_file.days;
+    applyTo(&days, m_entries);
+    return days;
+}
+
+DayCounts DayBook::read(const QString &phraseFile, const QVector<PhraseEntry> &rows,
+                        Problem *problem)
+{
+    DayFile::Contents file;
+    QByteArray damaged;
+    *problem = readDays(DayFile::pathFor(phraseFile), &file, &damaged);
+    const CountJournal::Contents journal = CountJournal::read(DayFile::journalPathFor(phraseFile));
+    applyTo(&file.days, madeSince(journal, checkpointOf(file, *problem, journal), rows));
+    return file.days;
+}

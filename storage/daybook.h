@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef VARIZEZ_DAYBOOK_H
+#define VARIZEZ_DAYBOOK_H
+
+#include "countjournal.h"
+#include "datalocation.h"
+#include "dayfile.h"
+#include "phraseentry.h"
+
+#include <QVector>
+
+// What this device said on each day: the days file beside the phrase file,
+// and the counts of the journal after it. Each count is appended to the
+// journal and synced before the count itself is written, so that after a
+// power cut a count on the disk always has its day; a count the cut took
+// back is the journal's last, and is dropped when the list does not show it.
+// The journal is folded into the days file (a durable replace) when the
+// program ends, when it fills, and at the start after a kill.
+class DayBook
+{
+public:
+    explicit DayBook(const DataLocation &location);
+    // Folds what the journal holds.
+    ~DayBook();
+    DayBook(const DayBook &) = delete;
+    DayBook &operator=(const DayBook &) = delete;
+
+    // Reads what a kill or a power cut left in the journal, once the list is
+    // known, and folds it.
+    void open(const QVector<PhraseEntry> &rows);
+    // Keeps the day of a count made, +1 or -1 on that row, which it left as
+    // shown, before the count is written. False when it could not be kept;
+    // problem() tells why.
+    bool counted(int row, const PhraseEntry &shown, qint32 delta);
+    bool fold();
+
+    DayCounts days();
+    // Damaged (copied aside before it is replaced), CannotRead or CannotSave.
+    const Problem &problem() const { return m_problem; }
+
+    // The days as the files beside that phrase file hold them, written by no
+    // one: the phrase file's rows tell whether the journal's last count was
+    // made. Damaged when the days file was.
+    static DayCounts read(const QString &phraseFile, const QVector<PhraseEntry> &rows,
+                          Problem *problem);
+
+private:
+    // The days file, read the first time it is needed.
+    void load();
+
+    QString m_path;
+    QString m_makeBelow; // missing folders below this one are made
+    CountJournal m_journal;
+    DayFile::Contents m_file;
+    bool m_loaded = false;
+    QByteArray m_damaged; // a damaged file as read, to be copied aside
+    quint64 m_journalCheckpoint = 0;
+    bool m_journalEmpty = false;            // as the last run left it: a head, no entry
+    QVector<CountJournal::Entry> m_entries; // made since the days file's checkpoint
+    Problem m_problem;
+};
+
+#endif // VARIZEZ_DAYBOOK_H

@@ -1,0 +1,113 @@
+// SPDX-FileCopyrightText: 2026 Varizez developers <developers@varizez.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "dayfile.h"
+
+#include "phrasefile.h"
+#include "phrasefolder.h"
+
+#include <QCryptographicHash>
+#include <QDataStream>
+#include <QIODevice>
+#include <algorithm>
+
+namespace {
+
+constexpr quint32 kMagic = 0x565A4459; // "VZDY"
+constexpr quint32 kVersion = 1;
+constexpr int kDigestSize = 20;
+
+QByteArray digestOf(const QByteArray &bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
+}
+
+// The days within the bound: where there are more, the oldest go.
+DayCounts withinBound(const DayCounts &days)
+{
+    if (days.dayCount() <= DayFile::kDayBound)
+        return days;
+    QVector<qint32> all;
+    for (const DayCounts::Days &each : days.phrases())
+        all += each.keys().toVector();
+    const auto newest = all.end() - DayFile::kDayBound;
+    std::nth_element(all.begin(), newest, all.end());
+    // Of the day at the bound none is kept, rather than some of its phrases.
+    const qint32 first = *newest + 1;
+    DayCounts kept;
+    for (auto phrase = days.phrases().cbegin(); phrase != days.phrases().cend(); ++phrase)
+        for (auto day = phrase->lowerBound(first); day != phrase->cend(); ++day)
+            kept.add(phrase.key(), day.key(), day.value());
+    return kept;
+}
+
+} // namespace
+
+QString DayFile::pathFor(const QString &phraseFile)
+{
+    return PhraseFolder::beside(phraseFile, ".days");
+}
+
+QString DayFile::journalPathFor(const QString &phraseFile)
+{
+    return PhraseFolder::beside(phraseFile, ".days-journal");
+}
+
+QByteArray DayFile::bytesOf(const Contents &contents)
+{
+    const DayCounts days = withinBound(contents.days);
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_4_7);
+    out << kMagic << kVersion << contents.checkpoint << qint32(days.phrases().size());
+    for (auto phrase = days.phrases().cbegin(); phrase != days.phrases().cend(); ++phrase) {
+        out << phrase.key() << qint32(phrase->size());
+        for (auto day = phrase->cbegin(); day != phrase->cend(); ++day)
+            out << day.key() << day.value();
+    }
+    return bytes + digestOf(bytes);
+}
+
+FileVerdict DayFile::read(const QByteArray &bytes, Contents *contents)
+{
+    *contents = Contents();
+    if (bytes.size() < kDigestSize || bytes.size() > kSizeBound)
+        return FileVerdict::Damaged;
+    const QByteArray body = bytes.left(bytes.size() - kDigestSize);
+    if (digestOf(body) != bytes.right(kDigestSize))
+        return FileVerdict::Damaged;
+    QDataStream in(body);
+    in.setVersion(QDataStream::Qt_4_7);
+    quint32 magic = 0, version = 0;
+    quint64 checkpoint = 0;
+    qint32 phrases = 0;
+    in >> magic >> version >> checkpoint >> phrases;
+    if (magic != kMagic || version != kVersion || phrases < 0 || phrases > PhraseFile::kRecordBound)
+        return FileVerdict::Damaged;
+    Contents read{DayCounts(), checkpoint};
+    qint64 daysLeft = kDayBound;
+    QString previous;
+    for (qint32 i = 0; i < phrases; ++i) {
+        QString text;
+        qint32 days = 0;
+        in >> text >> days;
+        if (in.status() != QDataStream::Ok || text.isNull() || (i > 0 && text <= previous) ||
+            days < 1 || days > daysLeft)
+            return FileVerdict::Damaged;
+        daysLeft -= days;
+        qint32 lastDay = -1;
+        for (qint32 d = 0; d < days; ++d) {
+            qint32 day = 0, said = 0;
+            in >> day >> said;
+            if (in.status() != QDataStream::Ok || day <= lastDay || !read.days.add(text, day, said))
+                return FileVerdict::Damaged;
+            lastDay = day;
+        }
+        previous = text;
+    }
+    if (!in.atEnd())
+        return FileVerdict::Damaged;
+    *contents = read;
+    return FileVerdict::Whole;
+}
