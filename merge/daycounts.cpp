@@ -5,6 +5,8 @@
 #include "daycounts.h"
 
 #include <QDate>
+#include <QVector>
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -45,6 +47,22 @@ bool DayCounts::add(const QString &phrase, qint64 day, qint64 said)
     return true;
 }
 
+void DayCounts::addAll(const DayCounts &other)
+{
+    for (auto phrase = other.m_phrases.cbegin(); phrase != other.m_phrases.cend(); ++phrase)
+        for (auto day = phrase->cbegin(); day != phrase->cend(); ++day)
+            add(phrase.key(), day.key(), day.value());
+}
+
+void DayCounts::raiseTo(const DayCounts &other)
+{
+    for (auto phrase = other.m_phrases.cbegin(); phrase != other.m_phrases.cend(); ++phrase)
+        for (auto day = phrase->cbegin(); day != phrase->cend(); ++day) {
+            qint32 &kept = m_phrases[phrase.key()][day.key()];
+            kept = qMax(kept, day.value());
+        }
+}
+
 void DayCounts::foldBefore(qint32 newestDay)
 {
     const qint32 firstWhole = newestDay - kWholeDays;
@@ -67,4 +85,22 @@ qint64 DayCounts::dayCount() const
     for (const Days &days : m_phrases)
         n += days.size();
     return n;
+}
+
+DayCounts DayCounts::withinBound() const
+{
+    if (dayCount() <= kDayBound)
+        return *this;
+    QVector<qint32> all;
+    for (const Days &days : m_phrases)
+        all += days.keys().toVector();
+    const auto newest = all.end() - kDayBound;
+    std::nth_element(all.begin(), newest, all.end());
+    // Of the day at the bound none is kept, rather than some of its phrases.
+    const qint32 first = *newest + 1;
+    DayCounts kept;
+    for (auto phrase = m_phrases.cbegin(); phrase != m_phrases.cend(); ++phrase)
+        for (auto day = phrase->lowerBound(first); day != phrase->cend(); ++day)
+            kept.add(phrase.key(), day.key(), day.value());
+    return kept;
 }

@@ -21,6 +21,9 @@ public:
     // Days kept one by one, back from the newest; days before them are kept
     // by the month, each month on its first day.
     static constexpr qint32 kWholeDays = 3 * 366;
+    // Days kept in all, of all phrases: every phrase of a list of a hundred
+    // counted every day for 50 years. Past it the oldest days go first.
+    static constexpr qint64 kDayBound = 2000000;
 
     using Days = QMap<qint32, qint32>; // day: what was said that day, never 0
 
@@ -35,8 +38,16 @@ public:
     // number out of bounds, which changes nothing.
     bool add(const QString &phrase, qint64 day, qint64 said);
 
+    // What other says on each day added to what is kept here: what two
+    // devices said on one day.
+    void addAll(const DayCounts &other);
+    // The larger of the two on each day: one history that two devices both
+    // hold is not doubled.
+    void raiseTo(const DayCounts &other);
     // Days older than kWholeDays before newestDay folded into their months.
     void foldBefore(qint32 newestDay);
+    // Within kDayBound: where there are more, the oldest go.
+    DayCounts withinBound() const;
 
     const QMap<QString, Days> &phrases() const { return m_phrases; }
     qint32 said(const QString &phrase, qint32 day) const
@@ -46,6 +57,7 @@ public:
     qint64 dayCount() const;
     bool operator==(const DayCounts &o) const { return m_phrases == o.m_phrases; }
     bool operator!=(const DayCounts &o) const { return !(*this == o); }
+    bool isEmpty() const { return m_phrases.isEmpty(); }
 
 private:
     QMap<QString, Days> m_phrases;

@@ -5,6 +5,7 @@
 #ifndef VARIZEZ_DEVICESTATE_H
 #define VARIZEZ_DEVICESTATE_H
 
+#include "daycounts.h"
 #include "filestamp.h"
 #include "listmerge.h"
 
@@ -139,6 +140,10 @@ struct DeviceState
         bool operator==(const Undo &o) const { return row == o.row && count == o.count; }
     };
     QVector<Undo> quickWrites;
+    // What the device said on each day while it shared, and what it had said
+    // before, brought in when it began sharing.
+    DayCounts days;
+    DayCounts daysBrought;
 };
 
 #endif // VARIZEZ_DEVICESTATE_H

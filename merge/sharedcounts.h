@@ -94,6 +94,17 @@ public:
     void addQuickWrite(const DeviceState::Undo &undo);
     void clearQuickWrites();
     void setLastCounted(qint64 msecs);
+    // This device said a phrase once more, or once less (by -1), on that day.
+    void countOnDay(const QString &text, qint32 day, int by);
+    // What this device had said on each day before it began sharing.
+    void bringInDays(const DayCounts &days);
+    // Days older than DayCounts::kWholeDays before today kept by the month.
+    void foldDays(qint32 today);
+    // What all the devices said on each day: of each, what it said while
+    // sharing; and of what they brought in, the most any brought, so that
+    // one history that two devices hold is not doubled.
+    DayCounts days() const { return daysOf(m_devices); }
+    static DayCounts daysOf(const QVector<DeviceState> &devices);
     // Readies this device's state to be kept again: one generation on.
     void nextGeneration() { ++m_devices.first().generation; }
     // How many changes this device has made so far, counting and the like.

@@ -24,6 +24,7 @@ constexpr int kSectionBound = 64; // sections a later version may add
 constexpr quint64 kSealSection = 1;
 constexpr quint64 kTargetsSection = 2;     // before the seal, which covers it
 constexpr quint64 kQuickWritesSection = 3; // the same
+constexpr quint64 kDaysSection = 4;        // the same
 constexpr int kSealSize = 16;
 constexpr qint64 kTimeBound = qint64(1) << 53;
 
@@ -116,12 +117,17 @@ QByteArray DeviceFile::bytesOf(const DeviceState &state, const QByteArray &key)
     if (!state.quickWrites.isEmpty())
         DeviceParts::writeQuickWrites(quick, state.quickWrites);
     const QByteArray quickBytes(quick.data(), quick.size());
+    ByteWriter days;
+    if (!state.days.isEmpty() || !state.daysBrought.isEmpty())
+        DeviceParts::writeDays(days, state.days, state.daysBrought);
+    const QByteArray dayBytes(days.data(), days.size());
     ByteWriter sections;
     sections.number((key.isEmpty() ? 0 : 1) + (targetBytes.isEmpty() ? 0 : 1) +
-                    (quickBytes.isEmpty() ? 0 : 1));
+                    (quickBytes.isEmpty() ? 0 : 1) + (dayBytes.isEmpty() ? 0 : 1));
     for (const auto &[type, bytes] :
          {std::pair<quint64, const QByteArray &>{kTargetsSection, targetBytes},
-          {kQuickWritesSection, quickBytes}}) {
+          {kQuickWritesSection, quickBytes},
+          {kDaysSection, dayBytes}}) {
         if (bytes.isEmpty())
             continue;
         sections.number(type);
@@ -131,7 +137,7 @@ QByteArray DeviceFile::bytesOf(const DeviceState &state, const QByteArray &key)
     if (!key.isEmpty()) {
         ByteWriter seal;
         seal.number(quint64(state.generation));
-        const QByteArray code = sealOf(entriesDigest, targetBytes + quickBytes, key);
+        const QByteArray code = sealOf(entriesDigest, targetBytes + quickBytes + dayBytes, key);
         seal.raw(code.constData(), int(code.size()));
         sections.number(kSealSection);
         sections.number(quint64(seal.size()));
@@ -189,7 +195,7 @@ FileVerdict DeviceFile::read(const QByteArray &bytes, DeviceState *state, const 
             bytes.mid(int(size)) ||
         !in.count(kSectionBound, &sections))
         return FileVerdict::Damaged;
-    QByteArray targetBytes, quickBytes;
+    QByteArray targetBytes, quickBytes, dayBytes;
     for (qint64 i = 0, type = 0, length = 0; i < sections; ++i) {
         if (!in.count(std::numeric_limits<qint32>::max(), &type) || !in.count(in.left(), &length))
             return FileVerdict::Damaged;
@@ -210,12 +216,18 @@ FileVerdict DeviceFile::read(const QByteArray &bytes, DeviceState *state, const 
             // Quick writes that make no sense cost only the knowing of them.
             if (!DeviceParts::readQuickWrites(section, &read.quickWrites))
                 read.quickWrites.clear();
+        } else if (type == qint64(kDaysSection) && dayBytes.isNull()) {
+            dayBytes = section;
+            read.sealed = false;
+            // Days that make no sense cost the days, never the counts.
+            if (!DeviceParts::readDays(section, &read.days, &read.daysBrought))
+                read.days = read.daysBrought = DayCounts();
         } else if (type == qint64(kSealSection) && seal.count(kTimeBound, &generation) &&
                    seal.left() == kSealSize) {
             read.generation = generation;
-            read.sealed =
-                !key.isEmpty() &&
-                section.right(kSealSize) == sealOf(entriesDigest, targetBytes + quickBytes, key);
+            read.sealed = !key.isEmpty() &&
+                          section.right(kSealSize) ==
+                              sealOf(entriesDigest, targetBytes + quickBytes + dayBytes, key);
         }
     }
     if (!in.ok() || !in.atEnd())

@@ -21,8 +21,8 @@
 // device's id and name, when it last counted, the stamp of the phrase file
 // its last write replaced, the ids of the devices its resets and removals
 // saw, its entries, sections (the targets it set; the phrase file's quick
-// writes since its last durable one; a device's seal on its own record,
-// which covers the two before it too; those a later version adds, which
+// writes since its last durable one; what it said on each day; a device's
+// seal on its own record, which covers the three before it too; those a later version adds, which
 // this one skips, as the versions before skip these), and the digest: of
 // the SHA-1 of all before the sections, and the sections.
 namespace DeviceFile {

@@ -157,3 +157,60 @@ void DeviceParts::writeQuickWrites(ByteWriter &out, const QVector<DeviceState::U
         out.number(zigzag(undo.count));
     }
 }
+
+namespace {
+
+void writeDayCounts(ByteWriter &out, const DayCounts &days)
+{
+    out.number(quint64(days.phrases().size()));
+    for (auto phrase = days.phrases().cbegin(); phrase != days.phrases().cend(); ++phrase) {
+        out.text(phrase.key());
+        out.number(quint64(phrase->size()));
+        qint32 before = 0;
+        for (auto day = phrase->cbegin(); day != phrase->cend(); ++day) {
+            out.number(quint64(day.key() - before));
+            out.number(quint64(day.value()));
+            before = day.key();
+        }
+    }
+}
+
+// Phrases in the order of their texts, each once, with days in order.
+bool readDayCounts(ByteReader &in, DayCounts *days)
+{
+    qint64 phrases = 0, daysLeft = DayCounts::kDayBound;
+    if (!in.count(DeviceParts::kEntryBound, &phrases))
+        return false;
+    QString before;
+    for (qint64 i = 0; i < phrases; ++i) {
+        QString text;
+        qint64 n = 0, day = 0;
+        if (!in.text(std::numeric_limits<int>::max() / 2, &text) || (i > 0 && text <= before) ||
+            !in.count(daysLeft, &n) || n < 1)
+            return false;
+        daysLeft -= n;
+        for (qint64 j = 0; j < n; ++j) {
+            qint64 step = 0, said = 0;
+            if (!in.count(DayCounts::kLastDay, &step) || (j > 0 && step == 0) ||
+                !in.count(std::numeric_limits<qint32>::max(), &said) ||
+                !days->add(text, day += step, said))
+                return false;
+        }
+        before = text;
+    }
+    return true;
+}
+
+} // namespace
+
+void DeviceParts::writeDays(ByteWriter &out, const DayCounts &days, const DayCounts &brought)
+{
+    writeDayCounts(out, days.withinBound());
+    writeDayCounts(out, brought.withinBound());
+}
+
+bool DeviceParts::readDays(const QByteArray &section, DayCounts *days, DayCounts *brought)
+{
+    ByteReader in(section.constData(), section.size());
+    return readDayCounts(in, days) && readDayCounts(in, brought) && in.ok() && in.atEnd();
+}

@@ -34,6 +34,12 @@ bool readTargets(const QByteArray &section, QMap<PhraseKey, TargetSetting> *targ
 void writeQuickWrites(ByteWriter &out, const QVector<DeviceState::Undo> &undos);
 bool readQuickWrites(const QByteArray &section, QVector<DeviceState::Undo> *undos);
 
+// The days the device said while sharing, and those it brought in, each
+// within DayCounts::kDayBound: for each phrase its text, and each day (as
+// days after the one before, the first after 1970-01-01) with what was said.
+void writeDays(ByteWriter &out, const DayCounts &days, const DayCounts &brought);
+bool readDays(const QByteArray &section, DayCounts *days, DayCounts *brought);
+
 } // namespace DeviceParts
 
 #endif // VARIZEZ_DEVICEPARTS_H

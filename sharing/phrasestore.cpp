@@ -64,6 +64,9 @@ PhraseStore::~PhraseStore()
     // For the programs that read the phrase file alone.
     if (m_shared && m_shared->quickWritesPending())
         m_file.makeDurable();
+    // And the days beside it, as the devices make them.
+    if (m_shared && m_days)
+        m_days->replace(m_shared->days());
 }
 
 void PhraseStore::open(PhraseList *list, const QStringList &seeds)
@@ -78,6 +81,10 @@ void PhraseStore::open(PhraseList *list, const QStringList &seeds)
     const bool whole = found && !contents.damaged() && m_file.readable();
     m_saved = contents.entries;
     m_targets.load();
+    if (m_location.problem.isEmpty() && !m_lockRefused) {
+        m_days = std::make_unique<DayBook>(m_location);
+        m_days->open(m_saved);
+    }
     if (!folder.isEmpty()) {
         m_shared = std::make_unique<SharedList>(m_location, folder);
         m_shared->open(whole ? std::optional<QVector<PhraseEntry>>(m_saved) : std::nullopt,
@@ -86,6 +93,8 @@ void PhraseStore::open(PhraseList *list, const QStringList &seeds)
         // no device has set one.
         m_shared->bringInTargets(
             TargetList::targetsOf(m_targets.saved(), textsOf(m_shared->rows())));
+        if (m_shared->beganSharing() && m_days)
+            m_shared->bringInDays(m_days->days());
         showRows();
         // The other devices counted while this one was closed, or what this
         // one did has not reached the disk or the folder yet.
@@ -95,10 +104,6 @@ void PhraseStore::open(PhraseList *list, const QStringList &seeds)
             for (const QString &seed : seeds)
                 m_saved.append(PhraseEntry{seed, 0});
         m_list->setRows(m_saved, TargetList::targetsOf(m_targets.saved(), textsOf(m_saved)));
-    }
-    if (m_location.problem.isEmpty() && !m_lockRefused) {
-        m_days = std::make_unique<DayBook>(m_location);
-        m_days->open(rows());
     }
     watch();
 }
@@ -118,19 +123,18 @@ bool PhraseStore::apply(const PhraseOperation &op)
     // the list the user saw, before another program's change of the file is
     // taken in, so that its row is the row the user chose.
     const bool news = m_settle.isActive();
+    const qint32 day = DayBook::today();
     if (m_shared) {
         if (news)
             m_shared->readFolder();
-        m_shared->apply(op);
+        m_shared->apply(op, day); // its day in this device's record
     } else {
         m_list->apply(op);
+        // Its day is kept before the count is written.
+        if (m_days && (op.kind == Kind::CountUp || op.kind == Kind::CountDown))
+            m_days->counted(op.row, PhraseEntry{record->name(), record->count()},
+                            op.kind == Kind::CountUp ? 1 : -1, day);
     }
-    // Its day is kept before the count is written.
-    if (m_days && (op.kind == Kind::CountUp || op.kind == Kind::CountDown))
-        m_days->counted(op.row,
-                        m_shared ? m_shared->rows().at(op.row)
-                                 : PhraseEntry{record->name(), record->count()},
-                        op.kind == Kind::CountUp ? 1 : -1);
     const bool outside = takeIn(news ? Folder::Read : Folder::Skip) || news;
     if (m_shared) {
         if (outside || !op.isCounting())

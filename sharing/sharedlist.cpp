@@ -4,6 +4,7 @@
 
 #include "sharedlist.h"
 
+#include "daybook.h"
 #include "devicefile.h"
 #include "notices.h"
 #include "sharingsettings.h"
@@ -45,6 +46,7 @@ void SharedList::open(const std::optional<QVector<PhraseEntry>> &file, const Fil
     m_arrivals = m_folder.readFolder();
     QVector<PhraseKey> keys;
     m_written = m_counts->written(&m_writtenKeys);
+    m_began = !own;
     if (!own) {
         // Sharing begins here: the list is brought in once, beside all the
         // folder holds.
@@ -72,6 +74,7 @@ void SharedList::open(const std::optional<QVector<PhraseEntry>> &file, const Fil
     m_rows = m_counts->entriesOf(m_keys);
     goOnAsNewIfSilenced();
     m_targets.agree(m_counts->devices());
+    m_counts->foldDays(DayBook::today());
 }
 
 DeviceState SharedList::fresh() const
@@ -107,7 +110,7 @@ void SharedList::readFolder()
     m_targets.agree(m_counts->devices());
 }
 
-void SharedList::apply(const PhraseOperation &op)
+void SharedList::apply(const PhraseOperation &op, qint32 day)
 {
     using Kind = PhraseOperation::Kind;
     const PhraseKey key = m_keys.value(op.row);
@@ -116,6 +119,8 @@ void SharedList::apply(const PhraseOperation &op)
     case Kind::CountDown:
     case Kind::Reset:
     case Kind::UndoReset:
+        if (op.kind == Kind::CountUp || op.kind == Kind::CountDown)
+            m_counts->countOnDay(key.text, day, op.kind == Kind::CountUp ? 1 : -1);
         if (op.kind == Kind::Reset)
             m_counts->reset(key);
         else

@@ -46,9 +46,9 @@ public:
 
     // Reads what changed in the folder, to be shown at the next refresh().
     void readFolder();
-    // What the user did here to rows(). Counting keeps every phrase in its
-    // place; the rest shows the list as the devices make it now.
-    void apply(const PhraseOperation &op);
+    // What the user did here to rows(), on that day. Counting keeps every
+    // phrase in its place; the rest shows the list as the devices make it now.
+    void apply(const PhraseOperation &op, qint32 day);
     // A new list put in the place of rows() on this device (an import, or
     // another program's change of the phrase file), and where given, the
     // target chosen for each of its rows.
@@ -60,6 +60,12 @@ public:
     // The targets this device had before it shared them, a row's each:
     // taken for the phrases no device has set a target for.
     void bringInTargets(const QVector<qint32> &targets);
+    // Whether open() found no record of this device's: it begins sharing.
+    bool beganSharing() const { return m_began; }
+    // What this device had said on each day before it began sharing.
+    void bringInDays(const DayCounts &days) { m_counts->bringInDays(days); }
+    // What every device said on each day.
+    DayCounts days() const { return m_counts->days(); }
     // The list as the devices make it now, phrases keeping their places.
     void refresh();
     // Whether the folder brought something since the last refresh().
@@ -123,6 +129,7 @@ private:
     QString m_ownProblem;                      // why the record could not be kept
     bool m_news = false;                       // read from the folder, not yet shown
     bool m_stuck = false; // this device could go on neither as it was nor as a new one
+    bool m_began = false;
 };
 
 #endif // VARIZEZ_SHAREDLIST_H

@@ -12,12 +12,12 @@
 #include <QDate>
 #include <QFileInfo>
 
-namespace {
-
-qint32 today()
+qint32 DayBook::today()
 {
     return qint32(QDate(1970, 1, 1).daysTo(QDate::currentDate()));
 }
+
+namespace {
 
 void applyTo(DayCounts *days, const QVector<CountJournal::Entry> &entries)
 {
@@ -102,9 +102,9 @@ void DayBook::open(const QVector<PhraseEntry> &rows)
     fold();
 }
 
-bool DayBook::counted(int row, const PhraseEntry &shown, qint32 delta)
+bool DayBook::counted(int row, const PhraseEntry &shown, qint32 delta, qint32 day)
 {
-    const CountJournal::Entry entry{today(), row, shown.count, delta, shown.name};
+    const CountJournal::Entry entry{day, row, shown.count, delta, shown.name};
     m_entries.append(entry);
     QString error;
     if (!m_journal.isOpen()) {
@@ -155,6 +155,14 @@ bool DayBook::fold()
     m_entries.clear();
     m_problem = Problem();
     return true;
+}
+
+bool DayBook::replace(const DayCounts &days)
+{
+    load();
+    m_file.days = days;
+    m_entries.clear();
+    return fold();
 }
 
 DayCounts DayBook::days()

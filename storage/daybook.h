@@ -31,13 +31,18 @@ public:
     // Reads what a kill or a power cut left in the journal, once the list is
     // known, and folds it.
     void open(const QVector<PhraseEntry> &rows);
-    // Keeps the day of a count made, +1 or -1 on that row, which it left as
-    // shown, before the count is written. False when it could not be kept;
-    // problem() tells why.
-    bool counted(int row, const PhraseEntry &shown, qint32 delta);
+    // Keeps a count made on that day, +1 or -1 on that row, which it left
+    // as shown, before the count is written. False when it could not be
+    // kept; problem() tells why.
+    bool counted(int row, const PhraseEntry &shown, qint32 delta, qint32 day);
     bool fold();
+    // These days in place of those kept (what the devices said, when this
+    // one stops sharing them), durably.
+    bool replace(const DayCounts &days);
 
     DayCounts days();
+    // The date the clock shows, as a day (0: 1970-01-01).
+    static qint32 today();
     // Damaged (copied aside before it is replaced), CannotRead or CannotSave.
     const Problem &problem() const { return m_problem; }
 

@@ -10,7 +10,6 @@
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QIODevice>
-#include <algorithm>
 
 namespace {
 
@@ -21,25 +20,6 @@ constexpr int kDigestSize = 20;
 QByteArray digestOf(const QByteArray &bytes)
 {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
-}
-
-// The days within the bound: where there are more, the oldest go.
-DayCounts withinBound(const DayCounts &days)
-{
-    if (days.dayCount() <= DayFile::kDayBound)
-        return days;
-    QVector<qint32> all;
-    for (const DayCounts::Days &each : days.phrases())
-        all += each.keys().toVector();
-    const auto newest = all.end() - DayFile::kDayBound;
-    std::nth_element(all.begin(), newest, all.end());
-    // Of the day at the bound none is kept, rather than some of its phrases.
-    const qint32 first = *newest + 1;
-    DayCounts kept;
-    for (auto phrase = days.phrases().cbegin(); phrase != days.phrases().cend(); ++phrase)
-        for (auto day = phrase->lowerBound(first); day != phrase->cend(); ++day)
-            kept.add(phrase.key(), day.key(), day.value());
-    return kept;
 }
 
 } // namespace
@@ -56,7 +36,7 @@ QString DayFile::journalPathFor(const QString &phraseFile)
 
 QByteArray DayFile::bytesOf(const Contents &contents)
 {
-    const DayCounts days = withinBound(contents.days);
+    const DayCounts days = contents.days.withinBound();
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out.setVersion(QDataStream::Qt_4_7);
@@ -86,7 +66,7 @@ FileVerdict DayFile::read(const QByteArray &bytes, Contents *contents)
     if (magic != kMagic || version != kVersion || phrases < 0 || phrases > PhraseFile::kRecordBound)
         return FileVerdict::Damaged;
     Contents read{DayCounts(), checkpoint};
-    qint64 daysLeft = kDayBound;
+    qint64 daysLeft = DayCounts::kDayBound;
     QString previous;
     for (qint32 i = 0; i < phrases; ++i) {
         QString text;

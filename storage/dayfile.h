@@ -22,10 +22,8 @@
 // phrases in the order of their texts, and the SHA-1 of all before it.
 namespace DayFile {
 
-// Days kept in all: every phrase of a list of a hundred counted every day
-// for 50 years. Past it the oldest days go first.
-constexpr qint64 kDayBound = 2000000;
-// Room for the days of kDayBound and for texts; a larger file is not read.
+// Room for DayCounts::kDayBound days and for texts; a larger file is not
+// read.
 constexpr qint64 kSizeBound = 48 * 1024 * 1024;
 
 struct Contents
@@ -40,7 +38,7 @@ QString journalPathFor(const QString &phraseFile);
 QByteArray bytesOf(const Contents &contents);
 // Only a file whole and within every bound is read: each day from 0 to
 // DayCounts::kLastDay and in order, each number said from 1, no phrase
-// twice, at most kDayBound days.
+// twice, at most DayCounts::kDayBound days.
 FileVerdict read(const QByteArray &bytes, Contents *contents);
 
 } // namespace DayFile

@@ -510,8 +510,9 @@ bool deviceFile(S file, S spec)
 {
     const QStringList parts = spec.split(" / ");
     const QStringList head = parts.first().split(' ');
-    DeviceState state{head.value(0), QString(), 0, {}, {}, {}, head.value(2).toLongLong(),
-                      false,         {}};
+    DeviceState state;
+    state.id = head.value(0);
+    state.generation = head.value(2).toLongLong();
     state.name = decoded(head.value(1).section('*', 0, 0));
     state.name = state.name.repeated(
         head.value(1).contains('*') ? head.value(1).section('*', 1).toInt() : 1);

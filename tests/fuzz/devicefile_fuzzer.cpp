@@ -45,7 +45,8 @@ bool same(const DeviceState &a, const DeviceState &b)
     };
     return a.id == b.id && a.name == b.name && a.lastCounted == b.lastCounted &&
            a.replaced == b.replaced && a.quickWrites == b.quickWrites &&
-           a.generation == b.generation && a.targets == b.targets &&
+           a.generation == b.generation && a.targets == b.targets && a.days == b.days &&
+           a.daysBrought == b.daysBrought &&
            std::equal(a.entries.begin(), a.entries.end(), b.entries.begin(), b.entries.end(),
                       entry);
 }

@@ -3,9 +3,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // libFuzzer target: whatever the bytes, the readers of the phrase file and
-// of the targets file beside it take them without a crash, a hang or runaway
-// memory, and what they read is written and read back unchanged.
+// of the files beside it (the targets, the days and the journal of counts)
+// take them without a crash, a hang or runaway memory, and what they read
+// is written and read back unchanged.
 
+#include "countjournal.h"
+#include "dayfile.h"
 #include "phrasefile.h"
 #include "targetfile.h"
 
@@ -42,6 +45,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QVector<PhraseTarget> targets;
     if (TargetFile::read(bytes, &targets) == FileVerdict::Whole &&
         TargetFile::bytesOf(targets) != bytes)
+        std::abort();
+    DayFile::Contents days;
+    if (DayFile::read(bytes, &days) == FileVerdict::Whole && DayFile::bytesOf(days) != bytes)
+        std::abort();
+    // A journal is read up to its first entry that is not whole, and never
+    // holds more than its bytes make.
+    const CountJournal::Contents journal = CountJournal::parse(bytes);
+    if (journal.droppedBytes < 0 || journal.droppedBytes > bytes.size() ||
+        journal.entries.size() > bytes.size() / 30)
         std::abort();
     return 0;
 }

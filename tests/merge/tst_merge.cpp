@@ -6,8 +6,10 @@
 // and so on), each with its state and its list, play the rows of
 // merge.txt. A step is "a add X", "a up X 3", "a down X 1", "a reset X",
 // "a remove X", "a target X 33" (0: none), "b sees a" (b takes in a's state
-// as a last kept it) or "show" (each device's list, as the last column
-// has it).
+// as a last kept it), "show" (each device's list, as the last column has
+// it) or "days" (what each device shows was said on each day). Counts made
+// "on DAY" (0: 1970-01-01) are kept on that day; "a brings X DAY N" is a
+// beginning to share with N said on that day before.
 
 #include "sharedcounts.h"
 #include "sharedtargets.h"
@@ -62,6 +64,11 @@ bool play(std::map<QString, Device> &devices, const QStringList &words)
     if (verb == "sees" && devices.count(text)) {
         d.counts->setDevices({devices.at(text).counts->own()});
         d.targets.agree(d.counts->devices());
+    } else if (verb == "brings") {
+        DayCounts said;
+        said.add(text, by, words.value(4).toInt());
+        d.counts->bringInDays(said);
+        return true;
     } else if (verb == "add") {
         d.keys.append(d.counts->add(text, 0, {d.keys.cbegin(), d.keys.cend()}));
     } else if (i == d.rows.size()) {
@@ -71,6 +78,8 @@ bool play(std::map<QString, Device> &devices, const QStringList &words)
         return true;
     } else if (verb == "up" || verb == "down") {
         d.counts->count(d.keys.at(i), verb == "up" ? by : -by);
+        for (int n = 0; words.value(4) == "on" && n < by; ++n)
+            d.counts->countOnDay(text, words.value(5).toInt(), verb == "up" ? 1 : -1);
     } else if (verb == "reset") {
         d.counts->reset(d.keys.at(i));
     } else if (verb == "remove") {
@@ -83,6 +92,21 @@ bool play(std::map<QString, Device> &devices, const QStringList &words)
     if (verb != "sees")
         d.counts->arrange(d.keys); // as a save does
     return true;
+}
+
+// What each device shows was said on each day: "a: X@5=3 Y@6=1".
+QString days(const std::map<QString, Device> &devices)
+{
+    QStringList all;
+    for (const auto &[name, d] : devices) {
+        QStringList said;
+        const DayCounts days = d.counts->days();
+        for (auto phrase = days.phrases().cbegin(); phrase != days.phrases().cend(); ++phrase)
+            for (auto day = phrase->cbegin(); day != phrase->cend(); ++day)
+                said << QString("%1@%2=%3").arg(phrase.key()).arg(day.key()).arg(day.value());
+        all << name + ": " + (said.isEmpty() ? "-" : said.join(' '));
+    }
+    return all.join("; ");
 }
 
 } // namespace
@@ -120,6 +144,8 @@ private slots:
         for (const QString &step : qAsConst(steps))
             if (step == "show")
                 seen = ::shown(devices);
+            else if (step == "days")
+                seen = ::days(devices);
             else
                 QVERIFY2(play(devices, step.split(' ', Qt::SkipEmptyParts)), qPrintable(step));
         QCOMPARE(seen, shown);

@@ -19,7 +19,8 @@ of those owners only when cut short. A program is opened when a step needs it, a
 for varizez-file ($VARIZEZ_FILE). At the end every program is closed, the engine brings all
 files everywhere, and each device, started once, must show what the model shows knowing
 everything. Each count is kept on the day its device's clock shows: after every count, and
-at the end, what varizez-file history prints on a device is what it said on each day.
+at the end, what varizez-file history prints on a device is what the devices it knows of
+said on each day.
 Run through with-private-home.sh.
 """
 import datetime, itertools, os, random, re, subprocess, sys, time
@@ -45,7 +46,8 @@ def today(clock):
 # uids of the elements of its phrase that its device knew. A target set (n, 0 for none) has a
 # stamp one past every stamp its device knew: the one of a phrase known with the latest stamp
 # holds, of two with one stamp the one of the device with the larger id.
-Fact = namedtuple('Fact', 'kind text n uid seen stamp', defaults=(0, None, frozenset(), 0))
+# A count made by hand has the day its device's clock showed.
+Fact = namedtuple('Fact', 'kind text n uid seen stamp day', defaults=(0, None, frozenset(), 0, None))
 
 
 class Model:
@@ -96,18 +98,30 @@ class Model:
         """text -> count, the phrases the device shows."""
         return {t: min(max(0, n), 2**31 - 1) for t, (n, shown) in self.sums(d).items() if shown}
 
-    def element(self, d, kind, text, n=0):
-        self.facts[d].append(Fact(kind, text, n, next(self.uids)))
+    def element(self, d, kind, text, n=0, day=None):
+        self.facts[d].append(Fact(kind, text, n, next(self.uids), day=day))
 
     def cut(self, d, kind, text):  # a reset or a remove of what d knows of the phrase
         seen = frozenset(f.uid for f in self.knows(d) if f.uid and f.text == text)
         self.facts[d].append(Fact(kind, text, seen=seen))
 
-    def count(self, d, text, n):
+    def count(self, d, text, n, day=None):
         if n and self.sums(d).get(text, (0,))[0] < 0:
             self.cut(d, 'reset', text)  # shown as 0, and the user counts from what they see
         if n:
-            self.element(d, 'count', text, n)
+            self.element(d, 'count', text, n, day)
+
+    def days(self, d):
+        """(date, text) -> what was said that day, as d knows it: each device's counts by hand
+        on their days, a count down taking one from its device's day where it has one."""
+        total = Counter()
+        for e in DEVICES:
+            said = Counter()
+            for f in self.facts[e][:self.known[d][e] if e != d else None]:
+                if f.day:
+                    said[(f.day, f.text)] = max(0, said[(f.day, f.text)] + f.n)
+            total += said
+        return total
 
     def imported(self, d, rows):
         shown = self.shown(d)
@@ -129,7 +143,7 @@ class Run:
     def __init__(self, player, seed):
         self.player, self.seed, self.rng, self.model = player, seed, random.Random(seed), Model()
         self.players, self.dialog, self.undo, self.log, self.kinds = {}, {}, None, [], Counter()
-        self.clocks, self.days = {}, {d: Counter() for d in DEVICES}  # (date, text): what d said
+        self.clocks, self.midnight = {}, False  # the clock each open device runs on
         self.versions = {d: [] for d in DEVICES}  # each device file's: (bytes, mtime, facts told)
         self.folder = {d: {} for d in DEVICES}  # the version of each device's file in d's folder
         set_up = ''.join(f'device {d}\nput /home/{d}/.local/share/varizez/varizezCount.bin\n'
@@ -166,20 +180,19 @@ class Run:
                       f'\nthe device shows: {seen}\nthe model shows:  {want}')
 
     def check_days(self, d, after):
-        seen, want = Counter(days_of(self.environment(d, ''))), +self.days[d]
+        if self.midnight:  # a day changed during a step: its counts are on either day
+            return
+        seen, want = Counter(days_of(self.environment(d, ''))), +self.model.days(d)
         if seen != want:
             self.fail(f'{d} disagrees with the model on the days after {after}',
                       f'\nthe device prints: {sorted(seen.items())}\nthe model keeps:  {sorted(want.items())}')
 
     def counted(self, d, text, n, step):
-        """n counts of d (below 0: counts down), each on the day d's clock shows; a count down
-        takes one from that day, where it has one."""
+        """n counts of d (below 0: counts down), each on the day d's clock shows."""
         day = today(self.clocks.get(d, ''))
+        self.model.count(d, text, n, day)
         self.send(d, step)
-        if today(self.clocks.get(d, '')) != day:  # midnight came during the step: either day
-            self.days[d] = Counter(days_of(self.environment(d, '')))
-            return
-        self.days[d][(day, text)] = max(0, self.days[d][(day, text)] + n)
+        self.midnight |= today(self.clocks.get(d, '')) != day
         self.check_days(d, step)
 
     def send(self, d, step, check=True):
@@ -268,8 +281,7 @@ class Run:
             self.on_list(d, text if verb == 'remove' else None)
             shown = self.model.shown(d).get(text)
         n = int(words[3]) if verb == 'count' else {'plus': 1, 'minus': -1}.get(verb, 0)
-        if n:
-            self.model.count(d, text, max(n, -shown))  # A and − stop at the 0 shown
+        if n:  # A and − stop at the 0 shown
             press = f'key {"LA"[n < 0]}*{abs(n)}' if verb == 'count' else f'press btn{verb.title()}'
             return self.counted(d, text, max(n, -shown), press)
         elif verb in ('reset', 'remove'):

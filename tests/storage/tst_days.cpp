@@ -3,12 +3,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What was said on each day: the counts by the day as values, the days
-// file's bytes, and the book that keeps them beside a phrase file on the
-// real file system. Days are written as numbers (0 is 1970-01-01), or in the
+// file's bytes, the days section of a device's file as another device may
+// forge it, and the book that keeps them beside a phrase file on the real
+// file system. Days are written as numbers (0 is 1970-01-01), or in the
 // book's rows from today ("t", "t-1").
 
+#include "bytecodec.h"
 #include "daybook.h"
 #include "dayfile.h"
+#include "deviceparts.h"
 
 #include <QCryptographicHash>
 #include <QDataStream>
@@ -84,6 +87,8 @@ private slots:
     void counts();
     void file_data();
     void file();
+    void section_data();
+    void section();
     void book_data();
     void book();
 };
@@ -197,6 +202,61 @@ void TestDays::file()
     }
 }
 
+void TestDays::section_data()
+{
+    // Numbers and "texts", as a device's file holds them: phrases, then each
+    // phrase's text, its number of days, and each day (after the one before,
+    // the first after day 0) with what was said; the days said while
+    // sharing, then those brought in.
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("read"); // the days; what was brought; or "refused"
+
+    QTest::newRow("two phrases, days apart") << "2 'a' 2 20431 5 3 1 'b' 1 7 2 0"
+                                             << "a@20431=5 a@20434=1 b@7=2; ";
+    QTest::newRow("brought in") << "0 1 'a' 1 20000 10"
+                                << "; a@20000=10";
+    QTest::newRow("the last day a date can name") << "1 'a' 1 2932896 1 0"
+                                                  << "a@2932896=1; ";
+    QTest::newRow("a day past 9999-12-31") << "1 'a' 1 2932897 1 0"
+                                           << "refused";
+    QTest::newRow("a day past it by steps") << "1 'a' 2 2932896 1 1 1 0"
+                                            << "refused";
+    QTest::newRow("a day twice") << "1 'a' 2 5 1 0 1 0"
+                                 << "refused";
+    QTest::newRow("nothing said on a day") << "1 'a' 1 5 0 0"
+                                           << "refused";
+    QTest::newRow("more said than a day holds") << "1 'a' 1 5 2147483648 0"
+                                                << "refused";
+    QTest::newRow("a phrase twice") << "2 'a' 1 5 1 'a' 1 6 1 0"
+                                    << "refused";
+    QTest::newRow("more days than the bound, before any is read") << "1 'a' 2000001 5 1 0"
+                                                                  << "refused";
+    QTest::newRow("cut short") << "1 'a' 2 5 1"
+                               << "refused";
+    QTest::newRow("bytes after the days") << "0 0 7"
+                                          << "refused";
+}
+
+void TestDays::section()
+{
+    QFETCH(QString, section);
+    QFETCH(QString, read);
+    ByteWriter out;
+    for (const QString &token : section.split(' '))
+        if (token.startsWith('\''))
+            out.text(token.mid(1, token.size() - 2));
+        else
+            out.number(token.toULongLong());
+    DayCounts days, brought;
+    const bool whole = DeviceParts::readDays(out.bytes(), &days, &brought);
+    QCOMPARE(whole ? shown(days) + "; " + shown(brought) : QString("refused"), read);
+    if (whole) { // written as it was read
+        ByteWriter again;
+        DeviceParts::writeDays(again, days, brought);
+        QCOMPARE(again.bytes(), out.bytes());
+    }
+}
+
 void TestDays::book_data()
 {
     // open ROWS (text=count,...), count ROW TEXT AFTER +1/-1, close, kill
@@ -263,7 +323,8 @@ void TestDays::book()
             rows = rowsOf(w.at(1));
             book->open(rows);
         } else if (w.at(0) == "count") {
-            book->counted(w.at(1).toInt(), {w.at(2), w.at(3).toInt()}, w.at(4).toInt());
+            book->counted(w.at(1).toInt(), {w.at(2), w.at(3).toInt()}, w.at(4).toInt(),
+                          DayBook::today());
         } else if (w.at(0) == "close") {
             book.reset();
         } else if (w.at(0) == "kill") {

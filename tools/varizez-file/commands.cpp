@@ -8,6 +8,8 @@
 #include "daybook.h"
 #include "output.h"
 #include "phrasefile.h"
+#include "sharedcounts.h"
+#include "sharingsettings.h"
 #include "sync.h"
 #include "targetlist.h"
 
@@ -227,15 +229,22 @@ int Commands::importCsv(const QString &csvPath, const DataLocation &target)
                              fields == 3 ? std::optional<QVector<qint32>>(targets) : std::nullopt);
 }
 
-int Commands::history(const QString &path, const QString &phrase, int days)
+int Commands::history(const DataLocation &here, const QString &phrase, int days)
 {
     // The list tells whether the journal's last count was made; a list that
     // cannot be read leaves that count in.
     PhraseFileContents contents;
     QString error;
-    readFile(path, &contents, &error);
+    readFile(here.file, &contents, &error);
     Problem problem;
-    const DayCounts kept = DayBook::read(path, contents.entries, &problem);
+    const QString folder = SharingSettings::folderFor(here.file);
+    DayCounts kept;
+    if (folder.isEmpty()) {
+        kept = DayBook::read(here.file, contents.entries, &problem);
+    } else {
+        SharedFolder shared(here, folder);
+        kept = SharedCounts::daysOf(Sync::devicesKnown(shared));
+    }
     static const QDate epoch(1970, 1, 1);
     const qint64 first = days > 0 ? epoch.daysTo(QDate::currentDate()) - days + 1 : 0;
     QMap<qint32, QString> rows; // by day, phrases in the order of their texts

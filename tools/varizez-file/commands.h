@@ -20,8 +20,9 @@ int exportCsv(const QString &path);
 int restore(const QString &copy, const DataLocation &target);
 int importCsv(const QString &csvPath, const DataLocation &target);
 // What was said of each phrase (or of that one alone) on each day, the last
-// days of them only where days > 0, as CSV: date,phrase,count.
-int history(const QString &path, const QString &phrase, int days);
+// days of them only where days > 0, as CSV: date,phrase,count. With sharing
+// on, what every device known said.
+int history(const DataLocation &here, const QString &phrase, int days);
 
 } // namespace Commands
 

@@ -53,7 +53,7 @@ int run(const QStringList &args, const DataLocation &here, bool off, const QStri
         const int n = days.isNull() ? 0 : days.toInt(&isNumber);
         if (!isNumber || (!days.isNull() && (n < 1 || n > 100000)))
             return usageError(QStringLiteral("--days takes a number of days from 1 to 100000"));
-        return Commands::history(here.file, rest.value(0), n);
+        return Commands::history(here, rest.value(0), n);
     }
     if (command == QLatin1String("path") && rest.isEmpty()) {
         if (!here.problem.isEmpty())

@@ -46,23 +46,13 @@ int status(const DataLocation &here)
         return 0;
     }
     SharedFolder shared(here, folder);
-    QByteArray kept;
-    DeviceState own = shared.readOwn(&kept).value_or(DeviceState());
-    own.id = shared.ownId();
-    if (own.name.isEmpty())
-        own.name = SharingSettings::deviceName();
+    const QVector<DeviceState> devices = Sync::devicesKnown(shared);
+    const DeviceState &own = devices.first();
     QString text = QStringLiteral("Sharing is on, through %1.\nThis device: %2 (%3)\n")
                        .arg(shownPath(folder), shownName(own.name), shownName(own.id));
     if (!shared.folderThere())
         text += QStringLiteral("The folder is not there now: its devices as last seen.\n");
     text += QStringLiteral("Devices:\n");
-    QMap<QString, DeviceState> byId; // the latest known of each: kept here, then in the folder
-    for (const DeviceState &device : shared.readCopies())
-        byId.insert(device.id, device);
-    for (const SharedFolder::Arrival &arrival : shared.readFolder())
-        byId.insert(arrival.state.id, arrival.state);
-    QVector<DeviceState> devices = byId.values().toVector();
-    devices.prepend(own);
     for (const DeviceState &device : qAsConst(devices))
         text += QStringLiteral("  %1  %2, %3%4\n")
                     .arg(shownName(device.id), shownName(device.name), when(device.lastCounted),
@@ -166,6 +156,24 @@ int turnOff(const DataLocation &here)
 }
 
 } // namespace
+
+QVector<DeviceState> Sync::devicesKnown(SharedFolder &shared)
+{
+    QByteArray kept;
+    DeviceState own = shared.readOwn(&kept).value_or(DeviceState());
+    own.id = shared.ownId();
+    if (own.name.isEmpty())
+        own.name = SharingSettings::deviceName();
+    QMap<QString, DeviceState> byId; // the latest known of each: kept here, then in the folder
+    for (const DeviceState &device : shared.readCopies())
+        byId.insert(device.id, device);
+    for (const SharedFolder::Arrival &arrival : shared.readFolder())
+        byId.insert(arrival.state.id, arrival.state);
+    byId.remove(own.id);
+    QVector<DeviceState> devices = byId.values().toVector();
+    devices.prepend(own);
+    return devices;
+}
 
 int Sync::run(const DataLocation &here, const QString &folder, bool off)
 {

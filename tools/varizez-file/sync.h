@@ -7,6 +7,7 @@
 
 #include "datalocation.h"
 #include "phrasefile.h"
+#include "sharedfolder.h"
 
 #include <QString>
 
@@ -27,6 +28,10 @@ int run(const DataLocation &here, const QString &folder, bool off);
 // target. Returns the exit status.
 int replaceList(const DataLocation &target, const QVector<PhraseEntry> &entries,
                 const std::optional<QVector<qint32>> &targets = std::nullopt);
+
+// Every device known through the folder that sharing goes through: this
+// one first, then those whose file is there or kept here.
+QVector<DeviceState> devicesKnown(SharedFolder &shared);
 
 } // namespace Sync
 
