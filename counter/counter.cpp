@@ -44,7 +44,12 @@ void Counter::setBeads(Beads *record)
     showCount();
     // Whatever the last run left: a count above 0 can be counted down.
     m_ui->btnMinus->setEnabled(m_shown > 0);
-    m_target->start(record ? record->target() : 0, m_nextPhrase, m_shown);
+    m_target->start(record ? record->target() : 0, m_nextPhrase, m_shown, saidToday());
+}
+
+qint64 Counter::saidToday() const
+{
+    return m_beads && m_saidToday ? m_saidToday(m_beads->name()) : -1;
 }
 
 void Counter::tell(PhraseOperation::Kind kind, qint32 value)
@@ -69,7 +74,7 @@ void Counter::countUp()
     withdrawUndo();
     tell(PhraseOperation::Kind::CountUp);
     m_ui->btnMinus->setEnabled(true);
-    m_target->counted(m_shown, TargetStrip::Change::Up);
+    m_target->counted(m_shown, TargetStrip::Change::Up, saidToday());
 }
 
 void Counter::countDown()
@@ -77,7 +82,7 @@ void Counter::countDown()
     withdrawUndo();
     if (m_shown > 0) {
         tell(PhraseOperation::Kind::CountDown);
-        m_target->counted(m_shown, TargetStrip::Change::Other);
+        m_target->counted(m_shown, TargetStrip::Change::Other, saidToday());
     } else {
         m_ui->btnMinus->setEnabled(false);
     }
@@ -109,7 +114,7 @@ void Counter::on_btnReset_clicked()
     else
         withdrawUndo();
     tell(PhraseOperation::Kind::Reset);
-    m_target->counted(m_shown, TargetStrip::Change::Other);
+    m_target->counted(m_shown, TargetStrip::Change::Other, saidToday());
 }
 
 void Counter::offerUndo(int countBefore)
@@ -125,7 +130,7 @@ void Counter::offerUndo(int countBefore)
         tell(PhraseOperation::Kind::UndoReset, m_countBeforeReset);
         if (m_shown > 0)
             m_ui->btnMinus->setEnabled(true);
-        m_target->counted(m_shown, TargetStrip::Change::Other);
+        m_target->counted(m_shown, TargetStrip::Change::Other, saidToday());
     });
 }
 
@@ -151,7 +156,7 @@ void Counter::takeInCount()
         withdrawUndo(); // counted elsewhere since the reset
     showCount();
     m_ui->btnMinus->setEnabled(m_shown > 0);
-    m_target->counted(m_shown, TargetStrip::Change::Other);
+    m_target->counted(m_shown, TargetStrip::Change::Other, saidToday());
 }
 
 void Counter::showCount()

@@ -10,6 +10,7 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <functional>
 #include <memory>
 
 class Beads;
@@ -34,6 +35,12 @@ public:
     // offers the phrase set by setNextPhrase() once it is reached.
     void setBeads(Beads *record);
     void setNextPhrase(const QString &text) { m_nextPhrase = text; }
+    // Where to learn what was said of a phrase today (-1: not known), shown
+    // with a target's progress.
+    void setSaidToday(std::function<qint64(const QString &)> saidToday)
+    {
+        m_saidToday = std::move(saidToday);
+    }
     // Tells what is wrong with the user's data; an empty text when all is well.
     void showNotice(const QString &text);
     // The record's count was changed elsewhere: shows it.
@@ -56,6 +63,7 @@ private slots:
     void on_btnReset_clicked();
 
 private:
+    qint64 saidToday() const;
     void countUp();
     void countDown();
     // Tells what the user did to the record counted, and shows the count.
@@ -77,6 +85,7 @@ private:
     int m_countBeforeReset = 0; // what Undo puts back while it is offered
     std::unique_ptr<TargetStrip> m_target;
     QString m_nextPhrase;
+    std::function<qint64(const QString &)> m_saidToday;
 };
 
 #endif // VARIZEZ_COUNTER_H

@@ -23,7 +23,7 @@ TargetStrip::TargetStrip(QBoxLayout *layout, QLCDNumber *number,
 
 TargetStrip::~TargetStrip() = default;
 
-void TargetStrip::start(int target, const QString &next, int count)
+void TargetStrip::start(int target, const QString &next, int count, qint64 saidToday)
 {
     stop();
     m_target = target;
@@ -52,25 +52,31 @@ void TargetStrip::start(int target, const QString &next, int count)
         below +=
             window->findChild<QWidget *>(QLatin1String(name), Qt::FindDirectChildrenOnly) ? 1 : 0;
     m_layout->insertWidget(below, m_strip);
-    counted(count, Change::Other);
+    counted(count, Change::Other, saidToday);
 }
 
-void TargetStrip::counted(int count, Change change)
+void TargetStrip::counted(int count, Change change, qint64 saidToday)
 {
     if (!m_strip)
         return;
     const bool reached = count > 0 && count % m_target == 0;
-    const QString progress = QCoreApplication::translate("Counter", "%1 of %2")
-                                 .arg(UndoOffer::number(count), UndoOffer::number(m_target));
-    m_progress->setText(progress);
+    const QString of = UndoOffer::number(count), target = UndoOffer::number(m_target),
+                  today = UndoOffer::number(saidToday);
+    m_progress->setText(
+        saidToday < 0
+            ? QCoreApplication::translate("Counter", "%1 of %2").arg(of, target)
+            : QCoreApplication::translate("Counter", "%1 of %2 · %3 today").arg(of, target, today));
     // The way on shows from the moment the target is reached, as long as
     // the count stays at or above it; the last phrase offers none.
     m_next->setVisible(count >= m_target && !m_nextText.isEmpty());
     m_next->setText(
         QCoreApplication::translate("Counter", "Next: %1").arg(Printable::line(m_nextText, 40)));
     if (reached && change == Change::Up) {
-        m_progress->setText(QCoreApplication::translate("Counter", "%1 of %2: target reached")
-                                .arg(UndoOffer::number(count), UndoOffer::number(m_target)));
+        m_progress->setText(
+            saidToday < 0
+                ? QCoreApplication::translate("Counter", "%1 of %2: target reached").arg(of, target)
+                : QCoreApplication::translate("Counter", "%1 of %2: target reached · %3 today")
+                      .arg(of, target, today));
         m_signal->reached(m_number, m_progress);
     }
 }

@@ -31,14 +31,15 @@ public:
 
     // A new run: the phrase's target (0 for none) and the text of the next
     // phrase of the list (empty for none), at this count.
-    void start(int target, const QString &next, int count);
+    // saidToday: what was said of the phrase today, -1 where it is not known.
+    void start(int target, const QString &next, int count, qint64 saidToday);
     // How the count came to be what it is: counted up by one, the only way
     // a target is reached, or any other way (down, reset, undone, counted
     // elsewhere, a new run).
     enum class Change { Up, Other };
 
-    // The count is now count.
-    void counted(int count, Change change);
+    // The count is now count, and what was said today saidToday.
+    void counted(int count, Change change, qint64 saidToday);
     // The run ended.
     void stop();
 

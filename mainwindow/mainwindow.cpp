@@ -5,12 +5,14 @@
 #include "mainwindow.h"
 
 #include "counter.h"
+#include "daybook.h"
+#include "historydialog.h"
 #include "mainwindowui.h"
 #include "notice.h"
 #include "orientation.h"
+#include "phrasemenu.h"
 #include "seeds.h"
 #include "targetdialog.h"
-#include "targetmenu.h"
 #include "undooffer.h"
 
 #include <QCoreApplication>
@@ -99,17 +101,26 @@ MainWindow::MainWindow(QWidget *parent)
     });
 
     connect(m_counter.get(), &Counter::operation, this, &MainWindow::apply);
+    m_counter->setSaidToday([this](const QString &text) { return m_phraseStore.saidToday(text); });
     connect(&m_phraseStore, &PhraseStore::changedOutside, this, &MainWindow::takeInChanges);
 
-    // A phrase's target, from the list's context menu; and on from a phrase
-    // whose target was reached to the next, as Back, choosing it and Start.
-    connect(new TargetMenu(m_ui->listWidget), &TargetMenu::targetWanted, this, [this](int row) {
+    // A phrase's target and history, from the list's context menu; and on
+    // from a phrase whose target was reached to the next, as Back, choosing
+    // it and Start.
+    auto *menu = new PhraseMenu(m_ui->listWidget);
+    connect(menu, &PhraseMenu::targetWanted, this, [this](int row) {
         const Beads *record = m_phrases.record(row);
         if (!record)
             return;
         if (const std::optional<int> target =
                 TargetDialog::ask(this, record->name(), record->target()))
             apply(PhraseOperation::on(PhraseOperation::Kind::SetTarget, row, *target));
+    });
+    connect(menu, &PhraseMenu::historyWanted, this, [this](int row) {
+        QVector<HistoryDialog::Phrase> phrases;
+        for (const Beads *record : m_phrases.records())
+            phrases.append({record->name(), record->target()});
+        HistoryDialog(this, m_phraseStore.days(), phrases, row, DayBook::today()).exec();
     });
     connect(m_counter.get(), &Counter::nextPhrase, this, [this] {
         const int next = currentRow() + 1;

@@ -104,6 +104,8 @@ public:
     // sharing; and of what they brought in, the most any brought, so that
     // one history that two devices hold is not doubled.
     DayCounts days() const { return daysOf(m_devices); }
+    // Of days(), what was said of one phrase on one day.
+    qint64 saidOn(const QString &text, qint32 day) const;
     static DayCounts daysOf(const QVector<DeviceState> &devices);
     // Readies this device's state to be kept again: one generation on.
     void nextGeneration() { ++m_devices.first().generation; }

@@ -42,3 +42,13 @@ DayCounts SharedCounts::daysOf(const QVector<DeviceState> &devices)
     said.addAll(brought);
     return said;
 }
+
+qint64 SharedCounts::saidOn(const QString &text, qint32 day) const
+{
+    qint64 said = 0, brought = 0;
+    for (const DeviceState &device : m_devices) {
+        said += device.days.said(text, day);
+        brought = qMax<qint64>(brought, device.daysBrought.said(text, day));
+    }
+    return said + brought;
+}

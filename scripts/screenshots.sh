@@ -6,8 +6,9 @@
 
 # Regenerates docs/mainwindow.png and docs/counter.png from the real program
 # running in a virtual X server, with an empty private /home, so the shots
-# show the list a first start makes and nobody's own counts; and the shots
-# of a target counted to and reached, in English and Arabic.
+# show the list a first start makes and nobody's own counts; the shots of a
+# target counted to and reached, and of the history of a phrase counted to
+# its target day after day, in English and Arabic.
 #
 #   scripts/screenshots.sh [BUILD_DIR]     (default: build)
 set -euo pipefail
@@ -21,18 +22,33 @@ fi
 cmake -S "$root" -B "$build" >/dev/null
 cmake --build "$build" -j2 --target varizez varizez-file
 
-script=$(mktemp)
-trap 'rm -f "$script"' EXIT
+script=$(mktemp) days=$(mktemp)
+trap 'rm -f "$script" "$days"' EXIT
+# A days file as the program writes it ("VZDY"): the first phrase counted on
+# 40 of the last 60 days, its target of 33 reached on each of the last 12;
+# the second now and then.
+cat >"$days" <<'DAYS'
+import datetime, hashlib, struct, sys
+path, first, second = sys.argv[1:]
+today = (datetime.date.today() - datetime.date(1970, 1, 1)).days
+said = {first: {today - i: 33 + (i * 7) % 20 for i in range(12)}, second: {}}
+said[first].update({today - i: (i * 13) % 45 + 1 for i in range(13, 60) if i % 3})
+said[second].update({today - i: (i * 5) % 11 + 1 for i in range(0, 60, 4)})
+text = lambda t: struct.pack('>I', len(t.encode('utf-16-be'))) + t.encode('utf-16-be')
+body = struct.pack('>IIQi', 0x565A4459, 1, 1, len(said))
+for phrase in sorted(said, key=lambda t: t.encode('utf-16-be')):
+    body += text(phrase) + struct.pack('>i', len(said[phrase]))
+    body += b''.join(struct.pack('>ii', day, n) for day, n in sorted(said[phrase].items()))
+open(path, 'wb').write(body + hashlib.sha1(body).digest())
+DAYS
 cat >"$script" <<'SCRIPT'
 set -eu
-program=$1 docs=$2 private_home=$3 file=$4
+program=$1 docs=$2 private_home=$3 file=$4 days=$5 shots=$6
 openbox &
 wm=$!
 until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window; do sleep 0.1; done
 sleep 1 # openbox announces itself before it manages windows
-# With /home/user there, the program keeps its file in it, as on the handheld.
-"$private_home" sh -c 'mkdir /home/user && exec "$@"' sh "$program" &
-pid=$! # the program itself: each wrapper replaces itself with the next
+pid=$wm
 trap 'kill $pid $wm 2>/dev/null; wait $pid $wm 2>/dev/null || true' EXIT
 window() { # by its whole title, which xdotool's patterns cannot match outside ASCII
     for _ in $(seq 100); do
@@ -44,6 +60,10 @@ window() { # by its whole title, which xdotool's patterns cannot match outside A
     echo "screenshots: no $1 window" >&2
     exit 1
 }
+if [ "$shots" = windows ]; then
+# With /home/user there, the program keeps its file in it, as on the handheld.
+"$private_home" sh -c 'mkdir /home/user && exec "$@"' sh "$program" &
+pid=$! # the program itself: each wrapper replaces itself with the next
 window Varizez
 sleep 1
 import -window "$id" "$docs/mainwindow.png"
@@ -82,8 +102,38 @@ target() { # LANGUAGE DIALOG-TITLE FIRST SECOND
 }
 target en_US Dialog SubhanAllah Alhamdulillah
 target ar_EG حوار "سبحان الله" "الحمد لله"
+exit
+fi
+
+# The history of the first phrase, from the list's context menu.
+history() { # LANGUAGE WINDOW-TITLE FIRST SECOND
+    LANGUAGE=$1 LANG=$1.UTF-8 "$private_home" sh -c 'mkdir /home/user &&
+        printf "phrase,count,target\n%s,40,33\n%s,3,\n" "$3" "$4" >/home/list.csv &&
+        "$2" import /home/list.csv >/dev/null &&
+        python3 "$5" /home/user/varizezCount.days "$3" "$4" && exec "$1"' \
+        sh "$program" "$file" "$3" "$4" "$days" &
+    pid=$!
+    window Varizez
+    sleep 1
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    xdotool mousemove --window "$id" $((WIDTH / 2)) 85 click 1 key Home # the first phrase
+    sleep 0.3
+    xdotool key Menu # its menu
+    sleep 0.5
+    xdotool key Down Down Return # History…
+    window "$2"
+    sleep 1
+    import -window "$id" "$docs/history-${1%%_*}.png"
+    kill $pid; wait $pid 2>/dev/null || true
+}
+history en_US History SubhanAllah Alhamdulillah
+history ar_EG السجل "سبحان الله" "الحمد لله"
 SCRIPT
-xvfb-run -a -s "-screen 0 800x600x24 -nolisten tcp" dbus-run-session -- \
-    bash "$script" "$build/app/varizez" "$root/docs" "$root/tests/support/with-private-home.sh" \
-    "$build/tools/varizez-file"
-echo "wrote docs/mainwindow.png, docs/counter.png and docs/target-{progress,reached}-{en,ar}.png"
+# The windows on a desktop's screen; the history on a phone's (360 x 720).
+for shots in windows:800x600 history:360x720; do
+    xvfb-run -a -s "-screen 0 ${shots#*:}x24 -nolisten tcp" dbus-run-session -- \
+        bash "$script" "$build/app/varizez" "$root/docs" "$root/tests/support/with-private-home.sh" \
+        "$build/tools/varizez-file" "$days" "${shots%:*}"
+done
+echo "wrote docs/mainwindow.png, docs/counter.png, docs/target-{progress,reached}-{en,ar}.png" \
+    "and docs/history-{en,ar}.png"

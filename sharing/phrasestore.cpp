@@ -300,6 +300,17 @@ void PhraseStore::watch()
             m_watcher.addPath(path);
 }
 
+DayCounts PhraseStore::days()
+{
+    return m_shared ? m_shared->days() : m_days ? m_days->days() : DayCounts();
+}
+
+qint64 PhraseStore::saidToday(const QString &text)
+{
+    const qint32 today = DayBook::today();
+    return m_shared ? m_shared->saidOn(text, today) : m_days ? m_days->saidOn(text, today) : -1;
+}
+
 QString PhraseStore::notice() const
 {
     QStringList lines{Notices::ofPhraseFile(m_file.problem()),

@@ -51,6 +51,10 @@ public:
     bool save();
     // What the user has to be told about the list, or an empty text.
     QString notice() const;
+    // What was said on each day: here, or with sharing on every device; and
+    // of one phrase today (-1: nothing is kept).
+    DayCounts days();
+    qint64 saidToday(const QString &text);
 
 signals:
     // The list was changed from elsewhere, or the notice was.

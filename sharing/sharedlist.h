@@ -66,6 +66,7 @@ public:
     void bringInDays(const DayCounts &days) { m_counts->bringInDays(days); }
     // What every device said on each day.
     DayCounts days() const { return m_counts->days(); }
+    qint64 saidOn(const QString &text, qint32 day) const { return m_counts->saidOn(text, day); }
     // The list as the devices make it now, phrases keeping their places.
     void refresh();
     // Whether the folder brought something since the last refresh().

@@ -165,6 +165,16 @@ bool DayBook::replace(const DayCounts &days)
     return fold();
 }
 
+qint64 DayBook::saidOn(const QString &text, qint32 day)
+{
+    load();
+    qint64 said = m_file.days.said(text, day);
+    for (const CountJournal::Entry &e : qAsConst(m_entries))
+        if (e.day == day && e.text == text)
+            said = qMax<qint64>(0, said + e.delta);
+    return said;
+}
+
 DayCounts DayBook::days()
 {
     load();

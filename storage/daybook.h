@@ -41,6 +41,8 @@ public:
     bool replace(const DayCounts &days);
 
     DayCounts days();
+    // Of days(), what was said of one phrase on one day.
+    qint64 saidOn(const QString &text, qint32 day);
     // The date the clock shows, as a day (0: 1970-01-01).
     static qint32 today();
     // Damaged (copied aside before it is replaced), CannotRead or CannotSave.

@@ -59,6 +59,14 @@
         <source>%1 of %2: target reached</source>
         <translation>%1 من %2: بلغت الهدف</translation>
     </message>
+    <message>
+        <source>%1 of %2 · %3 today</source>
+        <translation>%1 من %2 · %3 اليوم</translation>
+    </message>
+    <message>
+        <source>%1 of %2: target reached · %3 today</source>
+        <translation>%1 من %2: بلغت الهدف · %3 اليوم</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -205,6 +213,66 @@
     <message>
         <source>Target…</source>
         <translation>الهدف…</translation>
+    </message>
+    <message>
+        <source>History…</source>
+        <translation>السجل…</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>السجل</translation>
+    </message>
+    <message>
+        <source>All phrases</source>
+        <translation>كل العبارات</translation>
+    </message>
+    <message>
+        <source>The last 7 days</source>
+        <translation>آخر 7 أيام</translation>
+    </message>
+    <message>
+        <source>The last 30 days</source>
+        <translation>آخر 30 يومًا</translation>
+    </message>
+    <message>
+        <source>The last year</source>
+        <translation>آخر سنة</translation>
+    </message>
+    <message>
+        <source>Today: %1</source>
+        <translation>اليوم: %1</translation>
+    </message>
+    <message>
+        <source>Best day: none yet</source>
+        <translation>أفضل يوم: لا يوجد بعد</translation>
+    </message>
+    <message>
+        <source>Best day: %1, on %2</source>
+        <translation>أفضل يوم: %1، في %2</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>المجموع: %1</translation>
+    </message>
+    <message>
+        <source>Total: %1, since %2</source>
+        <translation>المجموع: %1، منذ %2</translation>
+    </message>
+    <message>
+        <source>Days in a row with the target reached: %1</source>
+        <translation>أيام متتالية بلغت فيها الهدف: %1</translation>
+    </message>
+    <message>
+        <source>Days in a row with a count: %1</source>
+        <translation>أيام متتالية فيها عدّ: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing said on these days</source>
+        <translation>لم يُقل شيء في هذه الأيام</translation>
     </message>
 </context>
 <context>

@@ -59,6 +59,14 @@
         <source>%1 of %2: target reached</source>
         <translation>%2-এর মধ্যে %1: লক্ষ্য পূর্ণ হয়েছে</translation>
     </message>
+    <message>
+        <source>%1 of %2 · %3 today</source>
+        <translation>%2-এর মধ্যে %1 · আজ %3</translation>
+    </message>
+    <message>
+        <source>%1 of %2: target reached · %3 today</source>
+        <translation>%2-এর মধ্যে %1: লক্ষ্য পূর্ণ হয়েছে · আজ %3</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -205,6 +213,66 @@
     <message>
         <source>Target…</source>
         <translation>লক্ষ্য…</translation>
+    </message>
+    <message>
+        <source>History…</source>
+        <translation>ইতিহাস…</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>ইতিহাস</translation>
+    </message>
+    <message>
+        <source>All phrases</source>
+        <translation>সব বাক্য</translation>
+    </message>
+    <message>
+        <source>The last 7 days</source>
+        <translation>শেষ ৭ দিন</translation>
+    </message>
+    <message>
+        <source>The last 30 days</source>
+        <translation>শেষ ৩০ দিন</translation>
+    </message>
+    <message>
+        <source>The last year</source>
+        <translation>শেষ এক বছর</translation>
+    </message>
+    <message>
+        <source>Today: %1</source>
+        <translation>আজ: %1</translation>
+    </message>
+    <message>
+        <source>Best day: none yet</source>
+        <translation>সেরা দিন: এখনও নেই</translation>
+    </message>
+    <message>
+        <source>Best day: %1, on %2</source>
+        <translation>সেরা দিন: %1, %2 তারিখে</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>মোট: %1</translation>
+    </message>
+    <message>
+        <source>Total: %1, since %2</source>
+        <translation>মোট: %1, %2 থেকে</translation>
+    </message>
+    <message>
+        <source>Days in a row with the target reached: %1</source>
+        <translation>টানা যত দিন লক্ষ্য পূর্ণ হয়েছে: %1</translation>
+    </message>
+    <message>
+        <source>Days in a row with a count: %1</source>
+        <translation>টানা যত দিন গণনা হয়েছে: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing said on these days</source>
+        <translation>এই দিনগুলোতে কিছু বলা হয়নি</translation>
     </message>
 </context>
 <context>

@@ -59,6 +59,14 @@
         <source>%1 of %2: target reached</source>
         <translation>%1 von %2: Ziel erreicht</translation>
     </message>
+    <message>
+        <source>%1 of %2 · %3 today</source>
+        <translation>%1 von %2 · %3 heute</translation>
+    </message>
+    <message>
+        <source>%1 of %2: target reached · %3 today</source>
+        <translation>%1 von %2: Ziel erreicht · %3 heute</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -205,6 +213,66 @@
     <message>
         <source>Target…</source>
         <translation>Ziel…</translation>
+    </message>
+    <message>
+        <source>History…</source>
+        <translation>Verlauf…</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>All phrases</source>
+        <translation>Alle Phrasen</translation>
+    </message>
+    <message>
+        <source>The last 7 days</source>
+        <translation>Die letzten 7 Tage</translation>
+    </message>
+    <message>
+        <source>The last 30 days</source>
+        <translation>Die letzten 30 Tage</translation>
+    </message>
+    <message>
+        <source>The last year</source>
+        <translation>Das letzte Jahr</translation>
+    </message>
+    <message>
+        <source>Today: %1</source>
+        <translation>Heute: %1</translation>
+    </message>
+    <message>
+        <source>Best day: none yet</source>
+        <translation>Bester Tag: noch keiner</translation>
+    </message>
+    <message>
+        <source>Best day: %1, on %2</source>
+        <translation>Bester Tag: %1, am %2</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Gesamt: %1</translation>
+    </message>
+    <message>
+        <source>Total: %1, since %2</source>
+        <translation>Gesamt: %1, seit %2</translation>
+    </message>
+    <message>
+        <source>Days in a row with the target reached: %1</source>
+        <translation>Tage in Folge mit erreichtem Ziel: %1</translation>
+    </message>
+    <message>
+        <source>Days in a row with a count: %1</source>
+        <translation>Tage in Folge mit einer Zählung: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing said on these days</source>
+        <translation>An diesen Tagen nichts gesagt</translation>
     </message>
 </context>
 <context>

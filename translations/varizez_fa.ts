@@ -59,6 +59,14 @@
         <source>%1 of %2: target reached</source>
         <translation>%1 از %2: به هدف رسیدید</translation>
     </message>
+    <message>
+        <source>%1 of %2 · %3 today</source>
+        <translation>%1 از %2 · %3 امروز</translation>
+    </message>
+    <message>
+        <source>%1 of %2: target reached · %3 today</source>
+        <translation>%1 از %2: به هدف رسیدید · %3 امروز</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -205,6 +213,66 @@
     <message>
         <source>Target…</source>
         <translation>هدف…</translation>
+    </message>
+    <message>
+        <source>History…</source>
+        <translation>تاریخچه…</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>تاریخچه</translation>
+    </message>
+    <message>
+        <source>All phrases</source>
+        <translation>همه عبارت‌ها</translation>
+    </message>
+    <message>
+        <source>The last 7 days</source>
+        <translation>۷ روز گذشته</translation>
+    </message>
+    <message>
+        <source>The last 30 days</source>
+        <translation>۳۰ روز گذشته</translation>
+    </message>
+    <message>
+        <source>The last year</source>
+        <translation>یک سال گذشته</translation>
+    </message>
+    <message>
+        <source>Today: %1</source>
+        <translation>امروز: %1</translation>
+    </message>
+    <message>
+        <source>Best day: none yet</source>
+        <translation>بهترین روز: هنوز نیست</translation>
+    </message>
+    <message>
+        <source>Best day: %1, on %2</source>
+        <translation>بهترین روز: %1، در %2</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>مجموع: %1</translation>
+    </message>
+    <message>
+        <source>Total: %1, since %2</source>
+        <translation>مجموع: %1، از %2</translation>
+    </message>
+    <message>
+        <source>Days in a row with the target reached: %1</source>
+        <translation>روزهای پیاپی با رسیدن به هدف: %1</translation>
+    </message>
+    <message>
+        <source>Days in a row with a count: %1</source>
+        <translation>روزهای پیاپی با شمارش: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing said on these days</source>
+        <translation>در این روزها چیزی گفته نشد</translation>
     </message>
 </context>
 <context>

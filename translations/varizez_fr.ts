@@ -59,6 +59,14 @@
         <source>%1 of %2: target reached</source>
         <translation>%1 sur %2 : objectif atteint</translation>
     </message>
+    <message>
+        <source>%1 of %2 · %3 today</source>
+        <translation>%1 sur %2 · %3 aujourd’hui</translation>
+    </message>
+    <message>
+        <source>%1 of %2: target reached · %3 today</source>
+        <translation>%1 sur %2 : objectif atteint · %3 aujourd’hui</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -205,6 +213,66 @@
     <message>
         <source>Target…</source>
         <translation>Objectif…</translation>
+    </message>
+    <message>
+        <source>History…</source>
+        <translation>Historique…</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>All phrases</source>
+        <translation>Toutes les phrases</translation>
+    </message>
+    <message>
+        <source>The last 7 days</source>
+        <translation>Les 7 derniers jours</translation>
+    </message>
+    <message>
+        <source>The last 30 days</source>
+        <translation>Les 30 derniers jours</translation>
+    </message>
+    <message>
+        <source>The last year</source>
+        <translation>La dernière année</translation>
+    </message>
+    <message>
+        <source>Today: %1</source>
+        <translation>Aujourd’hui : %1</translation>
+    </message>
+    <message>
+        <source>Best day: none yet</source>
+        <translation>Meilleur jour : aucun pour l’instant</translation>
+    </message>
+    <message>
+        <source>Best day: %1, on %2</source>
+        <translation>Meilleur jour : %1, le %2</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Total : %1</translation>
+    </message>
+    <message>
+        <source>Total: %1, since %2</source>
+        <translation>Total : %1, depuis le %2</translation>
+    </message>
+    <message>
+        <source>Days in a row with the target reached: %1</source>
+        <translation>Jours d’affilée avec l’objectif atteint : %1</translation>
+    </message>
+    <message>
+        <source>Days in a row with a count: %1</source>
+        <translation>Jours d’affilée avec un compte : %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Nothing said on these days</source>
+        <translation>Rien de dit ces jours-là</translation>
     </message>
 </context>
 <context>

@@ -59,6 +59,14 @@
         <source>%1 of %2: target reached</source>
         <translation>%1 dari %2: target tercapai</translation>
     </message>
+    <message>
+        <source>%1 of %2 · %3 today</source>
+        <translation>%1 dari %2 · %3 hari ini</translation>
+    </message>
+    <message>
+        <source>%1 of %2: target reached · %3 today</source>
+        <translation>%1 dari %2: target tercapai · %3 hari ini</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -205,6 +213,66 @@
     <message>
         <source>Target…</source>
         <translation>Target…</translation>
+    </message>
+    <message>
+        <source>History…</source>
+        <translation>Riwayat…</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Riwayat</translation>
+    </message>
+    <message>
+        <source>All phrases</source>
+        <translation>Semua frasa</translation>
+    </message>
+    <message>
+        <source>The last 7 days</source>
+        <translation>7 hari terakhir</translation>
+    </message>
+    <message>
+        <source>The last 30 days</source>
+        <translation>30 hari terakhir</translation>
+    </message>
+    <message>
+        <source>The last year</source>
+        <translation>Setahun terakhir</translation>
+    </message>
+    <message>
+        <source>Today: %1</source>
+        <translation>Hari ini: %1</translation>
+    </message>
+    <message>
+        <source>Best day: none yet</source>
+        <translation>Hari terbaik: belum ada</translation>
+    </message>
+    <message>
+        <source>Best day: %1, on %2</source>
+        <translation>Hari terbaik: %1, pada %2</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Total: %1</translation>
+    </message>
+    <message>
+        <source>Total: %1, since %2</source>
+        <translation>Total: %1, sejak %2</translation>
+    </message>
+    <message>
+        <source>Days in a row with the target reached: %1</source>
+        <translation>Hari berturut-turut dengan target tercapai: %1</translation>
+    </message>
+    <message>
+        <source>Days in a row with a count: %1</source>
+        <translation>Hari berturut-turut dengan hitungan: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing said on these days</source>
+        <translation>Tidak ada yang diucapkan pada hari-hari ini</translation>
     </message>
 </context>
 <context>

@@ -59,6 +59,14 @@
         <source>%1 of %2: target reached</source>
         <translation>%1 из %2: цель достигнута</translation>
     </message>
+    <message>
+        <source>%1 of %2 · %3 today</source>
+        <translation>%1 из %2 · %3 сегодня</translation>
+    </message>
+    <message>
+        <source>%1 of %2: target reached · %3 today</source>
+        <translation>%1 из %2: цель достигнута · %3 сегодня</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -205,6 +213,66 @@
     <message>
         <source>Target…</source>
         <translation>Цель…</translation>
+    </message>
+    <message>
+        <source>History…</source>
+        <translation>История…</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>История</translation>
+    </message>
+    <message>
+        <source>All phrases</source>
+        <translation>Все фразы</translation>
+    </message>
+    <message>
+        <source>The last 7 days</source>
+        <translation>Последние 7 дней</translation>
+    </message>
+    <message>
+        <source>The last 30 days</source>
+        <translation>Последние 30 дней</translation>
+    </message>
+    <message>
+        <source>The last year</source>
+        <translation>Последний год</translation>
+    </message>
+    <message>
+        <source>Today: %1</source>
+        <translation>Сегодня: %1</translation>
+    </message>
+    <message>
+        <source>Best day: none yet</source>
+        <translation>Лучший день: пока нет</translation>
+    </message>
+    <message>
+        <source>Best day: %1, on %2</source>
+        <translation>Лучший день: %1, %2</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Всего: %1</translation>
+    </message>
+    <message>
+        <source>Total: %1, since %2</source>
+        <translation>Всего: %1, с %2</translation>
+    </message>
+    <message>
+        <source>Days in a row with the target reached: %1</source>
+        <translation>Дней подряд с достигнутой целью: %1</translation>
+    </message>
+    <message>
+        <source>Days in a row with a count: %1</source>
+        <translation>Дней подряд со счётом: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing said on these days</source>
+        <translation>В эти дни ничего не сказано</translation>
     </message>
 </context>
 <context>

@@ -59,6 +59,14 @@
         <source>%1 of %2: target reached</source>
         <translation>%1/%2: hedefe ulaşıldı</translation>
     </message>
+    <message>
+        <source>%1 of %2 · %3 today</source>
+        <translation>%1/%2 · bugün %3</translation>
+    </message>
+    <message>
+        <source>%1 of %2: target reached · %3 today</source>
+        <translation>%1/%2: hedefe ulaşıldı · bugün %3</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -205,6 +213,66 @@
     <message>
         <source>Target…</source>
         <translation>Hedef…</translation>
+    </message>
+    <message>
+        <source>History…</source>
+        <translation>Geçmiş…</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Geçmiş</translation>
+    </message>
+    <message>
+        <source>All phrases</source>
+        <translation>Tüm ifadeler</translation>
+    </message>
+    <message>
+        <source>The last 7 days</source>
+        <translation>Son 7 gün</translation>
+    </message>
+    <message>
+        <source>The last 30 days</source>
+        <translation>Son 30 gün</translation>
+    </message>
+    <message>
+        <source>The last year</source>
+        <translation>Son bir yıl</translation>
+    </message>
+    <message>
+        <source>Today: %1</source>
+        <translation>Bugün: %1</translation>
+    </message>
+    <message>
+        <source>Best day: none yet</source>
+        <translation>En iyi gün: henüz yok</translation>
+    </message>
+    <message>
+        <source>Best day: %1, on %2</source>
+        <translation>En iyi gün: %1, %2 tarihinde</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Toplam: %1</translation>
+    </message>
+    <message>
+        <source>Total: %1, since %2</source>
+        <translation>Toplam: %1, %2 tarihinden beri</translation>
+    </message>
+    <message>
+        <source>Days in a row with the target reached: %1</source>
+        <translation>Hedefe ulaşılan ardışık gün: %1</translation>
+    </message>
+    <message>
+        <source>Days in a row with a count: %1</source>
+        <translation>Sayım yapılan ardışık gün: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing said on these days</source>
+        <translation>Bu günlerde hiçbir şey söylenmedi</translation>
     </message>
 </context>
 <context>

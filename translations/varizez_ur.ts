@@ -59,6 +59,14 @@
         <source>%1 of %2: target reached</source>
         <translation>%2 میں سے %1: ہدف پورا ہوا</translation>
     </message>
+    <message>
+        <source>%1 of %2 · %3 today</source>
+        <translation>%2 میں سے %1 · آج %3</translation>
+    </message>
+    <message>
+        <source>%1 of %2: target reached · %3 today</source>
+        <translation>%2 میں سے %1: ہدف پورا ہوا · آج %3</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -205,6 +213,66 @@
     <message>
         <source>Target…</source>
         <translation>ہدف…</translation>
+    </message>
+    <message>
+        <source>History…</source>
+        <translation>تاریخچہ…</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>تاریخچہ</translation>
+    </message>
+    <message>
+        <source>All phrases</source>
+        <translation>تمام جملے</translation>
+    </message>
+    <message>
+        <source>The last 7 days</source>
+        <translation>پچھلے 7 دن</translation>
+    </message>
+    <message>
+        <source>The last 30 days</source>
+        <translation>پچھلے 30 دن</translation>
+    </message>
+    <message>
+        <source>The last year</source>
+        <translation>پچھلا سال</translation>
+    </message>
+    <message>
+        <source>Today: %1</source>
+        <translation>آج: %1</translation>
+    </message>
+    <message>
+        <source>Best day: none yet</source>
+        <translation>بہترین دن: ابھی کوئی نہیں</translation>
+    </message>
+    <message>
+        <source>Best day: %1, on %2</source>
+        <translation>بہترین دن: %1، بتاریخ %2</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>کل: %1</translation>
+    </message>
+    <message>
+        <source>Total: %1, since %2</source>
+        <translation>کل: %1، %2 سے</translation>
+    </message>
+    <message>
+        <source>Days in a row with the target reached: %1</source>
+        <translation>ہدف پورا ہونے کے مسلسل دن: %1</translation>
+    </message>
+    <message>
+        <source>Days in a row with a count: %1</source>
+        <translation>گنتی کے مسلسل دن: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing said on these days</source>
+        <translation>ان دنوں میں کچھ نہیں کہا گیا</translation>
     </message>
 </context>
 <context>

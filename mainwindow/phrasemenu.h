@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#ifndef VARIZEZ_TARGETMENU_H
-#define VARIZEZ_TARGETMENU_H
+#ifndef VARIZEZ_PHRASEMENU_H
+#define VARIZEZ_PHRASEMENU_H
 
 #include <QObject>
 
@@ -11,19 +11,21 @@ class QListView;
 class QPoint;
 class QWidget;
 
-// The phrase list's context menu, "Target…": from a right click on a
-// phrase, a long press on a touch screen, the keyboard's Menu key or
-// Shift+F10, for the phrase chosen.
-class TargetMenu : public QObject
+// The phrase list's context menu, "Target…" and "History…": from a right
+// click on a phrase, a long press on a touch screen, the keyboard's Menu key
+// or Shift+F10, for the phrase chosen.
+class PhraseMenu : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit TargetMenu(QListView *list);
+    explicit PhraseMenu(QListView *list);
 
 signals:
     // The user asked to set the target of that row.
     void targetWanted(int row);
+    // The user asked for what was said of that row on each day.
+    void historyWanted(int row);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -37,4 +39,4 @@ private:
     QWidget *m_viewport;
 };
 
-#endif // VARIZEZ_TARGETMENU_H
+#endif // VARIZEZ_PHRASEMENU_H

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "targetmenu.h"
+#include "phrasemenu.h"
 
 #include <QCoreApplication>
 #include <QGestureEvent>
@@ -11,7 +11,7 @@
 #include <QMenu>
 #include <QTapAndHoldGesture>
 
-TargetMenu::TargetMenu(QListView *list)
+PhraseMenu::PhraseMenu(QListView *list)
     : QObject(list)
     , m_list(list)
     , m_viewport(list->viewport())
@@ -24,7 +24,7 @@ TargetMenu::TargetMenu(QListView *list)
     m_viewport->installEventFilter(this);
 }
 
-bool TargetMenu::eventFilter(QObject *watched, QEvent *event)
+bool PhraseMenu::eventFilter(QObject *watched, QEvent *event)
 {
     // The viewport's events reach here while the list is being destroyed
     // too: only the pointers kept are compared, the list is not asked.
@@ -48,7 +48,7 @@ bool TargetMenu::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-void TargetMenu::popUp(const QPoint &pos, For phrase)
+void PhraseMenu::popUp(const QPoint &pos, For phrase)
 {
     // A right click or a long press chooses the phrase it is on, as a click does.
     if (phrase == For::PhraseAt) {
@@ -62,9 +62,14 @@ void TargetMenu::popUp(const QPoint &pos, For phrase)
     if (row < 0)
         return;
     QMenu menu(m_list);
-    menu.setObjectName(QStringLiteral("targetMenu"));
+    menu.setObjectName(QStringLiteral("phraseMenu"));
     QAction *target = menu.addAction(QCoreApplication::translate("MainWindow", "Target\u2026"));
     target->setObjectName(QStringLiteral("actionTarget"));
-    if (menu.exec(m_viewport->mapToGlobal(pos)) == target)
+    QAction *history = menu.addAction(QCoreApplication::translate("MainWindow", "History\u2026"));
+    history->setObjectName(QStringLiteral("actionHistory"));
+    const QAction *chosen = menu.exec(m_viewport->mapToGlobal(pos));
+    if (chosen == target)
         emit targetWanted(row);
+    else if (chosen == history)
+        emit historyWanted(row);
 }
