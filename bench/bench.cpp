@@ -8,6 +8,9 @@
 //          against the same floor
 //   load   loading and filling the list, against a bare QDataStream read
 //          plus inserting the same texts into a QListWidget
+//   history the history window of 100 phrases counted every day for three
+//          years, opened and drawn, against the same window with no days
+//          kept; and, for scale, against a bare QDialog
 //   startup the program's start-up, until its event loop is first idle,
 //          against a separate bare QMainWindow program (bare_probe), time
 //          and peak memory; with sharing on through ten devices' files,
@@ -16,6 +19,7 @@
 
 #include "counter.h"
 #include "devicefile.h"
+#include "historydialog.h"
 #include "phrasefile.h"
 #include "phraselist.h"
 #include "phrasestore.h"
@@ -408,6 +412,39 @@ void benchSharedStartup(const QString &dir, const QString &files)
 
 } // namespace
 
+void benchHistory()
+{
+    constexpr qint32 kToday = 20796; // 2026-12-09
+    DayCounts days;
+    QVector<HistoryDialog::Phrase> phrases;
+    for (int p = 0; p < 100; ++p) {
+        const QString text = QStringLiteral("Phrase %1").arg(p);
+        phrases.append({text, p % 3 ? 0 : 33});
+        for (qint32 day = kToday - 3 * 366; day <= kToday; ++day)
+            days.add(text, day, (day + p) % 50 + 1);
+    }
+    const auto open = [&](const DayCounts &kept, int row) {
+        HistoryDialog dialog(nullptr, kept, phrases, row, kToday);
+        dialog.show();
+        (void)dialog.grab();
+    };
+    for (const int row : {0, -1}) {
+        const Medians m = alternate(
+            30, [&] { open(days, row); }, [&] { open(DayCounts(), row); });
+        report(row < 0 ? "history window, all 100 phrases" : "history window, one phrase",
+               m.subject, m.floor, 2.0);
+    }
+    const Medians bare = alternate(
+        30, [&] { open(DayCounts(), 0); },
+        [] {
+            QDialog dialog;
+            dialog.show();
+            (void)dialog.grab();
+        });
+    std::printf("%-34s %10.1f us  bare QDialog %7.1f us\n", "  the window with no days",
+                bare.subject / 1000, bare.floor / 1000);
+}
+
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -416,6 +453,7 @@ int main(int argc, char *argv[])
     std::printf("Qt %s; files in %s\n", qVersion(), qPrintable(dir.path()));
     benchSave(dir.path());
     benchLoad(dir.path());
+    benchHistory();
     // There the program keeps its phrases whatever XDG_DATA_HOME says.
     if (QFileInfo(QStringLiteral("/home/user")).isWritable()) {
         std::printf("start-up not measured: the program would read /home/user\n");

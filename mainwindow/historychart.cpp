@@ -5,6 +5,7 @@
 #include "historychart.h"
 
 #include <QCoreApplication>
+#include <QMap>
 #include <QPainter>
 #include <algorithm>
 
@@ -42,13 +43,23 @@ void HistoryChart::setDays(const QDate &last, const QVector<qint64> &said)
 {
     m_last = last;
     m_said = said;
+    // Bars day by day; a calendar, which a screen reader would read for too
+    // long so, month by month.
+    QMap<QDate, qint64> read;
+    for (int i = 0; i < said.size(); ++i) {
+        const QDate date = last.addDays(i - said.size() + 1);
+        if (m_kind == Kind::Bars)
+            read.insert(date, said.at(i));
+        else if (said.at(i) > 0)
+            read[QDate(date.year(), date.month(), 1)] += said.at(i);
+    }
     QStringList days;
-    for (int i = 0; i < said.size(); ++i)
-        if (m_kind == Kind::Bars || said.at(i) > 0)
-            days << QCoreApplication::translate("MainWindow", "%1: %2")
-                        .arg(locale().toString(last.addDays(i - said.size() + 1),
-                                               QLocale::ShortFormat),
-                             locale().toString(said.at(i)));
+    for (auto it = read.cbegin(); it != read.cend(); ++it)
+        days << QCoreApplication::translate("MainWindow", "%1: %2")
+                    .arg(m_kind == Kind::Bars
+                             ? locale().toString(it.key(), QLocale::ShortFormat)
+                             : locale().toString(it.key(), QStringLiteral("MMMM yyyy")),
+                         locale().toString(it.value()));
     setAccessibleDescription(
         days.isEmpty() ? QCoreApplication::translate("MainWindow", "Nothing said on these days")
                        : days.join(QLatin1String("; ")));

@@ -11,8 +11,9 @@
 
 // What was said on each of a run of days, drawn: as bars, each with its day
 // under it, or as a calendar of weeks, a square a day shaded by what was
-// said. Right to left where the layout is. A screen reader reads each day
-// with what was said on it, from the accessible description.
+// said. Right to left where the layout is. A screen reader reads each bar's
+// day with what was said on it, and a calendar's months, from the
+// accessible description.
 class HistoryChart : public QWidget
 {
     Q_OBJECT

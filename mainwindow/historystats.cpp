@@ -12,15 +12,52 @@ QVector<qint64> HistoryStats::lastDays(int n) const
     return said;
 }
 
+namespace {
+
+QMap<qint32, qint64> widened(const DayCounts::Days &days)
+{
+    QMap<qint32, qint64> wide;
+    for (auto day = days.cbegin(); day != days.cend(); ++day)
+        wide.insert(wide.cend(), day.key(), day.value());
+    return wide;
+}
+
+// The days of all phrases added up: by an array over the days between the
+// first and the last, each day's sum put in once, in order; where those are
+// centuries apart (a clock far off), day by day.
+QMap<qint32, qint64> addedUp(const DayCounts &counts)
+{
+    qint32 first = DayCounts::kLastDay, last = 0;
+    for (const DayCounts::Days &days : counts.phrases()) {
+        first = qMin(first, days.firstKey());
+        last = qMax(last, days.lastKey());
+    }
+    if (last - first > 100000) {
+        QMap<qint32, qint64> all;
+        for (const DayCounts::Days &days : counts.phrases())
+            for (auto day = days.cbegin(); day != days.cend(); ++day)
+                all[day.key()] += day.value();
+        return all;
+    }
+    QVector<qint64> sums(first <= last ? last - first + 1 : 0, 0);
+    for (const DayCounts::Days &days : counts.phrases())
+        for (auto day = days.cbegin(); day != days.cend(); ++day)
+            sums[day.key() - first] += day.value();
+    QMap<qint32, qint64> all;
+    for (int i = 0; i < sums.size(); ++i)
+        if (sums.at(i) > 0)
+            all.insert(all.cend(), first + i, sums.at(i));
+    return all;
+}
+
+} // namespace
+
 HistoryStats HistoryStats::of(const DayCounts &counts, const QString &phrase, qint64 target,
                               qint32 today)
 {
     HistoryStats stats;
     stats.today = today;
-    for (auto each = counts.phrases().cbegin(); each != counts.phrases().cend(); ++each)
-        if (phrase.isNull() || each.key() == phrase)
-            for (auto day = each->cbegin(); day != each->cend(); ++day)
-                stats.days[day.key()] += day.value();
+    stats.days = phrase.isNull() ? addedUp(counts) : widened(counts.phrases().value(phrase));
     for (auto day = stats.days.cbegin(); day != stats.days.cend(); ++day) {
         stats.total += day.value();
         if (day.value() > stats.best) {

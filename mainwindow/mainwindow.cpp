@@ -4,6 +4,7 @@
 
 #include "mainwindow.h"
 
+#include "aboutbox.h"
 #include "counter.h"
 #include "daybook.h"
 #include "historydialog.h"
@@ -45,9 +46,6 @@ QString isolated(const QString &phrase)
 {
     return QChar(0x2068) + phrase + QChar(0x2069);
 }
-
-// Where the program's source is published.
-const char kSourceUrl[] = "https://varizez.org/";
 
 } // namespace
 
@@ -274,35 +272,7 @@ void MainWindow::on_btnStart_clicked()
 
 void MainWindow::on_btnAbout_clicked()
 {
-    // The licence asks an interactive program to show its notices: what it
-    // is, whose it is, under which licence, that there is no warranty, and
-    // where its source is.
-    QMessageBox box(this);
-    box.setStyleSheet(QString::fromLatin1(kDialogButtonsPadding));
-    // In a right-to-left window a line that begins with a Latin word (the
-    // name, the copyright) would still run and align left to right, and the
-    // address's last "/" would leave it: marks of direction keep both in place.
-    const bool rtl = isRightToLeft();
-    const QString line = rtl ? QStringLiteral("\u200f") : QString();
-    const QString address =
-        QString::fromLatin1(kSourceUrl) + (rtl ? QStringLiteral("\u200e") : QString());
-    box.setWindowTitle(QCoreApplication::translate("MainWindow", "About Varizez"));
-    box.setText(line + QCoreApplication::translate("MainWindow", "Varizez %1")
-                           .arg(QString::fromLatin1(VARIZEZ_VERSION)));
-    const QStringList notices = {
-        QCoreApplication::translate(
-            "MainWindow",
-            "Counts repetitions of devotional phrases, the way prayer beads are used."),
-        line + QStringLiteral("\u00a9 2026 Varizez developers"),
-        QCoreApplication::translate(
-            "MainWindow",
-            "This program is free software: you can share and change it under the terms of the "
-            "GNU General Public License, version 3 or any later version (GPL-3.0-or-later). It "
-            "comes with NO WARRANTY, to the extent permitted by law."),
-        QCoreApplication::translate("MainWindow", "Source code: %1").arg(address),
-    };
-    box.setInformativeText(notices.join(QStringLiteral("\n\n")));
-    box.exec();
+    AboutBox::exec(this, QString::fromLatin1(kDialogButtonsPadding));
 }
 
 void MainWindow::on_btnMoreApps_clicked()

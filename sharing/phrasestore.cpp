@@ -225,10 +225,12 @@ bool PhraseStore::takeIn(Folder folder)
 void PhraseStore::write(Unchanged unchanged, std::optional<int> counted)
 {
     // Without sharing, the phrase file is the list: every save is durable,
-    // a count's four bytes written over in place and synced.
+    // a count's four bytes written over in place and synced, after its day
+    // was synced in the journal (DayBook), which drops it again at the next
+    // start if these four bytes never reached the disk.
     //
     // With sharing, this device's record is kept first, durably: it holds
-    // the whole list, counts and the list it is about to write in the
+    // the whole list, counts and days and the list it is about to write in the
     // phrase file, and names the phrase file that write replaces. Should the
     // phrase file be written and the record not, the next start would take
     // the list it wrote for a change made by someone else. A count then
@@ -298,28 +300,4 @@ void PhraseStore::watch()
     for (const QString &path : qAsConst(paths))
         if (!path.isEmpty() && !watched.contains(path) && QFileInfo::exists(path))
             m_watcher.addPath(path);
-}
-
-DayCounts PhraseStore::days()
-{
-    return m_shared ? m_shared->days() : m_days ? m_days->days() : DayCounts();
-}
-
-qint64 PhraseStore::saidToday(const QString &text)
-{
-    const qint32 today = DayBook::today();
-    return m_shared ? m_shared->saidOn(text, today) : m_days ? m_days->saidOn(text, today) : -1;
-}
-
-QString PhraseStore::notice() const
-{
-    QStringList lines{Notices::ofPhraseFile(m_file.problem()),
-                      Notices::ofTargets(m_targets.problem())};
-    // What keeps the counts from being saved keeps their days too.
-    if (m_days && lines.constFirst().isEmpty())
-        lines << Notices::ofDays(m_days->problem());
-    if (m_shared)
-        lines << m_shared->notices();
-    lines.removeAll(QString());
-    return lines.join(QLatin1Char('\n'));
 }

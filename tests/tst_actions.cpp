@@ -324,7 +324,8 @@ QString unquoted(QString text)
 }
 
 // A window as its user reads it: which way it runs, whether the main window
-// fits the size it opens at, its title, then every text it shows.
+// fits the size it opens at, its title, then every text it shows, and
+// [what a screen reader reads] of a chart.
 QString textsOf(const QWidget *top)
 {
     const QSize least = top->minimumSizeHint();
@@ -332,9 +333,18 @@ QString textsOf(const QWidget *top)
     if (top == g_window)
         all << (least.boundedTo({287, 335}) == least ? "fits" : "too small");
     all << '"' + top->windowTitle() + '"';
+    // A chart by what a screen reader reads of it, the days with something
+    // said.
     for (const QWidget *w : top->findChildren<QWidget *>())
         if (w->isVisibleTo(top) && !w->property("text").toString().isEmpty())
             all << '"' + w->property("text").toString().replace('\n', "\\n") + '"';
+        else if (w->isVisibleTo(top) && w->inherits("HistoryChart"))
+            all << '[' +
+                       w->accessibleDescription()
+                           .split("; ")
+                           .filter(QRegularExpression("(?<!: 0)$"))
+                           .join("; ") +
+                       ']';
     return all.join(' ');
 }
 
