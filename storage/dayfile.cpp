@@ -6,8 +6,8 @@
 
 #include "phrasefile.h"
 #include "phrasefolder.h"
+#include "sealedbytes.h"
 
-#include <QCryptographicHash>
 #include <QDataStream>
 #include <QIODevice>
 
@@ -15,12 +15,6 @@ namespace {
 
 constexpr quint32 kMagic = 0x565A4459; // "VZDY"
 constexpr quint32 kVersion = 1;
-constexpr int kDigestSize = 20;
-
-QByteArray digestOf(const QByteArray &bytes)
-{
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
-}
 
 } // namespace
 
@@ -46,18 +40,16 @@ QByteArray DayFile::bytesOf(const Contents &contents)
         for (auto day = phrase->cbegin(); day != phrase->cend(); ++day)
             out << day.key() << day.value();
     }
-    return bytes + digestOf(bytes);
+    return SealedBytes::sealed(bytes);
 }
 
 FileVerdict DayFile::read(const QByteArray &bytes, Contents *contents)
 {
     *contents = Contents();
-    if (bytes.size() < kDigestSize || bytes.size() > kSizeBound)
+    const std::optional<QByteArray> body = SealedBytes::opened(bytes, kSizeBound);
+    if (!body)
         return FileVerdict::Damaged;
-    const QByteArray body = bytes.left(bytes.size() - kDigestSize);
-    if (digestOf(body) != bytes.right(kDigestSize))
-        return FileVerdict::Damaged;
-    QDataStream in(body);
+    QDataStream in(*body);
     in.setVersion(QDataStream::Qt_4_7);
     quint32 magic = 0, version = 0;
     quint64 checkpoint = 0;

@@ -6,8 +6,8 @@
 
 #include "phrasefile.h"
 #include "phrasefolder.h"
+#include "sealedbytes.h"
 
-#include <QCryptographicHash>
 #include <QDataStream>
 #include <QIODevice>
 #include <QSet>
@@ -17,12 +17,6 @@ namespace {
 
 constexpr quint32 kMagic = 0x565A5447; // "VZTG"
 constexpr quint32 kVersion = 1;
-constexpr int kDigestSize = 20;
-
-QByteArray digestOf(const QByteArray &bytes)
-{
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
-}
 
 } // namespace
 
@@ -39,18 +33,16 @@ QByteArray TargetFile::bytesOf(const QVector<PhraseTarget> &targets)
     out << kMagic << kVersion << qint32(targets.size());
     for (const PhraseTarget &t : targets)
         out << t.phrase.text << t.phrase.n << t.target;
-    return bytes + digestOf(bytes);
+    return SealedBytes::sealed(bytes);
 }
 
 FileVerdict TargetFile::read(const QByteArray &bytes, QVector<PhraseTarget> *targets)
 {
     targets->clear();
-    if (bytes.size() < kDigestSize || bytes.size() > kSizeBound)
+    const std::optional<QByteArray> body = SealedBytes::opened(bytes, kSizeBound);
+    if (!body)
         return FileVerdict::Damaged;
-    const QByteArray body = bytes.left(bytes.size() - kDigestSize);
-    if (digestOf(body) != bytes.right(kDigestSize))
-        return FileVerdict::Damaged;
-    QDataStream in(body);
+    QDataStream in(*body);
     in.setVersion(QDataStream::Qt_4_7);
     quint32 magic = 0, version = 0;
     qint32 n = 0;
