@@ -5,6 +5,7 @@
 #include "historychart.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QMap>
 #include <QPainter>
 #include <algorithm>
