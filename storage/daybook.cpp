@@ -78,7 +78,7 @@ DayBook::DayBook(const DataLocation &location)
 
 DayBook::~DayBook()
 {
-    if (!m_entries.isEmpty())
+    if (m_unfolded > 0)
         fold();
 }
 
@@ -88,6 +88,7 @@ void DayBook::load()
         return;
     m_loaded = true;
     m_problem = readDays(m_path, &m_file, &m_damaged);
+    m_days = m_file.days;
 }
 
 void DayBook::open(const QVector<PhraseEntry> &rows)
@@ -98,29 +99,28 @@ void DayBook::open(const QVector<PhraseEntry> &rows)
     if (journal.entries.isEmpty())
         return;
     load();
-    m_entries = madeSince(journal, checkpointOf(m_file, m_problem, journal), rows);
+    const QVector<CountJournal::Entry> made =
+        madeSince(journal, checkpointOf(m_file, m_problem, journal), rows);
+    applyTo(&m_days, made);
+    m_unfolded = int(made.size());
     fold();
 }
 
 bool DayBook::counted(int row, const PhraseEntry &shown, qint32 delta, qint32 day)
 {
+    load();
     const CountJournal::Entry entry{day, row, shown.count, delta, shown.name};
-    m_entries.append(entry);
+    applyTo(&m_days, {entry});
+    ++m_unfolded;
     QString error;
     if (!m_journal.isOpen()) {
-        // A journal left empty by the last run goes on; any other starts over.
-        load();
-        const bool goesOn = m_entries.size() == 1 && m_journalEmpty &&
-                            m_problem.what == Problem::None && m_file.checkpoint != 0 &&
-                            m_journalCheckpoint == m_file.checkpoint &&
+        // A journal the last run left empty goes on; else the days file
+        // takes this count, and the journal starts over after it.
+        const bool goesOn = m_unfolded == 1 && m_journalEmpty && m_problem.what == Problem::None &&
+                            m_file.checkpoint != 0 && m_journalCheckpoint == m_file.checkpoint &&
                             m_journal.resume(m_file.checkpoint, &error);
-        if (!goesOn) {
-            m_entries.removeLast();
-            const bool folded = fold();
-            m_entries.append(entry);
-            if (!folded)
-                return false;
-        }
+        if (!goesOn)
+            return fold();
     }
     // Full, or a phrase too long for it: the days file keeps the count.
     return m_journal.append(entry, &error) || fold();
@@ -131,7 +131,7 @@ bool DayBook::fold()
     load();
     if (m_problem.what == Problem::CannotRead)
         return false;
-    DayFile::Contents next{days(), qMax(m_file.checkpoint, m_journalCheckpoint) + 1};
+    DayFile::Contents next{m_days, qMax(m_file.checkpoint, m_journalCheckpoint) + 1};
     next.days.foldBefore(today());
     QString error;
     if ((!m_makeBelow.isEmpty() &&
@@ -150,9 +150,10 @@ bool DayBook::fold()
         return false;
     }
     m_file = next;
+    m_days = next.days;
     m_journalCheckpoint = next.checkpoint;
     m_journalEmpty = true;
-    m_entries.clear();
+    m_unfolded = 0;
     m_problem = Problem();
     return true;
 }
@@ -160,27 +161,20 @@ bool DayBook::fold()
 bool DayBook::replace(const DayCounts &days)
 {
     load();
-    m_file.days = days;
-    m_entries.clear();
+    m_days = days;
     return fold();
 }
 
 qint64 DayBook::saidOn(const QString &text, qint32 day)
 {
     load();
-    qint64 said = m_file.days.said(text, day);
-    for (const CountJournal::Entry &e : qAsConst(m_entries))
-        if (e.day == day && e.text == text)
-            said = qMax<qint64>(0, said + e.delta);
-    return said;
+    return m_days.said(text, day);
 }
 
 DayCounts DayBook::days()
 {
     load();
-    DayCounts days = m_file.days;
-    applyTo(&days, m_entries);
-    return days;
+    return m_days;
 }
 
 DayCounts DayBook::read(const QString &phraseFile, const QVector<PhraseEntry> &rows,

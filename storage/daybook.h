@@ -64,9 +64,10 @@ private:
     DayFile::Contents m_file;
     bool m_loaded = false;
     QByteArray m_damaged; // a damaged file as read, to be copied aside
+    DayCounts m_days;     // the days file's, and the counts since
+    int m_unfolded = 0;   // counts since the days file was written
     quint64 m_journalCheckpoint = 0;
-    bool m_journalEmpty = false;            // as the last run left it: a head, no entry
-    QVector<CountJournal::Entry> m_entries; // made since the days file's checkpoint
+    bool m_journalEmpty = false; // as the last run left it: a head, no entry
     Problem m_problem;
 };
 
