@@ -115,7 +115,9 @@ def cut(times, player, shared=''):
     it. "shared": the program shares its counts through a folder with device
     b, which now and then starts and must show every count shown; the
     device's own file holds them, so after a power cut the phrase file may
-    be behind, and the next start must show them all the same. The seed is
+    be behind, and the next start must show them all the same. Each time,
+    the days hold the counts that reached the disk, each on its day: alone,
+    exactly the file's; shared, those of the device's own file. The seed is
     printed."""
     seed = int(os.environ.get('VARIZEZ_SEED', time.time_ns() % 100000))
     print(f'seed {seed} (VARIZEZ_SEED={seed} replays it)')

@@ -49,6 +49,8 @@ int run(const QStringList &args, const DataLocation &here, bool off, const QStri
     if (rest.size() > 1)
         return usageError(QStringLiteral("too many arguments; see --help"));
     if (command == QLatin1String("history")) {
+        if (!here.problem.isEmpty())
+            return fail(here.file + QStringLiteral(": ") + here.problem);
         bool isNumber = true;
         const int n = days.isNull() ? 0 : days.toInt(&isNumber);
         if (!isNumber || (!days.isNull() && (n < 1 || n > 100000)))
