@@ -110,20 +110,22 @@ bool DayBook::counted(int row, const PhraseEntry &shown, qint32 delta, qint32 da
 {
     load();
     const CountJournal::Entry entry{day, row, shown.count, delta, shown.name};
+    QString error;
+    // A journal the last run left empty goes on.
+    if (!m_journal.isOpen() && m_unfolded == 0 && m_journalEmpty &&
+        m_problem.what == Problem::None && m_file.checkpoint != 0 &&
+        m_journalCheckpoint == m_file.checkpoint)
+        m_journal.resume(m_file.checkpoint, &error);
+    // The day goes in the journal, never straight into the days file: the
+    // next start drops the journal's last count where the list does not
+    // show it, so a count that never reached the disk has no day. A journal
+    // full or not begun takes it once the counts before it are folded.
+    const bool journaled =
+        m_journal.append(entry, &error) || (fold() && m_journal.append(entry, &error));
     applyTo(&m_days, {entry});
     ++m_unfolded;
-    QString error;
-    if (!m_journal.isOpen()) {
-        // A journal the last run left empty goes on; else the days file
-        // takes this count, and the journal starts over after it.
-        const bool goesOn = m_unfolded == 1 && m_journalEmpty && m_problem.what == Problem::None &&
-                            m_file.checkpoint != 0 && m_journalCheckpoint == m_file.checkpoint &&
-                            m_journal.resume(m_file.checkpoint, &error);
-        if (!goesOn)
-            return fold();
-    }
-    // Full, or a phrase too long for it: the days file keeps the count.
-    return m_journal.append(entry, &error) || fold();
+    // A phrase too long for the journal: the days file takes it at once.
+    return journaled || (m_problem.what == Problem::None && fold());
 }
 
 bool DayBook::fold()

@@ -275,6 +275,10 @@ void TestDays::book_data()
         << "open a=0,b=0; count 1 b 1 +1; count 1 b 2 +1; kill; open a=0,b=2"
         << "ok; days days-journal"
         << "b@t=2";
+    QTest::newRow("killed before the first count ever reached the list: it has no day")
+        << "open a=0; count 0 a 1 +1; kill; open a=0"
+        << "ok; days days-journal"
+        << "";
     QTest::newRow("killed before the last count reached the list: that one has no day")
         << "open a=0,b=0; count 1 b 1 +1; count 1 b 2 +1; kill; open a=0,b=1"
         << "ok; days days-journal"
