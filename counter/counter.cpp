@@ -49,7 +49,9 @@ void Counter::setBeads(Beads *record)
 
 qint64 Counter::saidToday() const
 {
-    return m_beads && m_saidToday ? m_saidToday(m_beads->name()) : -1;
+    // Shown with a target alone: without one, counting asks nothing more.
+    const bool targeted = m_target->isShown() || (m_beads && m_beads->target() > 0);
+    return targeted && m_beads && m_saidToday ? m_saidToday(m_beads->name()) : -1;
 }
 
 void Counter::tell(PhraseOperation::Kind kind, qint32 value)

@@ -42,6 +42,8 @@ public:
     void counted(int count, Change change, qint64 saidToday);
     // The run ended.
     void stop();
+    // Whether the strip is there: the phrase counted has a target.
+    bool isShown() const { return !m_strip.isNull(); }
 
 signals:
     // The user takes the next phrase.

@@ -63,9 +63,10 @@ void DayCounts::raiseTo(const DayCounts &other)
         }
 }
 
-void DayCounts::foldBefore(qint32 newestDay)
+bool DayCounts::foldBefore(qint32 newestDay)
 {
     const qint32 firstWhole = newestDay - kWholeDays;
+    bool changed = false;
     for (Days &days : m_phrases) {
         if (days.isEmpty() || days.firstKey() >= firstWhole)
             continue;
@@ -75,8 +76,13 @@ void DayCounts::foldBefore(qint32 newestDay)
             const qint64 sum = qint64(kept.value(day)) + it.value();
             kept[day] = qint32(qMin<qint64>(sum, std::numeric_limits<qint32>::max()));
         }
-        days = kept;
+        // Days folded before are on the first of their month already.
+        if (kept != days) {
+            days = kept;
+            changed = true;
+        }
     }
+    return changed;
 }
 
 qint64 DayCounts::dayCount() const

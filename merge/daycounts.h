@@ -44,8 +44,9 @@ public:
     // The larger of the two on each day: one history that two devices both
     // hold is not doubled.
     void raiseTo(const DayCounts &other);
-    // Days older than kWholeDays before newestDay folded into their months.
-    void foldBefore(qint32 newestDay);
+    // Days older than kWholeDays before newestDay folded into their months;
+    // whether that changed anything.
+    bool foldBefore(qint32 newestDay);
     // Within kDayBound: where there are more, the oldest go.
     DayCounts withinBound() const;
 

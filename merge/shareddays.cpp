@@ -25,10 +25,8 @@ void SharedCounts::bringInDays(const DayCounts &days)
 void SharedCounts::foldDays(qint32 today)
 {
     DeviceState &own = m_devices.first();
-    const DayCounts days = own.days, brought = own.daysBrought;
-    own.days.foldBefore(today);
-    own.daysBrought.foldBefore(today);
-    if (own.days != days || own.daysBrought != brought)
+    const bool folded = own.days.foldBefore(today);
+    if (own.daysBrought.foldBefore(today) || folded)
         ++m_revision;
 }
 

@@ -163,6 +163,10 @@ bool DayBook::fold()
 bool DayBook::replace(const DayCounts &days)
 {
     load();
+    // Nothing to write where the days file and the journal hold them already.
+    if (days == m_days && m_unfolded == 0 && m_problem.what == Problem::None &&
+        m_file.checkpoint != 0)
+        return true;
     m_days = days;
     return fold();
 }

@@ -231,15 +231,15 @@ int Commands::importCsv(const QString &csvPath, const DataLocation &target)
 
 int Commands::history(const DataLocation &here, const QString &phrase, int days)
 {
-    // The list tells whether the journal's last count was made; a list that
-    // cannot be read leaves that count in.
-    PhraseFileContents contents;
-    QString error;
-    readFile(here.file, &contents, &error);
     Problem problem;
     const QString folder = SharingSettings::folderFor(here.file);
     DayCounts kept;
     if (folder.isEmpty()) {
+        // The list tells whether the journal's last count was made; a list
+        // that cannot be read leaves that count in.
+        PhraseFileContents contents;
+        QString error;
+        readFile(here.file, &contents, &error);
         kept = DayBook::read(here.file, contents.entries, &problem);
     } else {
         SharedFolder shared(here, folder);
