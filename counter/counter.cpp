@@ -11,11 +11,13 @@
 #include "phraselist.h"
 #include "targetsignal.h"
 #include "targetstrip.h"
+#include "tickswitch.h"
 #include "undooffer.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLCDNumber>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <limits>
@@ -29,6 +31,11 @@ Counter::Counter(const PhraseList *list, QWidget *parent)
     m_target = std::make_unique<TargetStrip>(m_ui->verticalLayout, m_ui->lcdNumber,
                                              std::make_unique<DesktopTargetSignal>());
     connect(m_target.get(), &TargetStrip::next, this, &Counter::nextPhrase);
+    // Just above Reset and Back, within reach of a thumb.
+    m_tick = new TickSwitch(this, m_ui->verticalLayout,
+                            m_ui->verticalLayout->indexOf(m_ui->horizontalLayout), m_ui->btnMinus);
+    connect(m_tick, &TickSwitch::switched, this, &Counter::tickSwitched);
+    m_ui->lcdNumber->installEventFilter(this);
 }
 
 Counter::~Counter()
@@ -74,6 +81,7 @@ void Counter::tell(PhraseOperation::Kind kind, qint32 value)
 void Counter::countUp()
 {
     withdrawUndo();
+    m_tick->counted();
     tell(PhraseOperation::Kind::CountUp);
     m_ui->btnMinus->setEnabled(true);
     m_target->counted(m_shown, TargetStrip::Change::Up, saidToday());
@@ -83,6 +91,7 @@ void Counter::countDown()
 {
     withdrawUndo();
     if (m_shown > 0) {
+        m_tick->counted();
         tell(PhraseOperation::Kind::CountDown);
         m_target->counted(m_shown, TargetStrip::Change::Other, saidToday());
     } else {
@@ -141,6 +150,11 @@ void Counter::withdrawUndo()
     UndoOffer::withdraw(m_ui->verticalLayout);
 }
 
+void Counter::setTick(bool on)
+{
+    m_tick->setOn(on);
+}
+
 void Counter::showNotice(const QString &text)
 {
     Notice::show(m_ui->verticalLayout, text);
@@ -196,4 +210,50 @@ void Counter::keyPressEvent(QKeyEvent *event)
         DesktopShell::sendExitAppView();
         break;
     }
+}
+
+void Counter::keepAwake()
+{
+    if (m_active && isVisible() && !isMinimized())
+        m_awake.hold(QCoreApplication::translate("Counter", "Counting"));
+    else
+        m_awake.release();
+}
+
+void Counter::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    keepAwake();
+}
+
+void Counter::hideEvent(QHideEvent *event)
+{
+    QDialog::hideEvent(event);
+    m_awake.release();
+}
+
+void Counter::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        keepAwake(); // minimized, or back from it
+}
+
+bool Counter::eventFilter(QObject *watched, QEvent *event)
+{
+    // A finger lifted from the number, as from Plus; the number shows
+    // nothing of it.
+    if (watched == m_ui->lcdNumber && event->type() == QEvent::MouseButtonRelease && m_active) {
+        const auto *release = static_cast<QMouseEvent *>(event);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+        const QPoint at = release->position().toPoint();
+#else
+        const QPoint at = release->pos();
+#endif
+        if (release->button() == Qt::LeftButton && m_ui->lcdNumber->rect().contains(at)) {
+            countUp();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }

@@ -6,6 +6,7 @@
 #define VARIZEZ_COUNTER_H
 
 #include "countingkeys.h"
+#include "idleinhibitor.h"
 #include "phraseoperation.h"
 
 #include <QDialog>
@@ -18,6 +19,7 @@ class CounterUi;
 class PhraseList;
 class QKeyEvent;
 class TargetStrip;
+class TickSwitch;
 
 // The full-screen dialog that counts one phrase of the list. The main window
 // creates one and reuses it for every counting run. What the user does to
@@ -41,6 +43,8 @@ public:
     {
         m_saidToday = std::move(saidToday);
     }
+    // Whether each count gives a tick, as the user left it.
+    void setTick(bool on);
     // Tells what is wrong with the user's data; an empty text when all is well.
     void showNotice(const QString &text);
     // The record's count was changed elsewhere: shows it.
@@ -52,9 +56,17 @@ signals:
     void operation(const PhraseOperation &op);
     // The user takes the next phrase, its target reached.
     void nextPhrase();
+    // The user switched the tick on each count on or off.
+    void tickSwitched(bool on);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    // The screen is kept awake while the dialog is in front, counting.
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    // A tap on the number counts up.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     void on_btnBack_clicked();
@@ -72,6 +84,7 @@ private:
     void showCount();
     void offerUndo(int countBefore);
     void withdrawUndo();
+    void keepAwake();
 
     std::unique_ptr<CounterUi> m_ui;
     const PhraseList *m_list;
@@ -86,6 +99,8 @@ private:
     std::unique_ptr<TargetStrip> m_target;
     QString m_nextPhrase;
     std::function<qint64(const QString &)> m_saidToday;
+    TickSwitch *m_tick;
+    IdleInhibitor m_awake{this};
 };
 
 #endif // VARIZEZ_COUNTER_H

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QLibrary>
 
+#include <array>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -16,19 +17,24 @@ namespace {
 
 // The module that plays and asks (desktopoutlets.cpp), beside the program's
 // other files: loaded on the worker, at the first request.
-using TaskComplete = void (*)(const char *appId);
+using Outlet = void (*)(const char *appId);
 
-TaskComplete loadOutlets()
+// What the module does for each kind of event, in the order they are asked.
+enum Event { ButtonPressed, TaskComplete, kEvents };
+const char *const kOutletNames[kEvents] = {"varizez_button_pressed", "varizez_task_complete"};
+
+std::array<Outlet, kEvents> loadOutlets()
 {
     QLibrary module(
         QDir(QCoreApplication::applicationDirPath())
             .filePath(QStringLiteral("../" VARIZEZ_MODULE_DIR "/varizez_desktopevents")));
-    const auto taskComplete =
-        reinterpret_cast<TaskComplete>(module.resolve("varizez_task_complete"));
-    if (!taskComplete)
-        qWarning("varizez: no sound or feedback for a reached target: %s",
+    std::array<Outlet, kEvents> outlets{};
+    for (int event = 0; event < kEvents; ++event)
+        outlets[event] = reinterpret_cast<Outlet>(module.resolve(kOutletNames[event]));
+    if (!outlets[TaskComplete])
+        qWarning("varizez: no sound or feedback for a reached target or a count: %s",
                  qPrintable(module.errorString()));
-    return taskComplete;
+    return outlets;
 }
 
 // One worker for the program's life. It is never joined: a server that
@@ -43,12 +49,12 @@ public:
         return *worker;
     }
 
-    bool request()
+    bool request(Event event)
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (m_pending)
+        if (m_pending[event])
             return false;
-        m_pending = true;
+        m_pending[event] = true;
         m_wake.notify_one();
         return true;
     }
@@ -66,14 +72,16 @@ private:
 
     void run(const QByteArray &appId, DesktopEvents::Requests &told)
     {
-        const TaskComplete taskComplete = loadOutlets();
+        const std::array<Outlet, kEvents> outlets = loadOutlets();
         for (;;) {
             std::unique_lock<std::mutex> lock(m_mutex);
-            m_wake.wait(lock, [this] { return m_pending; });
-            m_pending = false;
+            m_wake.wait(lock,
+                        [this] { return m_pending[ButtonPressed] || m_pending[TaskComplete]; });
+            const Event event = m_pending[ButtonPressed] ? ButtonPressed : TaskComplete;
+            m_pending[event] = false;
             lock.unlock();
-            if (taskComplete)
-                taskComplete(appId.constData());
+            if (outlets[event])
+                outlets[event](appId.constData());
             QMetaObject::invokeMethod(&told, &DesktopEvents::Requests::handed,
                                       Qt::QueuedConnection);
         }
@@ -81,7 +89,7 @@ private:
 
     std::mutex m_mutex;
     std::condition_variable m_wake;
-    bool m_pending = false;
+    bool m_pending[kEvents] = {};
 };
 
 } // namespace
@@ -95,6 +103,12 @@ DesktopEvents::Requests &DesktopEvents::requests()
 
 void DesktopEvents::taskComplete()
 {
-    if (Worker::instance().request())
+    if (Worker::instance().request(TaskComplete))
+        emit requests().taken();
+}
+
+void DesktopEvents::buttonPressed()
+{
+    if (Worker::instance().request(ButtonPressed))
         emit requests().taken();
 }

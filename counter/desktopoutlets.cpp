@@ -2,9 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The desktop's sound and feedback for a finished task, in a module of its
-// own: the program loads it, and the libraries it needs, only when a target
-// is first reached, so that no start-up pays for them.
+// The desktop's sound and feedback for a finished task, and feedbackd's tick
+// for a count, in a module of its own: the program loads it, and the
+// libraries it needs, only when a target is first reached or a tick first
+// wanted, so that no start-up pays for them.
 
 #include <canberra.h>
 #include <gio/gio.h>
@@ -17,6 +18,7 @@ namespace {
 
 constexpr char kSoundEvent[] = "complete";             // freedesktop sound naming
 constexpr char kFeedbackEvent[] = "timeout-completed"; // feedbackd's nearest: a set goal met
+constexpr char kTickEvent[] = "button-pressed";
 
 // The desktop's switch for event sounds, where it keeps one (GNOME, Phosh and
 // the desktops that share their settings); on by default elsewhere.
@@ -75,9 +77,13 @@ public:
     {
         if (m_settings.eventSoundsOn())
             playSound();
-        feel();
-        while (g_main_context_iteration(m_context, FALSE)) {
-        }
+        feel(kFeedbackEvent);
+        dispatch();
+    }
+    void buttonPressed()
+    {
+        feel(kTickEvent);
+        dispatch();
     }
 
 private:
@@ -92,7 +98,12 @@ private:
                         CA_PROP_CANBERRA_XDG_THEME_NAME, m_settings.theme().c_str(),
                         CA_PROP_MEDIA_ROLE, "event", nullptr);
     }
-    void feel()
+    void dispatch()
+    {
+        while (g_main_context_iteration(m_context, FALSE)) {
+        }
+    }
+    void feel(const char *name)
     {
         // Tried once: without a session bus there is no feedbackd to ask.
         if (!m_feedbackTried) {
@@ -101,7 +112,7 @@ private:
         }
         if (!m_feedback)
             return;
-        LfbEvent *event = lfb_event_new(kFeedbackEvent);
+        LfbEvent *event = lfb_event_new(name);
         lfb_event_trigger_feedback(event, nullptr);
         g_object_unref(event);
     }
@@ -116,9 +127,23 @@ private:
 
 } // namespace
 
+namespace {
+
+// Made on the first call, on the one thread that calls.
+Outlets &outlets(const char *appId)
+{
+    static Outlets outlets(appId);
+    return outlets;
+}
+
+} // namespace
+
 extern "C" __attribute__((visibility("default"))) void varizez_task_complete(const char *appId)
 {
-    // Made on the first call, on the one thread that calls.
-    static Outlets outlets(appId);
-    outlets.taskComplete();
+    outlets(appId).taskComplete();
+}
+
+extern "C" __attribute__((visibility("default"))) void varizez_button_pressed(const char *appId)
+{
+    outlets(appId).buttonPressed();
 }

@@ -37,6 +37,8 @@ void TargetStrip::start(int target, const QString &next, int count, qint64 saidT
     m_progress = new QLabel(m_strip);
     m_progress->setObjectName(QStringLiteral("targetProgress"));
     m_progress->setTextFormat(Qt::PlainText);
+    // On a phone's narrow screen the progress and the way on share a line.
+    m_progress->setWordWrap(true);
     m_next = new QPushButton(m_strip);
     m_next->setObjectName(QStringLiteral("btnNext"));
     m_next->setStyleSheet(QStringLiteral("padding: 3px 10px;"));

@@ -6,6 +6,7 @@
 
 #include "aboutbox.h"
 #include "counter.h"
+#include "countingsettings.h"
 #include "daybook.h"
 #include "historydialog.h"
 #include "mainwindowui.h"
@@ -100,6 +101,17 @@ MainWindow::MainWindow(QWidget *parent)
 
     connect(m_counter.get(), &Counter::operation, this, &MainWindow::apply);
     m_counter->setSaidToday([this](const QString &text) { return m_phraseStore.saidToday(text); });
+    // The tick on each count, as the user left it on this device.
+    m_counter->setTick(CountingSettings::tick(m_phraseStore.path()));
+    connect(m_counter.get(), &Counter::tickSwitched, this, [this](bool on) {
+        QString error;
+        if (CountingSettings::setTick(m_phraseStore.path(), on, &error))
+            return;
+        qWarning("varizez: cannot save the tick's setting: %s", qPrintable(error));
+        m_counter->showNotice(
+            QCoreApplication::translate("Counter", "Your choice could not be saved: %1.")
+                .arg(error));
+    });
     connect(&m_phraseStore, &PhraseStore::changedOutside, this, &MainWindow::takeInChanges);
 
     // A phrase's target and history, from the list's context menu; and on

@@ -24,7 +24,7 @@ build_packages=(cmake g++ make pkg-config help2man
 test_packages=(qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools qttranslations5-l10n
     clang libclang-rt-14-dev
     dbus dbus-bin xvfb xauth xdotool x11-utils openbox wmctrl x11-xkb-utils python3-xlib
-    sway qt6-wayland
+    sway qt6-wayland phoc grim libglib2.0-bin xdg-desktop-portal xdg-desktop-portal-gtk python3-dbus python3-gi
     desktop-file-utils dpkg-dev file util-linux python3 python3-fusepy fuse3 strace
     syncthing faketime iproute2 pulseaudio feedbackd
     lintian appstream reuse)

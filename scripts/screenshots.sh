@@ -8,7 +8,8 @@
 # running in a virtual X server, with an empty private /home, so the shots
 # show the list a first start makes and nobody's own counts; the shots of a
 # target counted to and reached, and of the history of a phrase counted to
-# its target day after day, in English and Arabic.
+# its target day after day, in English and Arabic; and both windows on a
+# phone's screen, in English and Arabic.
 #
 #   scripts/screenshots.sh [BUILD_DIR]     (default: build)
 set -euo pipefail
@@ -135,5 +136,10 @@ for shots in windows:800x600 history:360x720; do
         bash "$script" "$build/app/varizez" "$root/docs" "$root/tests/support/with-private-home.sh" \
         "$build/tools/varizez-file" "$days" "${shots%:*}"
 done
-echo "wrote docs/mainwindow.png, docs/counter.png, docs/target-{progress,reached}-{en,ar}.png" \
-    "and docs/history-{en,ar}.png"
+# Both windows on a phone, in its own compositor (phoc, 720 x 1440 at scale
+# 2), in English and Arabic: walked through by the plugin of the fit test.
+cmake --build "$build" -j2 --target varizezfit
+dbus-run-session -- "$root/tests/support/with-private-home.sh" "$root/tests/phone/fit.sh" \
+    "$build/app/varizez" "$build/tools/varizez-file" "$build/tests/plugins" "$root/docs"
+echo "wrote docs/mainwindow.png, docs/counter.png, docs/target-{progress,reached}-{en,ar}.png," \
+    "docs/history-{en,ar}.png and docs/phone-{en,ar}-{mainwindow,counter}.png"

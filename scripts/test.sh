@@ -74,7 +74,7 @@ run_config() {
     echo "=== $name: tests"
     # A private session bus for the D-Bus tests; the X tests start their own
     # X server.
-    (cd "$build" && dbus-run-session -- ctest --output-on-failure -j2 --timeout 300 \
+    (cd "$build" && dbus-run-session --config-file="$root/tests/support/session-bus.conf" -- ctest --output-on-failure -j2 --timeout 300 \
         --output-junit "$build/ctest.xml")
     count_results "$build/ctest.xml" "$name"
 

@@ -10,6 +10,7 @@
 
 #include "desktopevents.h"
 #include "devicefile.h"
+#include "idleinhibitor.h"
 #include "mainwindow.h"
 #include "phrasefile.h"
 #include "phrasestore.h"
@@ -307,10 +308,10 @@ QMap<QString, QString> state()
 }
 
 // The button of that object name, in the counting dialog or the main window.
-QPushButton *button(const QString &name)
+QAbstractButton *button(const QString &name)
 {
-    QPushButton *b = dialog() ? dialog()->findChild<QPushButton *>(name) : nullptr;
-    return b || !g_window ? b : g_window->findChild<QPushButton *>(name);
+    QAbstractButton *b = dialog() ? dialog()->findChild<QAbstractButton *>(name) : nullptr;
+    return b || !g_window ? b : g_window->findChild<QAbstractButton *>(name);
 }
 
 int keyNamed(const QString &name)
@@ -445,9 +446,9 @@ bool load(S path, S) // the program's reader, then its writer
 
 bool press(S name, S answer)
 {
-    QPushButton *b = button(name);
+    QAbstractButton *b = button(name);
     if (b && name == "btnExit") { // Exit ends an event loop: run one
-        QTimer::singleShot(0, b, &QPushButton::click);
+        QTimer::singleShot(0, b, &QAbstractButton::click);
         QTimer::singleShot(20000, [] { QCoreApplication::exit(99); });
         return g_events << QString("status: %1").arg(QCoreApplication::exec()), true;
     }
@@ -562,8 +563,8 @@ struct Witness
 };
 QMap<QString, Witness> g_witnesses; // "sound", "feedbackd"
 
-void serve(const QString &program, const QStringList &arguments,
-           const QMap<QString, QString> &variables, const QString &log = QString())
+QProcess *serve(const QString &program, const QStringList &arguments,
+                const QMap<QString, QString> &variables, const QString &log = QString())
 {
     auto *server = new QProcess(qApp);                       // ended with the application
     server->setProcessChannelMode(QProcess::MergedChannels); // GLib logs to both
@@ -573,6 +574,7 @@ void serve(const QString &program, const QStringList &arguments,
         env.insert(it.key(), it.value());
     server->setProcessEnvironment(env);
     server->start(program, arguments);
+    return server;
 }
 
 QString privateDir(const QString &name)
@@ -600,28 +602,113 @@ bool soundServer(S, S) // PulseAudio, playing to a sink that goes nowhere
            QTest::qWaitFor([&] { return QFileInfo::exists(socket); }, 20000);
 }
 
-bool feedbackd(S, S) // on a session bus of its own, with its debugging log
+// "feedbackd stopped": one that takes every request and answers none, until
+// "wake feedbackd"; what it took is shown then.
+QPointer<QProcess> g_feedbackd;
+Witness g_asleep;
+
+bool feedbackd(S how, S) // on a session bus of its own, with its debugging log
 {
     const QString dir = privateDir("feedback");
     const QString bus = "unix:path=" + dir + "/bus", log = dir + "/log";
     serve("dbus-daemon", {"--session", "--nofork", "--address=" + bus}, {});
     if (!QTest::qWaitFor([&] { return QFileInfo::exists(dir + "/bus"); }, 20000))
         return false;
-    serve("/usr/libexec/feedbackd", {},
-          {{"DBUS_SESSION_BUS_ADDRESS", bus},
-           {"G_MESSAGES_DEBUG", "fbd fbd-feedback-manager"},
-           {"GSETTINGS_BACKEND", "memory"}},
-          log);
+    g_feedbackd = serve("/usr/libexec/feedbackd", {},
+                        {{"DBUS_SESSION_BUS_ADDRESS", bus},
+                         {"G_MESSAGES_DEBUG", "fbd fbd-feedback-manager"},
+                         {"GSETTINGS_BACKEND", "memory"}},
+                        log);
     g_witnesses["feedbackd"] = {
         log, "Event '",
         QRegularExpression(R"re(^([^']*)' for '([^']*)' from[\s\S]*?uses app profile (\w+))re"),
         "feedbackd: %1 for %2, profile %3"};
     // The program reaches feedbackd through GLib's bus, not Qt's: only it moves.
-    return qputenv("DBUS_SESSION_BUS_ADDRESS", bus.toUtf8()) &&
-           QTest::qWaitFor(
+    const bool started =
+        qputenv("DBUS_SESSION_BUS_ADDRESS", bus.toUtf8()) &&
+        QTest::qWaitFor(
+            [&] {
+                QFile file(log);
+                return file.open(QIODevice::ReadOnly) && file.readAll().contains("was acquired");
+            },
+            20000);
+    if (how == "stopped")
+        g_asleep = g_witnesses.take("feedbackd");
+    return started && (how != "stopped" || ::kill(g_feedbackd->processId(), SIGSTOP) == 0);
+}
+
+bool wake(S, S)
+{
+    g_witnesses["feedbackd"] = g_asleep;
+    return g_feedbackd && ::kill(g_feedbackd->processId(), SIGCONT) == 0;
+}
+
+// The desktop's side of keeping the screen awake: a screen saver service
+// that logs what it is asked and what the portal is asked; and the desktop
+// portal, whose GTK backend reaches the screen saver, as on a desktop
+// without GNOME's session manager. The backend needs a display: an X
+// server of its own.
+int g_inhibitRequests = 0, g_inhibitAnswers = 0; // of every program's IdleInhibitor
+bool g_portal = false;
+
+bool registered(const QString &name)
+{
+    return QTest::qWaitFor(
+        [&] { return QDBusConnection::sessionBus().interface()->isServiceRegistered(name); },
+        20000);
+}
+
+bool screenSaver(S, S)
+{
+    const QString dir = privateDir("screensaver"), log = dir + "/log";
+    serve("/usr/bin/python3", {VARIZEZ_SUPPORT_DIR "/screensaver.py", log}, {});
+    g_witnesses["screensaver"] = {log, "> ", QRegularExpression("^([^\n]*)"), "%1%2%3"};
+    return registered("org.freedesktop.ScreenSaver");
+}
+
+bool portal(S, S)
+{
+    auto *x = new QProcess(qApp);
+    x->start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp", "-nolisten", "unix"});
+    if (!x->waitForReadyRead(20000))
+        return false;
+    const QString display = ':' + QString::fromLatin1(x->readLine().trimmed());
+    serve("/usr/libexec/xdg-desktop-portal-gtk", {"-r"}, {{"DISPLAY", display}});
+    if (!registered("org.freedesktop.impl.portal.desktop.gtk"))
+        return false;
+    serve("/usr/libexec/xdg-desktop-portal", {"-r"}, {{"XDG_CURRENT_DESKTOP", "gnome"}});
+    // Once it offers to inhibit: it takes its name before its portals are in place.
+    const auto introspect = QDBusMessage::createMethodCall(
+        "org.freedesktop.portal.Desktop", "/org/freedesktop/portal/desktop",
+        "org.freedesktop.DBus.Introspectable", "Introspect");
+    return g_portal = QTest::qWaitFor(
                [&] {
-                   QFile file(log);
-                   return file.open(QIODevice::ReadOnly) && file.readAll().contains("was acquired");
+                   const QDBusMessage reply = QDBusConnection::sessionBus().call(introspect);
+                   return reply.arguments().value(0).toString().contains(
+                       "org.freedesktop.portal.Inhibit");
+               },
+               20000);
+}
+
+// Once what the programs asked to keep the screen awake has reached the
+// screen saver: every answer in, every message out delivered and logged,
+// and everything the portal was asked passed on by its backend.
+bool inhibitionsSettled()
+{
+    if (!QTest::qWaitFor([] { return g_inhibitRequests == g_inhibitAnswers; }, 20000))
+        return false;
+    const auto settle = QDBusMessage::createMethodCall("org.freedesktop.ScreenSaver", "/witness",
+                                                       "org.varizez.Witness", "Settle");
+    if (QDBusConnection::sessionBus().call(settle).type() == QDBusMessage::ErrorMessage)
+        return false;
+    return !g_portal ||
+           QTest::qWaitFor(
+               [] {
+                   QFile file(g_witnesses["screensaver"].log);
+                   const QString log = file.open(QIODevice::ReadOnly) ? file.readAll() : QString();
+                   return log.count("portal: Inhibit") == log.count("Inhibit by the portal") &&
+                          log.count("portal: Close") ==
+                              log.count("UnInhibit") - log.count("by the program");
                },
                20000);
 }
@@ -638,6 +725,8 @@ QStringList witnessed()
     QStringList seen; // once every request made has been handed to the servers
     if (!QTest::qWaitFor([] { return handed.size() == taken.size(); }, 20000))
         seen << "failed: the program's desktop events still on their way";
+    if (g_witnesses.contains("screensaver") && !inhibitionsSettled())
+        seen << "failed: the program's inhibitions still on their way";
     for (Witness &w : g_witnesses) {
         QFile file(w.log);
         if (!file.open(QIODevice::ReadOnly) || !file.seek(w.read))
@@ -717,6 +806,9 @@ const QHash<QString, Verb> kVerbs{
     {"run", run},
     {"soundserver", soundServer},
     {"feedbackd", feedbackd},
+    {"screensaver", screenSaver},
+    {"portal", portal},
+    {"wake", wake},
     {"durablefs", // mounted there by rows.py
      [](S dir, S) { return QStorageInfo(dir).fileSystemType().startsWith("fuse"); }},
     {"load", load},
@@ -727,6 +819,10 @@ const QHash<QString, Verb> kVerbs{
          preferWholeArabicScriptFont();
          g_windows[g_device] = g_window = new MainWindow;
          g_dialogs[g_window] = dialog(); // made with the window: the one no other has
+         for (auto *inhibitor : g_dialogs[g_window]->findChildren<IdleInhibitor *>()) {
+             QObject::connect(inhibitor, &IdleInhibitor::requested, [] { ++g_inhibitRequests; });
+             QObject::connect(inhibitor, &IdleInhibitor::answered, [] { ++g_inhibitAnswers; });
+         }
          const PhraseStore *store = g_window->findChild<PhraseStore *>();
          QObject::connect(store, &PhraseStore::changeNoticed, [store] { g_settling << store; });
          QObject::connect(store, &PhraseStore::changeTakenIn,
@@ -783,6 +879,17 @@ const QHash<QString, Verb> kVerbs{
          QTest::qWait(100); // the menu's answer is given
          QTest::touchEvent(list()->viewport(), finger).release(0, at, list()->viewport());
          return answered;
+     }},
+    {"tap", // a finger on a widget of the counting dialog, lifted at once
+     [](S name, S) {
+         static auto *finger = QTest::createTouchDevice();
+         QWidget *target = dialog() ? dialog()->findChild<QWidget *>(name) : nullptr;
+         if (!target)
+             return false;
+         const QPoint at = target->rect().center();
+         QTest::touchEvent(target->window(), finger).press(0, at, target);
+         QTest::touchEvent(target->window(), finger).release(0, at, target);
+         return true;
      }},
     {"unselect", [](S, S) { return list() && (list()->setCurrentIndex(QModelIndex()), true); }},
     {"press", press},

@@ -4,6 +4,18 @@
 <context>
     <name>Counter</name>
     <message>
+        <source>Tick on each count</source>
+        <translation>نقرة خفيفة مع كل عدّ</translation>
+    </message>
+    <message>
+        <source>Counting</source>
+        <translation>جارٍ العدّ</translation>
+    </message>
+    <message>
+        <source>Your choice could not be saved: %1.</source>
+        <translation>تعذّر حفظ اختيارك: %1.</translation>
+    </message>
+    <message>
         <source>Dialog</source>
         <translation>حوار</translation>
     </message>

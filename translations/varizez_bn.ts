@@ -4,6 +4,18 @@
 <context>
     <name>Counter</name>
     <message>
+        <source>Tick on each count</source>
+        <translation>প্রতিটি গণনায় টিক</translation>
+    </message>
+    <message>
+        <source>Counting</source>
+        <translation>গণনা চলছে</translation>
+    </message>
+    <message>
+        <source>Your choice could not be saved: %1.</source>
+        <translation>আপনার পছন্দ সংরক্ষণ করা যায়নি: %1।</translation>
+    </message>
+    <message>
         <source>Dialog</source>
         <translation>ডায়ালগ</translation>
     </message>

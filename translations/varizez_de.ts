@@ -4,6 +4,18 @@
 <context>
     <name>Counter</name>
     <message>
+        <source>Tick on each count</source>
+        <translation>Bei jeder Zählung ticken</translation>
+    </message>
+    <message>
+        <source>Counting</source>
+        <translation>Zählen läuft</translation>
+    </message>
+    <message>
+        <source>Your choice could not be saved: %1.</source>
+        <translation>Ihre Auswahl konnte nicht gespeichert werden: %1.</translation>
+    </message>
+    <message>
         <source>Dialog</source>
         <translation>Dialog</translation>
     </message>

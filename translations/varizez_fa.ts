@@ -4,6 +4,18 @@
 <context>
     <name>Counter</name>
     <message>
+        <source>Tick on each count</source>
+        <translation>تیک با هر شمارش</translation>
+    </message>
+    <message>
+        <source>Counting</source>
+        <translation>در حال شمارش</translation>
+    </message>
+    <message>
+        <source>Your choice could not be saved: %1.</source>
+        <translation>انتخاب شما ذخیره نشد: %1.</translation>
+    </message>
+    <message>
         <source>Dialog</source>
         <translation>گفتگو</translation>
     </message>

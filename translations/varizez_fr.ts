@@ -4,6 +4,18 @@
 <context>
     <name>Counter</name>
     <message>
+        <source>Tick on each count</source>
+        <translation>Un tic à chaque compte</translation>
+    </message>
+    <message>
+        <source>Counting</source>
+        <translation>Comptage en cours</translation>
+    </message>
+    <message>
+        <source>Your choice could not be saved: %1.</source>
+        <translation>Votre choix n’a pas pu être enregistré : %1.</translation>
+    </message>
+    <message>
         <source>Dialog</source>
         <translation>Dialogue</translation>
     </message>

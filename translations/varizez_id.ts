@@ -4,6 +4,18 @@
 <context>
     <name>Counter</name>
     <message>
+        <source>Tick on each count</source>
+        <translation>Ketukan pada setiap hitungan</translation>
+    </message>
+    <message>
+        <source>Counting</source>
+        <translation>Sedang menghitung</translation>
+    </message>
+    <message>
+        <source>Your choice could not be saved: %1.</source>
+        <translation>Pilihan Anda tidak dapat disimpan: %1.</translation>
+    </message>
+    <message>
         <source>Dialog</source>
         <translation>Dialog</translation>
     </message>

@@ -4,6 +4,18 @@
 <context>
     <name>Counter</name>
     <message>
+        <source>Tick on each count</source>
+        <translation>Щелчок при каждом счёте</translation>
+    </message>
+    <message>
+        <source>Counting</source>
+        <translation>Идёт счёт</translation>
+    </message>
+    <message>
+        <source>Your choice could not be saved: %1.</source>
+        <translation>Не удалось сохранить ваш выбор: %1.</translation>
+    </message>
+    <message>
         <source>Dialog</source>
         <translation>Диалог</translation>
     </message>

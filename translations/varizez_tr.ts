@@ -4,6 +4,18 @@
 <context>
     <name>Counter</name>
     <message>
+        <source>Tick on each count</source>
+        <translation>Her sayımda tık</translation>
+    </message>
+    <message>
+        <source>Counting</source>
+        <translation>Sayılıyor</translation>
+    </message>
+    <message>
+        <source>Your choice could not be saved: %1.</source>
+        <translation>Seçiminiz kaydedilemedi: %1.</translation>
+    </message>
+    <message>
         <source>Dialog</source>
         <translation>İletişim kutusu</translation>
     </message>

@@ -4,6 +4,18 @@
 <context>
     <name>Counter</name>
     <message>
+        <source>Tick on each count</source>
+        <translation>ہر گنتی پر ٹک</translation>
+    </message>
+    <message>
+        <source>Counting</source>
+        <translation>گنتی جاری ہے</translation>
+    </message>
+    <message>
+        <source>Your choice could not be saved: %1.</source>
+        <translation>آپ کا انتخاب محفوظ نہیں ہو سکا: %1۔</translation>
+    </message>
+    <message>
         <source>Dialog</source>
         <translation>ڈائیلاگ</translation>
     </message>
