@@ -13,108 +13,83 @@
 // taken by grim. The program ends when all is seen, or with
 // VARIZEZ_FIT_STOP=counting stays counting once the report is written.
 
-#include <QAbstractButton>
-#include <QAbstractScrollArea>
-#include <QApplication>
-#include <QDialog>
-#include <QFile>
-#include <QGenericPlugin>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QListView>
-#include <QMainWindow>
-#include <QMenu>
-#include <QPointer>
-#include <QProcess>
-#include <QScreen>
-#include <QScrollBar>
-#include <QStyleOptionButton>
-#include <QTimer>
-#include <QWindow>
+#include <QtWidgets>
 #include <functional>
 
 namespace {
 
-QString nameOf(const QWidget *widget)
+QString sizeOf(QSize size)
 {
-    const QString name = widget->objectName();
-    return QString::fromLatin1(widget->metaObject()->className()) +
-           (name.isEmpty() ? QString() : ' ' + name);
+    return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
 }
 
-// Whether a text is shown whole, and if not what it needs.
+// What a label or a button needs to show its text whole, where it has less.
 QString cut(const QWidget *widget)
 {
-    if (const auto *label = qobject_cast<const QLabel *>(widget)) {
-        if (label->text().isEmpty())
-            return {};
-        const QSize needed = label->wordWrap() ? QSize(0, label->heightForWidth(label->width()))
-                                               : label->minimumSizeHint();
-        if (needed.width() > label->width() || needed.height() > label->height())
-            return QStringLiteral("\"%1\" needs %2x%3, has %4x%5")
-                .arg(label->text().left(40))
-                .arg(needed.width())
-                .arg(needed.height())
-                .arg(label->width())
-                .arg(label->height());
-    } else if (const auto *button = qobject_cast<const QAbstractButton *>(widget)) {
-        if (button->text().isEmpty())
-            return {};
+    QSize needed, has = widget->size();
+    if (const auto *label = qobject_cast<const QLabel *>(widget); label && !label->text().isEmpty())
+        needed = label->wordWrap() ? QSize(0, label->heightForWidth(label->width()))
+                                   : label->minimumSizeHint();
+    if (const auto *button = qobject_cast<const QAbstractButton *>(widget);
+        button && !button->text().isEmpty()) {
         QStyleOptionButton option;
         option.initFrom(button);
         option.text = button->text();
-        const bool box = button->inherits("QCheckBox");
-        const QRect room = button->style()->subElementRect(
-            box ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &option, button);
-        const int needed =
-            button->fontMetrics().horizontalAdvance(QString(option.text).remove('&'));
-        if (needed > room.width())
-            return QStringLiteral("\"%1\" needs %2, has %3")
-                .arg(option.text)
-                .arg(needed)
-                .arg(room.width());
+        has = button->style()
+                  ->subElementRect(button->inherits("QCheckBox") ? QStyle::SE_CheckBoxContents
+                                                                 : QStyle::SE_PushButtonContents,
+                                   &option, button)
+                  .size();
+        needed = {button->fontMetrics().horizontalAdvance(option.text.remove('&')), 0};
     }
-    return {};
+    return needed.width() > has.width() || needed.height() > has.height()
+               ? " cut: needs " + sizeOf(needed) + ", has " + sizeOf(has)
+               : QString();
 }
 
 QStringList problemsOf(QWidget *window)
 {
     QStringList problems;
     const QSize screen = window->screen()->availableGeometry().size();
-    const QSize frame = window->frameGeometry().size();
-    if (frame.width() > screen.width() || frame.height() > screen.height())
-        problems << QStringLiteral("the window is %1x%2, the screen %3x%4")
-                        .arg(frame.width())
-                        .arg(frame.height())
-                        .arg(screen.width())
-                        .arg(screen.height());
+    if (!QRect(QPoint(), screen).contains(QRect(QPoint(), window->frameGeometry().size())))
+        problems << "the window is " + sizeOf(window->frameGeometry().size()) + ", the screen " +
+                        sizeOf(screen);
     for (QWidget *widget : window->findChildren<QWidget *>()) {
         if (!widget->isVisible() || widget->isWindow())
             continue;
-        const QRect at(widget->mapTo(window, QPoint()), widget->size());
+        const QString name = widget->metaObject()->className() + (' ' + widget->objectName());
         // Scrolled content need only be as narrow as what it scrolls in.
         const QWidget *room = window;
-        for (QWidget *up = widget->parentWidget(); up && up != window; up = up->parentWidget())
-            if (auto *area = qobject_cast<QAbstractScrollArea *>(up);
-                area && area->viewport()->isAncestorOf(widget))
+        for (auto *area : window->findChildren<QAbstractScrollArea *>())
+            if (area->viewport()->isAncestorOf(widget))
                 room = area->viewport();
+        const QRect at(widget->mapTo(window, QPoint()), widget->size());
         const QRect inside(room->mapTo(window, QPoint()), room->size());
-        const bool fits = room == window
-                              ? window->rect().contains(at)
-                              : at.left() >= inside.left() && at.right() <= inside.right();
-        if (!fits)
-            problems << nameOf(widget) + QStringLiteral(" outside: %1,%2 %3x%4")
-                                             .arg(at.x())
-                                             .arg(at.y())
-                                             .arg(at.width())
-                                             .arg(at.height());
+        if (at.left() < inside.left() || at.right() > inside.right() ||
+            (room == window && !inside.contains(at)))
+            problems << name + " outside the window";
         if (auto *area = qobject_cast<QAbstractScrollArea *>(widget);
             area && area->horizontalScrollBar()->isVisible())
-            problems << nameOf(widget) + " scrolls sideways";
+            problems << name + " scrolls sideways";
         if (const QString text = cut(widget); !text.isEmpty())
-            problems << nameOf(widget) + " cut: " + text;
+            problems << name + text;
     }
     return problems;
+}
+
+QWidget *shown(const char *className)
+{
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->inherits(className) && top->isVisible())
+            return top;
+    return nullptr;
+}
+
+// Clicks a button of that name, once the event loop runs again.
+bool click(QWidget *window, const char *name)
+{
+    auto *button = window ? window->findChild<QAbstractButton *>(name) : nullptr;
+    return button && QMetaObject::invokeMethod(button, "click", Qt::QueuedConnection);
 }
 
 class FitCheck : public QObject
@@ -123,31 +98,26 @@ public:
     explicit FitCheck(QObject *parent)
         : QObject(parent)
     {
+        const auto modal = [] { return QApplication::activeModalWidget(); };
+        const auto main = [] { return shown("QMainWindow"); };
         m_steps = {
-            [this] {
-                return look(mainWindow(), "main window", Shot::Yes) &&
-                       click(mainWindow(), "btnAdd");
+            [=] { return look(main(), "main window", "-mainwindow") && click(main(), "btnAdd"); },
+            [=] { return look(modal(), "Add") && close(); },
+            [=] { return !modal() && menuItem(0); },
+            [=] { return look(modal(), "Target") && close(); },
+            [=] { return !modal() && menuItem(1); },
+            [=] { return look(modal(), "History") && close(); },
+            [=] { return !modal() && click(main(), "btnAbout"); },
+            [=] { return look(modal(), "About") && close(); },
+            [=] { return !modal() && choose() && click(main(), "btnStart"); },
+            [=] {
+                return look(shown("Counter"), "counting", "-counter") && click(m_last, "btnPlus");
             },
-            [this] { return look(QApplication::activeModalWidget(), "Add") && close(); },
-            [this] { return !QApplication::activeModalWidget() && openMenu(); },
-            [this] { return chooseFromMenu(0); },
-            [this] { return look(QApplication::activeModalWidget(), "Target") && close(); },
-            [this] { return !QApplication::activeModalWidget() && openMenu(); },
-            [this] { return chooseFromMenu(1); },
-            [this] { return look(QApplication::activeModalWidget(), "History") && close(); },
-            [this] {
-                return !QApplication::activeModalWidget() && click(mainWindow(), "btnAbout");
+            [=] {
+                return look(shown("Counter"), "counting, the target reached") &&
+                       click(m_last, "btnBack");
             },
-            [this] { return look(QApplication::activeModalWidget(), "About") && close(); },
-            [this] { return !QApplication::activeModalWidget() && start(); },
-            [this] {
-                return look(counter(), "counting", Shot::Yes) && click(counter(), "btnPlus");
-            },
-            [this] {
-                return look(counter(), "counting, the target reached") &&
-                       click(counter(), "btnBack");
-            },
-            [this] { return finish(); },
+            [=] { return finish() && (QCoreApplication::quit(), true); },
         };
         connect(&m_timer, &QTimer::timeout, this, [this] {
             if (m_next < m_steps.size() && m_steps[m_next]())
@@ -157,106 +127,59 @@ public:
     }
 
 private:
-    enum class Shot { No, Yes };
-    enum class Quit { No, Yes };
-
-    static QWidget *mainWindow()
-    {
-        for (QWidget *top : QApplication::topLevelWidgets())
-            if (qobject_cast<QMainWindow *>(top) && top->isVisible())
-                return top;
-        return nullptr;
-    }
-    static QWidget *counter()
-    {
-        for (QWidget *top : QApplication::topLevelWidgets())
-            if (top->inherits("Counter") && top->isVisible())
-                return top;
-        return nullptr;
-    }
-
     // Once the window is on the screen and has settled: what does not fit.
-    bool look(QWidget *window, const char *what, Shot shot = Shot::No)
+    bool look(QWidget *window, const QString &what, const char *shot = nullptr)
     {
-        if (!window || !window->windowHandle() || !window->windowHandle()->isExposed())
-            return false;
-        if (m_settling++ < 3) // laid out and drawn, as the compositor shows it
+        if (!window || !window->windowHandle() || !window->windowHandle()->isExposed() ||
+            m_settling++ < 3) // laid out and drawn, as the compositor shows it
             return false;
         m_settling = 0;
-        const QStringList problems = problemsOf(window);
-        m_report << QStringLiteral("%1: %2").arg(what,
-                                                 problems.isEmpty() ? "fits" : problems.join("; "));
-        const QString shots = qEnvironmentVariable("VARIZEZ_FIT_SHOTS");
-        if (shot == Shot::Yes && !shots.isEmpty())
-            QProcess::execute(
-                "grim", {shots + (window == mainWindow() ? "-mainwindow.png" : "-counter.png")});
         m_last = window;
-        // "VARIZEZ_FIT_STOP=counting": the program stays there, for what
-        // is to be done to it then.
-        if (qEnvironmentVariable("VARIZEZ_FIT_STOP") == QLatin1String(what)) {
-            m_timer.stop();
-            finish(Quit::No);
-        }
+        const QStringList problems = problemsOf(window);
+        m_report << what + ": " + (problems.isEmpty() ? "fits" : problems.join("; "));
+        if (const QString shots = qEnvironmentVariable("VARIZEZ_FIT_SHOTS");
+            shot && !shots.isEmpty())
+            QProcess::execute("grim", {shots + shot + ".png"});
+        if (qEnvironmentVariable("VARIZEZ_FIT_STOP") == what) // stays, for what is done to it then
+            m_timer.stop(), finish();
         return true;
     }
-    static bool click(QWidget *window, const char *name)
+    bool close() { return QMetaObject::invokeMethod(m_last, "reject", Qt::QueuedConnection); }
+    // The first phrase chosen in the list, as a click chooses it.
+    QListView *choose()
     {
-        auto *button = window ? window->findChild<QAbstractButton *>(name) : nullptr;
-        if (button)
-            QMetaObject::invokeMethod(button, "click", Qt::QueuedConnection);
-        return button;
+        QWidget *main = shown("QMainWindow");
+        auto *list = main ? main->findChild<QListView *>() : nullptr;
+        if (list)
+            list->setCurrentIndex(list->model()->index(0, 0));
+        return list;
     }
-    bool close()
+    // An item of the first phrase's menu, opened as the Menu key opens it.
+    bool menuItem(int item)
     {
-        if (auto *dialog = qobject_cast<QDialog *>(m_last))
-            QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
-        return true;
-    }
-    QListView *list() const
-    {
-        QWidget *window = mainWindow();
-        return window ? window->findChild<QListView *>() : nullptr;
-    }
-    bool openMenu()
-    {
-        QListView *view = list();
-        if (!view)
+        QListView *list = choose();
+        if (!list)
             return false;
-        view->setCurrentIndex(view->model()->index(0, 0));
-        const QPoint at = view->visualRect(view->currentIndex()).center();
-        QTimer::singleShot(0, view, [view, at] {
+        QTimer::singleShot(0, list, [list, item] {
+            QTimer::singleShot(500, list, [item] {
+                if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+                    menu->setActiveAction(menu->actions().value(item));
+                    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+                    QApplication::sendEvent(menu, &enter);
+                }
+            });
+            const QPoint at = list->visualRect(list->currentIndex()).center();
             QContextMenuEvent event(QContextMenuEvent::Keyboard, at,
-                                    view->viewport()->mapToGlobal(at));
-            QApplication::sendEvent(view->viewport(), &event);
+                                    list->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(list->viewport(), &event);
         });
         return true;
     }
-    bool chooseFromMenu(int item)
-    {
-        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        if (!menu || !look(menu, item == 0 ? "the phrase's menu" : "the phrase's menu again"))
-            return false;
-        menu->setActiveAction(menu->actions().value(item));
-        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QApplication::sendEvent(menu, &enter);
-        return true;
-    }
-    bool start()
-    {
-        QListView *view = list();
-        if (!view)
-            return false;
-        view->setCurrentIndex(view->model()->index(0, 0));
-        return click(mainWindow(), "btnStart");
-    }
-    bool finish(Quit quit = Quit::Yes)
+    bool finish()
     {
         QFile report(qEnvironmentVariable("VARIZEZ_FIT_REPORT"));
-        if (report.open(QIODevice::WriteOnly))
-            report.write(m_report.join('\n').toUtf8() + '\n');
-        if (quit == Quit::Yes)
-            QCoreApplication::quit();
-        return true;
+        return report.open(QIODevice::WriteOnly) &&
+               report.write(m_report.join('\n').toUtf8() + '\n') > 0;
     }
 
     QTimer m_timer;
@@ -274,10 +197,13 @@ class FitCheckPlugin : public QGenericPlugin
 public:
     QObject *create(const QString &, const QString &) override
     {
-        // Made while the application is made: begins once its loop runs.
-        auto *check = new QObject(qApp);
-        QTimer::singleShot(0, check, [check] { new FitCheck(check); });
-        return check;
+        // Made while the application is made: begins once its loop runs,
+        // and is gone before the application deletes what it was given.
+        QTimer::singleShot(0, [] {
+            auto *check = new FitCheck(nullptr);
+            connect(qApp, &QCoreApplication::aboutToQuit, [check] { delete check; });
+        });
+        return new QObject;
     }
 };
 
