@@ -697,20 +697,20 @@ bool inhibitionsSettled()
 {
     if (!QTest::qWaitFor([] { return g_inhibitRequests == g_inhibitAnswers; }, 20000))
         return false;
-    const auto settle = QDBusMessage::createMethodCall("org.freedesktop.ScreenSaver", "/witness",
+    const auto settle = QDBusMessage::createMethodCall("org.freedesktop.ScreenSaver",
+                                                       "/org/freedesktop/ScreenSaver",
                                                        "org.varizez.Witness", "Settle");
     if (QDBusConnection::sessionBus().call(settle).type() == QDBusMessage::ErrorMessage)
         return false;
-    return !g_portal ||
-           QTest::qWaitFor(
-               [] {
-                   QFile file(g_witnesses["screensaver"].log);
-                   const QString log = file.open(QIODevice::ReadOnly) ? file.readAll() : QString();
-                   return log.count("portal: Inhibit") == log.count("Inhibit by the portal") &&
-                          log.count("portal: Close") ==
-                              log.count("UnInhibit") - log.count("by the program");
-               },
-               20000);
+    return !g_portal || QTest::qWaitFor(
+                            [] {
+                                QFile file(g_witnesses["screensaver"].log);
+                                const QString log =
+                                    file.open(QIODevice::ReadOnly) ? file.readAll() : QString();
+                                return log.count("portal: Inhibit") + log.count("portal: Close") ==
+                                       log.count("by the portal");
+                            },
+                            20000);
 }
 
 // What each witness was asked since the last step: the sound server the

@@ -103,9 +103,9 @@ public:
         m_steps = {
             [=] { return look(main(), "main window", "-mainwindow") && click(main(), "btnAdd"); },
             [=] { return look(modal(), "Add") && close(); },
-            [=] { return !modal() && menuItem(0); },
+            [=] { return !modal() && menuItem("targetWanted"); },
             [=] { return look(modal(), "Target") && close(); },
-            [=] { return !modal() && menuItem(1); },
+            [=] { return !modal() && menuItem("historyWanted"); },
             [=] { return look(modal(), "History") && close(); },
             [=] { return !modal() && click(main(), "btnAbout"); },
             [=] { return look(modal(), "About") && close(); },
@@ -154,26 +154,15 @@ private:
             list->setCurrentIndex(list->model()->index(0, 0));
         return list;
     }
-    // An item of the first phrase's menu, opened as the Menu key opens it.
-    bool menuItem(int item)
+    // An item of the first phrase's menu, taken as the user takes it.
+    static bool menuItem(const char *wanted)
     {
-        QListView *list = choose();
-        if (!list)
-            return false;
-        QTimer::singleShot(0, list, [list, item] {
-            QTimer::singleShot(500, list, [item] {
-                if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
-                    menu->setActiveAction(menu->actions().value(item));
-                    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-                    QApplication::sendEvent(menu, &enter);
-                }
-            });
-            const QPoint at = list->visualRect(list->currentIndex()).center();
-            QContextMenuEvent event(QContextMenuEvent::Keyboard, at,
-                                    list->viewport()->mapToGlobal(at));
-            QApplication::sendEvent(list->viewport(), &event);
-        });
-        return true;
+        QWidget *main = shown("QMainWindow");
+        for (QObject *child : main ? main->findChildren<QObject *>() : QList<QObject *>())
+            if (child->inherits("PhraseMenu"))
+                return QMetaObject::invokeMethod(child, wanted, Qt::QueuedConnection,
+                                                 Q_ARG(int, 0));
+        return false;
     }
     bool finish()
     {
