@@ -5,12 +5,37 @@
 #include "aboutbox.h"
 
 #include <QCoreApplication>
+#include <QLayout>
 #include <QMessageBox>
+#include <QScreen>
 
 namespace {
 
 // Where the program's source is published.
 const char kSourceUrl[] = "https://varizez.org/";
+
+// Room left beside a message box for the frame around it.
+constexpr int kFrameRoom = 16;
+
+// On a screen of up to 1024 pixels Qt makes a message box as wide as the
+// screen, whenever it sizes it, which leaves the frame drawn around it (a
+// phone's, say) partly off the screen: narrowed by the frame's room, and as
+// tall as its text then needs.
+class FrameRoom : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *box = static_cast<QMessageBox *>(watched);
+        const int room = box->screen()->availableGeometry().width() - kFrameRoom;
+        if (event->type() == QEvent::Resize && box->width() > room && box->layout())
+            box->setFixedSize(room, box->layout()->hasHeightForWidth()
+                                        ? box->layout()->totalHeightForWidth(room)
+                                        : box->height());
+        return false;
+    }
+};
 
 } // namespace
 
@@ -44,5 +69,6 @@ void AboutBox::exec(QWidget *parent, const QString &styleSheet)
         QCoreApplication::translate("MainWindow", "Source code: %1").arg(address),
     };
     box.setInformativeText(notices.join(QStringLiteral("\n\n")));
+    box.installEventFilter(new FrameRoom(&box));
     box.exec();
 }
