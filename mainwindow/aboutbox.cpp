@@ -27,9 +27,11 @@ public:
     using QObject::QObject;
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        auto *box = static_cast<QMessageBox *>(watched);
-        const int room = box->screen()->availableGeometry().width() - kFrameRoom;
-        if (event->type() == QEvent::Resize && box->width() > room && box->layout())
+        // Asked of resizes alone: events come while the box is taken apart.
+        auto *box =
+            event->type() == QEvent::Resize ? qobject_cast<QMessageBox *>(watched) : nullptr;
+        const int room = box ? box->screen()->availableGeometry().width() - kFrameRoom : 0;
+        if (box && box->width() > room && box->layout())
             box->setFixedSize(room, box->layout()->hasHeightForWidth()
                                         ? box->layout()->totalHeightForWidth(room)
                                         : box->height());
