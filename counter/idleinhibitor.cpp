@@ -20,9 +20,11 @@ const QString kScreenSaver = QStringLiteral("org.freedesktop.ScreenSaver");
 const QString kScreenSaverPath = QStringLiteral("/org/freedesktop/ScreenSaver");
 constexpr uint kIdleFlag = 8; // the portal's flags: logout 1, user switch 2, suspend 4, idle 8
 
-QDBusMessage inhibitCall(bool portal, const QString &reason)
+} // namespace
+
+QDBusMessage IdleInhibitor::inhibitCall(Service service, const QString &reason)
 {
-    if (portal) {
+    if (service == Service::Portal) {
         QDBusMessage call =
             QDBusMessage::createMethodCall(kPortal, kPortalPath, kPortalInhibit, "Inhibit");
         // No window: the dialog is the program's only one in front.
@@ -34,8 +36,6 @@ QDBusMessage inhibitCall(bool portal, const QString &reason)
     call << QStringLiteral("Varizez") << reason;
     return call;
 }
-
-} // namespace
 
 IdleInhibitor::IdleInhibitor(QObject *parent)
     : QObject(parent)
@@ -66,7 +66,7 @@ void IdleInhibitor::ask(Service service)
     if (!QDBusConnection::sessionBus().isConnected())
         return;
     m_asking = true;
-    const QDBusMessage call = inhibitCall(service == Service::Portal, m_reason);
+    const QDBusMessage call = inhibitCall(service, m_reason);
     send(QDBusConnection::sessionBus().asyncCall(call),
          [this, service](const QDBusPendingCall &answer) {
              m_asking = false;

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <functional>
 
+class QDBusMessage;
 class QDBusPendingCall;
 
 // Keeps the screen from dimming and locking while the user counts, eyes
@@ -42,6 +43,7 @@ signals:
 
 private:
     enum class Service { Portal, ScreenSaver };
+    static QDBusMessage inhibitCall(Service service, const QString &reason);
     void ask(Service service);
     void granted(Service service, const QDBusPendingCall &answer);
     // Leaving: the object is going, and answers would find it gone.

@@ -101,8 +101,6 @@ MainWindow::MainWindow(QWidget *parent)
 
     connect(m_counter.get(), &Counter::operation, this, &MainWindow::apply);
     m_counter->setSaidToday([this](const QString &text) { return m_phraseStore.saidToday(text); });
-    // The tick on each count, as the user left it on this device.
-    m_counter->setTick(CountingSettings::tick(m_phraseStore.path()));
     connect(m_counter.get(), &Counter::tickSwitched, this, [this](bool on) {
         QString error;
         if (CountingSettings::setTick(m_phraseStore.path(), on, &error))
@@ -273,6 +271,11 @@ void MainWindow::on_btnStart_clicked()
     if (!isValidRow(row))
         return;
     const Beads *next = m_phrases.record(row + 1);
+    // The tick on each count, as the user left it on this device: read at
+    // the first run, not at start-up.
+    if (!m_tickRead)
+        m_counter->setTick(CountingSettings::tick(m_phraseStore.path()));
+    m_tickRead = true;
     m_counter->setNextPhrase(next ? next->name() : QString());
     m_counter->setBeads(m_phrases.record(row));
     // A run begins with a save, as ever: a file another program replaced

@@ -64,6 +64,7 @@ private:
     // text, and whether the user had chosen it.
     std::tuple<int, QString, bool> m_chosenBefore{-1, QString(), false};
     int m_orientationAttribute;
+    bool m_tickRead = false; // the tick's setting, read at the first Start
 };
 
 #endif // VARIZEZ_MAINWINDOW_H
