@@ -577,10 +577,14 @@ QProcess *serve(const QString &program, const QStringList &arguments,
     return server;
 }
 
+// A service's folder: its socket and its log. Not in the test's runtime
+// folder: under a deep build folder, a socket's path there is longer than the
+// 99 bytes dbus-daemon takes ("Socket name too long").
 QString privateDir(const QString &name)
 {
-    const QString dir = qEnvironmentVariable("XDG_RUNTIME_DIR") + '/' + name;
-    return QDir().mkpath(dir) ? dir : QString();
+    static const QTemporaryDir services; // in /tmp, taken away at the end
+    const QString dir = services.filePath(name);
+    return services.isValid() && QDir().mkpath(dir) ? dir : QString();
 }
 
 bool soundServer(S, S) // PulseAudio, playing to a sink that goes nowhere
@@ -782,7 +786,8 @@ const QHash<QString, Verb> kVerbs{
     {"umount", // and taken away, its mount point with it
      [](S dir, S) { return !::umount(qPrintable(dir)) && QDir().rmdir(dir); }},
     {"machine", machine},
-    {"link", [](S target, S at) { return QFile::link(target, at); }},
+    {"link", // in place of what is there, as another program may put it
+     [](S target, S at) { return (QFile::remove(at), QFile::link(target, at)); }},
     {"hardlink", [](S file, S at) { return ::link(qPrintable(file), qPrintable(at)) == 0; }},
     {"fifo", [](S path, S) { return ::mkfifo(qPrintable(path), 0644) == 0; }},
     {"devicefile", deviceFile},
