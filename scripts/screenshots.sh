@@ -47,7 +47,7 @@ set -eu
 program=$1 docs=$2 private_home=$3 file=$4 days=$5 shots=$6
 openbox &
 wm=$!
-until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window; do sleep 0.1; done
+until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do sleep 0.1; done
 sleep 1 # openbox announces itself before it manages windows
 pid=$wm
 trap 'kill $pid $wm 2>/dev/null; wait $pid $wm 2>/dev/null || true' EXIT
@@ -132,7 +132,7 @@ history ar_EG السجل "سبحان الله" "الحمد لله"
 SCRIPT
 # The windows on a desktop's screen; the history on a phone's (360 x 720).
 for shots in windows:800x600 history:360x720; do
-    xvfb-run -a -s "-screen 0 ${shots#*:}x24 -nolisten tcp" dbus-run-session -- \
+    xvfb-run -a -s "-noreset -screen 0 ${shots#*:}x24 -nolisten tcp" dbus-run-session -- \
         bash "$script" "$build/app/varizez" "$root/docs" "$root/tests/support/with-private-home.sh" \
         "$build/tools/varizez-file" "$days" "${shots%:*}"
 done

@@ -611,6 +611,13 @@ bool soundServer(S, S) // PulseAudio, playing to a sink that goes nowhere
 QPointer<QProcess> g_feedbackd;
 Witness g_asleep;
 
+// Never to a process id of 0, which is everyone in the test runner's group.
+bool signalFeedbackd(int signal)
+{
+    return g_feedbackd && g_feedbackd->processId() > 0 &&
+           ::kill(pid_t(g_feedbackd->processId()), signal) == 0;
+}
+
 bool feedbackd(S how, S) // on a session bus of its own, with its debugging log
 {
     const QString dir = privateDir("feedback");
@@ -638,13 +645,13 @@ bool feedbackd(S how, S) // on a session bus of its own, with its debugging log
             20000);
     if (how == "stopped")
         g_asleep = g_witnesses.take("feedbackd");
-    return started && (how != "stopped" || ::kill(g_feedbackd->processId(), SIGSTOP) == 0);
+    return started && (how != "stopped" || signalFeedbackd(SIGSTOP));
 }
 
 bool wake(S, S)
 {
     g_witnesses["feedbackd"] = g_asleep;
-    return g_feedbackd && ::kill(g_feedbackd->processId(), SIGCONT) == 0;
+    return signalFeedbackd(SIGCONT);
 }
 
 // The desktop's side of keeping the screen awake: a screen saver service
@@ -673,7 +680,7 @@ bool screenSaver(S, S)
 bool portal(S, S)
 {
     auto *x = new QProcess(qApp);
-    x->start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp", "-nolisten", "unix"});
+    x->start("Xvfb", {"-displayfd", "1", "-noreset", "-nolisten", "tcp", "-nolisten", "unix"});
     if (!x->waitForReadyRead(20000))
         return false;
     const QString display = ':' + QString::fromLatin1(x->readLine().trimmed());

@@ -35,7 +35,7 @@ while e := x.next_event(): e.type == X.ClientMessage and print(bytes(e.data[1]).
 trap 'kill $wm $monitor $launcher $! 2>/dev/null; wait; rm -rf "$WORK"' EXIT
 # openbox announces itself before it manages windows: one mapped in between
 # would stay unmanaged.
-until_true eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window' && until_true test -s "$WORK/startup" && sleep 1 || fail "no window manager, or no listener"
+until_true eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' && until_true test -s "$WORK/startup" && sleep 1 || fail "no window manager, or no listener"
 "$(dirname "$0")/../support/with-private-home.sh" sh -c '
     mkdir /home/tester || exit 90
     "$@"
